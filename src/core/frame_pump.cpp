@@ -1,0 +1,37 @@
+#include "core/frame_pump.h"
+
+#include <cstdlib>
+
+#include "core/game_state.h"
+
+namespace {
+long long framesPumped = 0;
+FrameHook frameHook;
+EndProgramHandler endProgramHandler;
+}  // namespace
+
+bool PumpFrame() {
+    if (!game.device || !game.device->run()) return false;
+    ++framesPumped;
+    if (frameHook) frameHook();
+    return true;
+}
+
+long long FramesPumped() { return framesPumped; }
+
+void SetFrameHook(FrameHook hook) { frameHook = std::move(hook); }
+
+void SetEndProgramHandler(EndProgramHandler handler) { endProgramHandler = std::move(handler); }
+
+void EndProgram() {
+    if (endProgramHandler) endProgramHandler();
+    if (game.device) {
+        game.device->drop();
+        game.device = nullptr;
+    }
+    std::exit(0);
+}
+
+void PumpFrameOrEnd() {
+    if (!PumpFrame()) EndProgram();
+}

@@ -1,0 +1,16 @@
+#include "core/game_state.h"
+
+GameState game;
+
+void CarRecord::AppendTrailPoint(f32 x, f32 y) {
+    trailCount += 1;
+    trail.resize(2 * trailCount + 1, 0.0f);
+    trail[2 * trailCount - 1] = x;
+    trail[2 * trailCount] = y;
+}
+
+const wchar_t* SideName(int side) {
+    static const wchar_t* const names[kSideCount] = {L"Divers", L"Avant", L"Arrière", L"Droite",
+                                                     L"Gauche"};
+    return (side >= 0 && side < kSideCount) ? names[side] : L"";
+}

@@ -1,0 +1,233 @@
+// The one global game state: the car table, whose turn it is, the circuit,
+// the engine handles and the input flags the event receiver sets.
+#pragma once
+
+#include <irrlicht.h>
+
+#include <string>
+#include <vector>
+
+using irr::f32;
+using irr::s32;
+using irr::u8;
+using irr::u32;
+
+// Side indices used by files, widgets and rules.
+enum SideIndex { SideMisc = 0, SideFront = 1, SideRear = 2, SideRight = 3, SideLeft = 4 };
+constexpr int kSideCount = 5;
+constexpr int kCarTableSize = 20;   // record 0 is the workshop's scratch record
+constexpr int kMaxCars = kCarTableSize - 1;
+constexpr int kCatalogueSize = 12;  // entry 0 stays empty
+constexpr int kCrossMarkerCount = 100;
+constexpr int kStartSlotCount = 20;
+
+// One gadget fitted to a car, or one entry of the catalogue.
+struct GadgetRecord {
+    std::wstring name;
+    s32 charges = 0;
+    s32 auxValue1 = 0;
+    s32 auxValue2 = 0;
+    s32 price = 0;
+    std::wstring description;
+    u8 allowedSides[kSideCount] = {0, 0, 0, 0, 0};
+    s32 maxPerCar = 0;  // 1 = one per car, -1 = no limit
+};
+
+struct CarSide {
+    s32 structure = 0;
+    s32 structureMax = 0;
+    s32 gadgetCount = 0;
+    std::vector<GadgetRecord> gadgets;  // 1-based: entries 1..gadgetCount, entry 0 unused
+    std::wstring sideName;
+};
+
+struct CarRecord {
+    s32 drivingSkill = 0;
+    s32 shootingSkill = 0;
+    s32 hitPoints = 0;
+    std::wstring wheelSide;
+    f32 cellX = 0;
+    f32 cellY = 0;
+    f32 prevCellX = 0;
+    f32 prevCellY = 0;
+    std::vector<f32> trail;  // point k is (trail[2k-1], trail[2k]); element 0 unused
+    s32 trailCount = 0;
+    u8 hasMoved = 0;
+    u8 hasActed = 0;
+    s32 carNumber = 0;
+    s32 mass = 0;
+    s32 zonks = 0;
+    u8 pendingMoveFlag = 0;
+    u8 skidPending = 0;
+    u8 oilSprayed = 0;
+    s32 checkpointsPassed = 0;
+    s32 finishOrder = -1;
+    u32 colour = 0;
+    std::wstring colourName;
+    std::wstring controller;  // "Humain" or "IA"
+    s32 meshNumber = 0;
+    std::wstring meshFile;
+    std::wstring textureBase;
+    std::wstring textureExt;
+    std::wstring pilotName;
+    std::wstring secu;
+    irr::scene::IAnimatedMesh* carMesh = nullptr;
+    irr::scene::IAnimatedMeshSceneNode* sceneNode = nullptr;
+    s32 targetX = -1;
+    s32 targetY = -1;
+    u8 inRace = 0;
+    u8 autoEndTurn = 0;
+    u8 showIntersections = 0;
+    u8 hideWalls = 0;
+    u8 showTrail = 0;
+    CarSide sides[kSideCount];
+
+    // Appends one point to the trail, growing the array to 2 * trailCount + 1.
+    void AppendTrailPoint(f32 x, f32 y);
+};
+
+// Circuit data read from the circuit file.
+struct DecorItem {
+    std::wstring description;
+    std::wstring meshFile;
+    std::wstring textureFile;
+    u8 relativeToCircuit = 0;
+    u8 transparent = 0;
+    s32 dx = 0, dy = 0, dz = 0;
+    s32 scale = 0;
+    s32 rotation = 0;
+    u8 animated = 0;
+    s32 frameStart = 0, frameEnd = 0;
+    s32 animationSpeed = 0;
+    irr::scene::ISceneNode* node = nullptr;
+};
+
+struct CrowdModel {
+    std::wstring description;
+    std::wstring meshFile;
+    std::wstring textureFile;
+    s32 frameStart = 0, frameEnd = 0;
+    s32 speedMin = 0, speedMax = 0;
+    irr::scene::ISceneNode* node = nullptr;
+};
+
+struct CrowdGroup {
+    s32 personCount = 0;
+    std::vector<CrowdModel> persons;  // 1-based spectator slots
+    s32 x1 = 0, y1 = 0, z1 = 0, x2 = 0, y2 = 0, z2 = 0;
+    s32 angle1 = 0, angle2 = 0;
+};
+
+struct CircuitData {
+    std::wstring circuitName;
+    s32 circuitMaxCars = 0;
+    std::wstring circuitMeshFile;
+    std::wstring circuitTextureFile;
+    s32 circuitOffsetX = 0, circuitOffsetY = 0, circuitOffsetZ = 0;
+    s32 gridWidth = 0;
+    s32 gridLength = 0;
+    s32 cellSize = 0;
+    s32 checkpointCount = 0;
+    std::vector<f32> checkpointX;  // 2 * checkpointCount + 2 entries
+    std::vector<f32> checkpointY;
+    s32 startCellX[kStartSlotCount] = {};
+    s32 startCellY[kStartSlotCount] = {};
+    s32 decorCount = 0;
+    std::vector<DecorItem> decorItems;
+    s32 crowdModelCount = 0;
+    std::vector<CrowdModel> crowdModels;
+    s32 crowdGroupCount = 0;
+    std::vector<CrowdGroup> crowdGroups;
+};
+
+// A clickable marker standing on a candidate cell.
+struct CrossMarker {
+    s32 cellX = 0;
+    s32 cellY = 0;
+    u8 selected = 0;
+    irr::scene::IAnimatedMeshSceneNode* node = nullptr;
+};
+
+// One request flag per action button of the race screen.
+enum ActionRequest {
+    RequestNitro,
+    RequestQuit,
+    RequestFrontGun,
+    RequestRearGun,
+    RequestOilProjector,
+    RequestGrenade,
+    RequestPistol,
+    RequestBazooka,
+    kActionRequestCount
+};
+
+struct MouseState {
+    u8 leftHeld = 0;
+    f32 wheelZoom = 0;
+    f32 rightPressX = 0;
+    f32 rightPressY = 0;
+    u8 rightHeld = 0;
+    u8 pickRequest = 0;
+};
+
+struct DialogState {
+    s32 dialogOpen = 0;
+    s32 dieFaces = 0;
+    s32 dieState = 0;     // 0 rolling, 1 stop requested, 2 slowing down
+    s32 choiceState = 0;  // 0..4 answers asked for; 11..14 answer chosen
+    std::wstring choiceLabels[5];  // entries 1..4
+    s32 dieSlowdownFrames = 0;
+    u8 skinAlphas[irr::gui::EGDC_COUNT] = {};
+};
+
+struct GameState {
+    CarRecord cars[kCarTableSize];
+    s32 carCount = 0;
+    s32 currentCar = 0;
+    s32 roundNumber = 0;
+
+    CircuitData circuit;
+    GadgetRecord catalogue[kCatalogueSize];
+
+    irr::IrrlichtDevice* device = nullptr;
+    irr::video::IVideoDriver* videoDriver = nullptr;
+    irr::scene::ISceneManager* sceneManager = nullptr;
+    irr::gui::IGUIEnvironment* guiEnvironment = nullptr;
+    irr::gui::ICursorControl* cursorControl = nullptr;
+
+    s32 lastGuiId = 0;
+    u8 actionRequests[kActionRequestCount] = {};
+    s32 cameraCommand = 0;
+    MouseState mouse;
+    DialogState dialog;
+    f32 frameDelay = 3;
+    u8 quitToMenu = 0;
+    u8 keyDown[255] = {};
+
+    // Scene handles, built with the circuit scene.
+    irr::video::ITexture* loadingImage = nullptr;
+    irr::video::ITexture* loadingBarImage = nullptr;
+    irr::scene::IAnimatedMeshSceneNode* circuitNode = nullptr;
+    irr::scene::ITriangleSelector* circuitSelector = nullptr;
+    irr::scene::IAnimatedMesh* crossMesh = nullptr;
+    irr::scene::ICameraSceneNode* camera = nullptr;
+    irr::video::ITexture* explosionImages[65] = {};  // 1..64
+    irr::video::ITexture* skidMarkerImage = nullptr;
+    irr::video::ITexture* hourglassImage = nullptr;
+    u8 wallsTransparent = 0;
+    CrossMarker crossMarkers[kCrossMarkerCount];
+
+    // Menu state.
+    u8 inMenu = 0;
+    u8 raceStart = 0;
+    u8 decorEnabled = 0;
+    irr::video::ITexture* menuBackground = nullptr;
+
+    // HUD state.
+    s32 statusCountdown = 0;
+};
+
+extern GameState game;
+
+// Side names as the car sheet and the files write them.
+const wchar_t* SideName(int side);

@@ -1,0 +1,23 @@
+#include "platform/clock.h"
+
+#include <chrono>
+#include <ctime>
+#include <thread>
+
+namespace {
+long long clockOverride = -1;
+bool sleepEnabled = true;
+}
+
+long long CurrentTimeSeconds() {
+    if (clockOverride >= 0) return clockOverride;
+    return static_cast<long long>(std::time(nullptr));
+}
+
+void SetClockOverride(long long seconds) { clockOverride = seconds; }
+
+void SleepMilliseconds(int ms) {
+    if (sleepEnabled && ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void SetSleepEnabled(bool enabled) { sleepEnabled = enabled; }

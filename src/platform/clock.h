@@ -1,0 +1,11 @@
+// The clock and sleeping: the one place the game reads the time, so tests
+// can set it.
+#pragma once
+
+long long CurrentTimeSeconds();
+// Tests fix the clock; a negative value gives the real time back.
+void SetClockOverride(long long seconds);
+
+void SleepMilliseconds(int ms);
+// Tests run their frame loops without sleeping.
+void SetSleepEnabled(bool enabled);

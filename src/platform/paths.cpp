@@ -1,0 +1,71 @@
+#include "platform/paths.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/text.h"
+
+std::string WorkingDirectory() {
+    char buffer[4096];
+    if (!getcwd(buffer, sizeof buffer)) return ".";
+    std::string dir = buffer;
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    return dir;
+}
+
+std::wstring SlashPath(const std::wstring& path) {
+    std::wstring out = path;
+    for (wchar_t& c : out)
+        if (c == L'\\') c = L'/';
+    return out;
+}
+
+std::string GamePath(const std::wstring& relative) {
+    std::string rel = ToUtf8(SlashPath(relative));
+    std::string dir = WorkingDirectory();
+    if (rel.empty()) return dir;
+    if (rel.front() != '/') dir += '/';
+    return dir + rel;
+}
+
+std::vector<std::wstring> ListXmlEntries(const std::string& folder) {
+    std::vector<std::wstring> names;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return names;
+    while (dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() < 4 || name.compare(name.size() - 4, 4, ".xml") != 0) continue;
+        struct stat info;
+        const std::string full = folder + "/" + name;
+        if (stat(full.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) continue;
+        names.push_back(FromUtf8(name.substr(0, name.size() - 4)));
+    }
+    closedir(dir);
+    return names;
+}
+
+bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+bool FileExists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    const std::string temporary = path + ".tmp";
+    FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool flushed = std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    const bool closed = std::fclose(file) == 0;
+    if (!(written && flushed && closed) || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+

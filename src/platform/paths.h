@@ -1,0 +1,26 @@
+// Paths below the working directory, and the file operations the game needs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The current working directory, without a trailing slash.
+std::string WorkingDirectory();
+
+// Working directory + a game path such as "\pilotes\Max.xml" or
+// "data/croix.ms3d": backslashes become slashes and the wide text is encoded
+// to UTF-8 for the file system.
+std::string GamePath(const std::wstring& relative);
+// The same with backslashes turned into slashes, kept wide (for the engine).
+std::wstring SlashPath(const std::wstring& path);
+
+// Names of the entries of `folder` ending in ".xml" that are not folders, in
+// the order the system lists them, decoded from UTF-8.
+std::vector<std::wstring> ListXmlEntries(const std::string& folder);
+
+bool RemoveFile(const std::string& path);
+bool FileExists(const std::string& path);
+
+// Writes `bytes` to a temporary file beside `path` and renames it over
+// `path`, so a crash or a full disk never leaves a cut file.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes);

@@ -1,0 +1,75 @@
+#include "support/game_test.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/cursor.h"
+#include "core/frame_pump.h"
+#include "core/game_state.h"
+#include "core/program_entry.h"
+#include "core/random.h"
+#include "platform/clock.h"
+
+namespace fs = std::filesystem;
+using namespace irr;
+
+std::string GameFolder() { return SKARVOLL_GAME_DIR; }
+
+void GameTest::SetUp() {
+    previousDir_ = fs::current_path().string();
+    std::string pattern = (fs::temp_directory_path() / "skarvoll-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    workDir = pattern;
+    fs::current_path(workDir);
+
+    SIrrlichtCreationParameters params;
+    params.DriverType = video::EDT_NULL;
+    params.WindowSize = core::dimension2du(1024, 768);
+    params.LoggingLevel = ELL_NONE;
+    ASSERT_TRUE(CreateGameDevice(params));
+    PrepareGameDevice();
+    SetSleepEnabled(false);
+    SetCursorOverride({0, 0});
+    SetEndProgramHandler([] { throw ProgramEnded(); });
+    SetFrameHook([this] { player.OnFrame(); });
+}
+
+void GameTest::TearDown() {
+    SetFrameHook(nullptr);
+    SetEndProgramHandler(nullptr);
+    ReleaseGameDevice();
+    ClearQueuedDieResults();
+    SetClockOverride(-1);
+    std::error_code ignored;
+    fs::current_path(previousDir_, ignored);
+    fs::remove_all(workDir, ignored);
+}
+
+void GameTest::WriteFile(const std::string& relative, const std::string& bytes) {
+    const fs::path path = fs::path(workDir) / relative;
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string GameTest::ReadFile(const std::string& relative) const {
+    std::ifstream in(fs::path(workDir) / relative, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+bool GameTest::CopyFromGameFolder(const std::string& relative) {
+    const fs::path from = fs::path(GameFolder()) / relative;
+    if (!fs::exists(from)) {
+        ADD_FAILURE() << from << " was not generated";
+        return false;
+    }
+    const fs::path to = fs::path(workDir) / relative;
+    fs::create_directories(to.parent_path());
+    fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    return true;
+}

@@ -1,0 +1,39 @@
+// The fixture of every test that needs the engine: a null-renderer device
+// wired to the game's event receiver, a fresh temporary working directory,
+// a scripted player called on every pumped frame, no sleeping, and the end of
+// the program turned into an exception.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "support/scripted_player.h"
+
+// Thrown where the game would end the program (window closed mid-loop).
+struct ProgramEnded : std::runtime_error {
+    ProgramEnded() : std::runtime_error("the program ended") {}
+};
+
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes a file below the working directory (folders made as needed).
+    void WriteFile(const std::string& relative, const std::string& bytes);
+    std::string ReadFile(const std::string& relative) const;
+    // Copies a file or folder of the generated game folder into the working
+    // directory (same relative path); a failure when it was not generated.
+    bool CopyFromGameFolder(const std::string& relative);
+
+    ScriptedPlayer player;
+    std::string workDir;
+
+private:
+    std::string previousDir_;
+};
+
+// The generated game folder of this build.
+std::string GameFolder();

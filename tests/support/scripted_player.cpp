@@ -1,0 +1,148 @@
+#include "support/scripted_player.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/cursor.h"
+#include "core/event_receiver.h"
+#include "core/game_state.h"
+
+using namespace irr;
+
+ScriptedPlayer& ScriptedPlayer::AtFrame(long long frame, Action action) {
+    steps_.push_back({framesSeen_ + frame, nullptr, std::move(action), false, false});
+    return *this;
+}
+
+ScriptedPlayer& ScriptedPlayer::When(Condition condition, Action action) {
+    steps_.push_back({-1, std::move(condition), std::move(action), false, false});
+    return *this;
+}
+
+ScriptedPlayer& ScriptedPlayer::Whenever(Condition condition, Action action) {
+    steps_.push_back({-1, std::move(condition), std::move(action), true, false});
+    return *this;
+}
+
+ScriptedPlayer& ScriptedPlayer::AnswerDialogs(int choice) {
+    return Whenever([] { return game.dialog.dialogOpen == 1; },
+                    [this, choice] {
+                        const DialogState& dialog = game.dialog;
+                        if (dialog.choiceState > 0 && dialog.choiceState <= 4)
+                            ClickButton(gui_id::Choice1 + std::min(choice, dialog.choiceState) - 1);
+                        else if (dialog.choiceState == 0 && dialog.dieState == 0)
+                            ClickButton(gui_id::MessageButton);
+                    });
+}
+
+namespace {
+// Visible with every parent visible, as the player sees it.
+bool ShownOnScreen(gui::IGUIElement* element) {
+    for (; element; element = element->getParent())
+        if (!element->isVisible()) return false;
+    return true;
+}
+}  // namespace
+
+gui::IGUIElement* ScriptedPlayer::Element(int id) {
+    if (!game.guiEnvironment) return nullptr;
+    return game.guiEnvironment->getRootGUIElement()->getElementFromId(id, true);
+}
+
+bool ScriptedPlayer::SawDialogText(const std::wstring& text) const {
+    return std::find(dialogTexts_.begin(), dialogTexts_.end(), text) != dialogTexts_.end();
+}
+
+void ScriptedPlayer::MouseButton(EMOUSE_INPUT_EVENT kind, int x, int y) {
+    SetCursorOverride({x, y});
+    SEvent event{};
+    event.EventType = EET_MOUSE_INPUT_EVENT;
+    event.MouseInput.Event = kind;
+    event.MouseInput.X = x;
+    event.MouseInput.Y = y;
+    event.MouseInput.Wheel = 0;
+    event.MouseInput.ButtonStates = 0;
+    game.device->postEventFromUser(event);
+}
+
+void ScriptedPlayer::MoveMouse(int x, int y) { MouseButton(EMIE_MOUSE_MOVED, x, y); }
+
+void ScriptedPlayer::ClickButton(int id) {
+    gui::IGUIElement* element = Element(id);
+    if (!element || !ShownOnScreen(element) || !element->isEnabled()) {
+        ADD_FAILURE() << "no visible, enabled element with id " << id << " to click";
+        return;
+    }
+    const core::position2di centre = element->getAbsolutePosition().getCenter();
+    MouseButton(EMIE_LMOUSE_PRESSED_DOWN, centre.X, centre.Y);
+    MouseButton(EMIE_LMOUSE_LEFT_UP, centre.X, centre.Y);
+}
+
+void ScriptedPlayer::LeftClickAt(int x, int y) {
+    MouseButton(EMIE_LMOUSE_PRESSED_DOWN, x, y);
+    MouseButton(EMIE_LMOUSE_LEFT_UP, x, y);
+}
+
+void ScriptedPlayer::RightClickAt(int x, int y) {
+    MouseButton(EMIE_RMOUSE_PRESSED_DOWN, x, y);
+    MouseButton(EMIE_RMOUSE_LEFT_UP, x, y);
+}
+
+void ScriptedPlayer::RightDrag(int fromX, int fromY, int toX, int toY) {
+    MouseButton(EMIE_RMOUSE_PRESSED_DOWN, fromX, fromY);
+    MoveMouse(toX, toY);
+    MouseButton(EMIE_RMOUSE_LEFT_UP, toX, toY);
+}
+
+void ScriptedPlayer::Key(EKEY_CODE key, bool down) {
+    SEvent event{};
+    event.EventType = EET_KEY_INPUT_EVENT;
+    event.KeyInput.Key = key;
+    event.KeyInput.PressedDown = down;
+    event.KeyInput.Char = 0;
+    game.device->postEventFromUser(event);
+}
+
+void ScriptedPlayer::Wheel(float delta) {
+    const core::position2di at = CursorPosition();
+    SEvent event{};
+    event.EventType = EET_MOUSE_INPUT_EVENT;
+    event.MouseInput.Event = EMIE_MOUSE_WHEEL;
+    event.MouseInput.X = at.X;
+    event.MouseInput.Y = at.Y;
+    event.MouseInput.Wheel = delta;
+    game.device->postEventFromUser(event);
+}
+
+void ScriptedPlayer::RecordDialogText() {
+    if (game.dialog.dialogOpen != 1) {
+        lastDialogText_.clear();
+        return;
+    }
+    gui::IGUIElement* text = Element(gui_id::MessageText);
+    if (!text) return;
+    const std::wstring shown = text->getText();
+    if (shown != lastDialogText_) {
+        dialogTexts_.push_back(shown);
+        lastDialogText_ = shown;
+    }
+}
+
+void ScriptedPlayer::OnFrame() {
+    ++framesSeen_;
+    if (framesSeen_ > frameLimit_)
+        throw ScriptFrameLimit("the script ran past its frame limit of " +
+                               std::to_string(frameLimit_) + " frames");
+    RecordDialogText();
+    // Steps may add steps; index so the vector may grow meanwhile.
+    for (size_t i = 0; i < steps_.size(); ++i) {
+        if (steps_[i].done) continue;
+        const bool due = steps_[i].condition ? steps_[i].condition()
+                                             : framesSeen_ >= steps_[i].frame;
+        if (!due) continue;
+        if (!steps_[i].repeat) steps_[i].done = true;
+        Action action = steps_[i].action;
+        action();
+    }
+}

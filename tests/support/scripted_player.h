@@ -1,0 +1,72 @@
+// A scripted player: once per pumped frame it looks at the screen and posts
+// the events a person would (clicks on buttons, clicks and drags of the mouse,
+// keys, the wheel), on given frames or when a condition holds. It records the
+// texts of the message windows it saw.
+#pragma once
+
+#include <irrlicht.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// Thrown when a script runs past its frame limit, so a test that would hang
+// fails instead.
+struct ScriptFrameLimit : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class ScriptedPlayer {
+public:
+    using Action = std::function<void()>;
+    using Condition = std::function<bool()>;
+
+    // Runs `action` on the given frame, counted from the frame the step was
+    // added on (1 = the next pumped frame).
+    ScriptedPlayer& AtFrame(long long frame, Action action);
+    // Runs `action` once, on the first frame where `condition` holds.
+    ScriptedPlayer& When(Condition condition, Action action);
+    // Runs `action` on every frame where `condition` holds.
+    ScriptedPlayer& Whenever(Condition condition, Action action);
+    // Answers every message window: stops dice, closes notices and picks
+    // answer `choice` (1..4) of questions.
+    ScriptedPlayer& AnswerDialogs(int choice = 1);
+
+    // Frames pumped before a script is deemed stuck.
+    void SetFrameLimit(long long frames) { frameLimit_ = frames; }
+
+    // Events, posted through the device as the window would deliver them.
+    void ClickButton(int id);  // a left click on the centre of a visible, enabled element
+    void LeftClickAt(int x, int y);
+    void RightClickAt(int x, int y);
+    void RightDrag(int fromX, int fromY, int toX, int toY);
+    void MoveMouse(int x, int y);
+    void MouseButton(irr::EMOUSE_INPUT_EVENT kind, int x, int y);
+    void Key(irr::EKEY_CODE key, bool down);
+    void Wheel(float delta);
+
+    // Texts of the message windows seen while they were open, in order.
+    const std::vector<std::wstring>& DialogTexts() const { return dialogTexts_; }
+    bool SawDialogText(const std::wstring& text) const;
+    // The first element with this id, or null.
+    static irr::gui::IGUIElement* Element(int id);
+
+    // Called once per pumped frame by the test fixture.
+    void OnFrame();
+
+private:
+    struct Step {
+        long long frame = -1;
+        Condition condition;
+        Action action;
+        bool repeat = false;
+        bool done = false;
+    };
+    void RecordDialogText();
+    std::vector<Step> steps_;
+    std::vector<std::wstring> dialogTexts_;
+    std::wstring lastDialogText_;
+    long long framesSeen_ = 0;
+    long long frameLimit_ = 20000;
+};

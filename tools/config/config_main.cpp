@@ -1,0 +1,162 @@
+// skarvoll3d-config: the settings program. It shows the four display
+// settings, writes "config.xml" into the working directory and starts the
+// game in its place. With options it writes the file without a window.
+#include <irrlicht.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/text.h"
+
+using namespace irr;
+
+namespace {
+
+const char* const kUsage =
+    "Utilisation : skarvoll3d-config [--driver V --resolution V --modeecran V --synchro V]\n"
+    "  --driver      EDT_OPENGL | EDT_SOFTWARE | EDT_DIRECTX9 | EDT_DIRECTX8\n"
+    "  --resolution  1024*768 | 800*600\n"
+    "  --modeecran   Fenetre | \"Full screen\"\n"
+    "  --synchro     Actif | Inactif\n"
+    "Sans option, une fenêtre permet de choisir ces réglages.\n";
+
+// Settings that suit a Linux desktop.
+Settings DefaultSettings() { return {L"EDT_OPENGL", L"1024*768", L"Fenetre", L"Inactif"}; }
+
+bool IsOneOf(const std::wstring& value, const std::vector<std::wstring>& values) {
+    for (const std::wstring& v : values)
+        if (v == value) return true;
+    return false;
+}
+
+// Parses the options; false on an unknown option or value.
+bool ParseOptions(int argc, char** argv, Settings& settings) {
+    for (int i = 1; i < argc; i += 2) {
+        if (i + 1 >= argc) return false;
+        const std::string option = argv[i];
+        const std::wstring value = FromUtf8(argv[i + 1]);
+        std::wstring* field = nullptr;
+        const std::vector<std::wstring>* allowed = nullptr;
+        if (option == "--driver") field = &settings.driver, allowed = &DriverValues();
+        else if (option == "--resolution") field = &settings.resolution, allowed = &ResolutionValues();
+        else if (option == "--modeecran") field = &settings.screenMode, allowed = &ScreenModeValues();
+        else if (option == "--synchro") field = &settings.synchro, allowed = &SynchroValues();
+        if (!field || !IsOneOf(value, *allowed)) return false;
+        *field = value;
+    }
+    return true;
+}
+
+bool Save(const Settings& settings) {
+    if (WriteSettingsFile(WorkingDirectory(), settings)) return true;
+    std::fprintf(stderr, "Impossible d'écrire config.xml dans %s\n", WorkingDirectory().c_str());
+    return false;
+}
+
+constexpr int kSaveButton = 1;
+
+class SaveButtonReceiver : public IEventReceiver {
+public:
+    bool saveRequested = false;
+    bool OnEvent(const SEvent& event) override {
+        if (event.EventType == EET_GUI_EVENT && event.GUIEvent.EventType == gui::EGET_BUTTON_CLICKED &&
+            event.GUIEvent.Caller && event.GUIEvent.Caller->getID() == kSaveButton) {
+            saveRequested = true;
+            return true;
+        }
+        return false;
+    }
+};
+
+gui::IGUIComboBox* AddSettingRow(gui::IGUIEnvironment* gui, int row, const wchar_t* label,
+                                 const std::vector<std::wstring>& values,
+                                 const std::wstring& current) {
+    const int top = 50 + row * 40;
+    gui->addStaticText(label, core::recti(20, top + 4, 190, top + 24));
+    gui::IGUIComboBox* box = gui->addComboBox(core::recti(190, top, 380, top + 24));
+    for (const std::wstring& value : values) box->addItem(value.c_str());
+    for (u32 i = 0; i < values.size(); ++i)
+        if (values[i] == current) box->setSelected(static_cast<s32>(i));
+    return box;
+}
+
+std::wstring Selected(gui::IGUIComboBox* box) {
+    const s32 index = box->getSelected();
+    return index >= 0 ? std::wstring(box->getItem(static_cast<u32>(index))) : std::wstring();
+}
+
+enum class WindowOutcome { Saved, Closed, Failed };
+
+// The settings window: what the player did with it.
+WindowOutcome RunSettingsWindow(Settings& settings) {
+    SaveButtonReceiver receiver;
+    IrrlichtDevice* device = createDevice(video::EDT_SOFTWARE, core::dimension2du(400, 290), 16,
+                                          false, false, false, &receiver);
+    if (!device) {
+        std::fprintf(stderr, "Impossible d'ouvrir la fenêtre de configuration.\n%s", kUsage);
+        return WindowOutcome::Failed;
+    }
+    device->setWindowCaption(L"Skarvoll 3D - Configuration");
+    gui::IGUIEnvironment* gui = device->getGUIEnvironment();
+    const std::string font = ExecutableDirectory() + "/data/fontes/verdana.bmp";
+    if (FileExists(font))
+        if (gui::IGUIFont* loaded = gui->getFont(font.c_str())) gui->getSkin()->setFont(loaded);
+    gui->addStaticText(L"Réglages de l'affichage", core::recti(20, 15, 380, 35));
+    gui::IGUIComboBox* driver =
+        AddSettingRow(gui, 0, L"Rendu :", DriverValues(), settings.driver);
+    gui::IGUIComboBox* resolution =
+        AddSettingRow(gui, 1, L"Résolution :", ResolutionValues(), settings.resolution);
+    gui::IGUIComboBox* mode =
+        AddSettingRow(gui, 2, L"Mode d'écran :", ScreenModeValues(), settings.screenMode);
+    gui::IGUIComboBox* synchro =
+        AddSettingRow(gui, 3, L"Synchro verticale :", SynchroValues(), settings.synchro);
+    gui->addButton(core::recti(140, 230, 260, 260), nullptr, kSaveButton, L"Enregistrer");
+
+    while (!receiver.saveRequested && device->run()) {
+        device->getVideoDriver()->beginScene(true, true, video::SColor(255, 200, 200, 200));
+        gui->drawAll();
+        device->getVideoDriver()->endScene();
+        device->sleep(15);
+    }
+    if (receiver.saveRequested)
+        settings = {Selected(driver), Selected(resolution), Selected(mode), Selected(synchro)};
+    device->closeDevice();
+    device->run();
+    device->drop();
+    return receiver.saveRequested ? WindowOutcome::Saved : WindowOutcome::Closed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    Settings settings = DefaultSettings();
+    if (argc > 1) {
+        if (!ParseOptions(argc, argv, settings)) {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+        return Save(settings) ? 0 : 1;
+    }
+    Settings current;
+    if (ReadSettings(current)) {
+        // Keep what an earlier run chose, where it is a value of the table.
+        if (IsOneOf(current.driver, DriverValues())) settings.driver = current.driver;
+        if (IsOneOf(current.resolution, ResolutionValues())) settings.resolution = current.resolution;
+        if (IsOneOf(current.screenMode, ScreenModeValues())) settings.screenMode = current.screenMode;
+        if (IsOneOf(current.synchro, SynchroValues())) settings.synchro = current.synchro;
+    }
+    const WindowOutcome outcome = RunSettingsWindow(settings);
+    if (outcome != WindowOutcome::Saved) return outcome == WindowOutcome::Closed ? 0 : 1;
+    if (!Save(settings)) return 1;
+    ReplaceProcess(ExecutableDirectory() + "/skarvoll3d");
+    return 1;
+}
