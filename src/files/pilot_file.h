@@ -1,0 +1,26 @@
+// Pilot files "pilotes/<name>.xml": reading one into a car record, writing a
+// car record back, deleting one.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "files/file_listing.h"
+#include "files/pilot_integrity.h"
+
+// Loads the pilot of that name into car `car` and prepares the record for a
+// race (4 hit points, flags cleared, mass and model files set), even when
+// the file cannot be read.
+void ReadPilotFile(int car, const std::wstring& name);
+
+// Writes car `car` to the file named after its pilot, replacing the old one
+// only once the new one is whole. Returns whether it succeeded; a name that
+// would leave the pilot folder is never written.
+bool WritePilotFile(int car);
+
+// Deletes the file of that pilot. Returns whether a file was deleted.
+bool DeletePilotFile(const std::wstring& name);
+
+// Whether the name keeps its file inside the pilot folder: not empty of
+// meaning ("." or ".."), and without "/", "\" or a NUL.
+bool IsSafePilotName(const std::wstring& name);
