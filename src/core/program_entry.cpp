@@ -6,6 +6,7 @@
 #include "core/frame_pump.h"
 #include "core/game_state.h"
 #include "core/settings.h"
+#include "files/gadget_catalogue.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -83,6 +84,7 @@ int RunGame(int /*argc*/, char** /*argv*/) {
         return 1;
     }
     PrepareGameDevice();
+    FillCatalogue();
     game.menuBackground =
         game.videoDriver->getTexture(GamePath(L"\\data\\interface\\interface_load_circuits.bmp").c_str());
     RunIdleScreen();

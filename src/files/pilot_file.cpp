@@ -1,0 +1,113 @@
+#include "files/pilot_file.h"
+
+#include "core/game_state.h"
+#include "files/value_text.h"
+#include "files/xml_values.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "rules/fitted_gadgets.h"
+
+namespace {
+bool IsCar(int car) { return car >= 0 && car < kCarTableSize; }
+
+std::string PilotPath(const std::wstring& name) { return GamePath(L"\\pilotes\\" + name + L".xml"); }
+
+void ApplyPilotValue(int car, const XmlValue& v) {
+    CarRecord& c = game.cars[car];
+    if (v.element == L"NomPilote") c.pilotName = v.text;
+    else if (v.element == L"Conduite") c.drivingSkill = ParseInteger(v.text);
+    else if (v.element == L"Tir") c.shootingSkill = ParseInteger(v.text);
+    else if (v.element == L"CoteVolant") c.wheelSide = v.text;
+    else if (v.element == L"Zonks") c.zonks = ParseInteger(v.text);
+    else if (v.element == L"NoMesh") c.meshNumber = ParseInteger(v.text);
+    else if (v.element == L"Gadget") AddGadget(car, v.IntAttribute(L"Cote"), v.text);  // ignores a side out of 0..4
+    else if (v.element == L"Structure") {
+        const int side = v.IntAttribute(L"Cote");
+        if (side < SideFront || side > SideLeft) return;
+        c.sides[side].structureMax = ParseInteger(v.text);
+        c.sides[side].structure = c.sides[side].structureMax;
+    } else if (v.element == L"Secu") c.secu = v.text;
+}
+
+// What every loaded pilot starts a race with, whatever its file held.
+void PrepareForRace(int car) {
+    CarRecord& c = game.cars[car];
+    c.hitPoints = 4;
+    c.oilSprayed = c.hasMoved = c.hasActed = c.skidPending = c.pendingMoveFlag = 0;
+    c.mass = ComputeMass(car);
+    c.meshFile = L"voiture_modele_" + IntText(c.meshNumber) + L".ms3d";
+    c.textureBase = L"map_voiture_" + IntText(c.meshNumber);
+    c.textureExt = L".jpg";
+    c.inRace = 1;
+    c.checkpointsPassed = 0;
+    c.finishOrder = -1;
+}
+
+std::wstring EscapeXml(const std::wstring& text) {
+    std::wstring out;
+    for (wchar_t ch : text) {
+        switch (ch) {
+            case L'&': out += L"&amp;"; break;
+            case L'<': out += L"&lt;"; break;
+            case L'>': out += L"&gt;"; break;
+            case L'"': out += L"&quot;"; break;
+            case L'\'': out += L"&apos;"; break;
+            default: out += ch;
+        }
+    }
+    return out;
+}
+
+// One line of the file: the element, its value between single spaces.
+std::wstring ElementLine(const std::wstring& element, const std::wstring& value, const wchar_t* side = nullptr) {
+    const std::wstring attribute = side ? std::wstring(L" Cote=\"") + side + L"\"" : std::wstring();
+    return L"<" + element + attribute + L"> " + EscapeXml(value) + L" </" + element + L">\n";
+}
+
+std::wstring SideLines(const CarRecord& c, int side) {
+    const std::wstring number = IntText(side);
+    std::wstring lines;
+    if (side != SideMisc) lines += ElementLine(L"Structure", IntText(c.sides[side].structureMax), number.c_str());
+    const CarSide& s = c.sides[side];
+    for (int position = 1; position <= s.gadgetCount && position < static_cast<int>(s.gadgets.size()); ++position)
+        lines += ElementLine(L"Gadget", s.gadgets[position].name, number.c_str());
+    return lines;
+}
+
+std::wstring PilotFileText(int car) {
+    const std::wstring secu = ComputeSecu(car);
+    const CarRecord& c = game.cars[car];
+    std::wstring text = L"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n";
+    text += ElementLine(L"Secu", secu);
+    text += ElementLine(L"NomPilote", c.pilotName);
+    text += ElementLine(L"Conduite", IntText(c.drivingSkill));
+    text += ElementLine(L"Tir", IntText(c.shootingSkill));
+    text += ElementLine(L"CoteVolant", c.wheelSide);
+    text += ElementLine(L"Zonks", IntText(c.zonks));
+    text += ElementLine(L"NoMesh", IntText(c.meshNumber));
+    for (int side = 0; side < kSideCount; ++side) text += SideLines(c, side);
+    return text + L"\n";
+}
+}  // namespace
+
+bool IsSafePilotName(const std::wstring& name) {
+    if (name == L"." || name == L"..") return false;
+    return name.find_first_of(std::wstring(L"/\\\0", 3)) == std::wstring::npos;
+}
+
+void ReadPilotFile(int car, const std::wstring& name) {
+    if (!IsCar(car)) return;
+    RemoveAllGadgets(car);
+    if (IsSafePilotName(name))
+        ReadXmlValues(PilotPath(name), [car](const XmlValue& v) { ApplyPilotValue(car, v); });
+    PrepareForRace(car);
+}
+
+bool WritePilotFile(int car) {
+    if (!IsCar(car) || !IsSafePilotName(game.cars[car].pilotName)) return false;
+    return WriteFileAtomically(PilotPath(game.cars[car].pilotName), ToLatin1(PilotFileText(car)));
+}
+
+bool DeletePilotFile(const std::wstring& name) {
+    return IsSafePilotName(name) && RemoveFile(PilotPath(name));
+}

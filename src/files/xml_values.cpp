@@ -1,0 +1,84 @@
+#include "files/xml_values.h"
+
+#include <irrlicht.h>
+
+#include "core/game_state.h"
+#include "files/value_text.h"
+
+using namespace irr;
+
+std::wstring XmlValue::Attribute(const std::wstring& name) const {
+    const auto found = attributes.find(name);
+    return found == attributes.end() ? std::wstring() : found->second;
+}
+
+int XmlValue::IntAttribute(const std::wstring& name) const {
+    return ParseInteger(Attribute(name));
+}
+
+namespace {
+// The reader hands 8-bit files over one byte per character, sign-extended on
+// this platform; every text of the game's files is taken by its low byte.
+std::wstring LowByteText(const wchar_t* text) {
+    std::wstring out;
+    if (!text) return out;
+    for (; *text; ++text)
+        out.push_back(static_cast<wchar_t>(static_cast<unsigned>(*text) & 0xffu));
+    return out;
+}
+
+void TakeElement(io::IXMLReader& reader, XmlValue& current) {
+    current.element = LowByteText(reader.getNodeName());
+    current.attributes.clear();
+    for (int i = 0; i < static_cast<int>(reader.getAttributeCount()); ++i)
+        current.attributes[LowByteText(reader.getAttributeName(i))] =
+            LowByteText(reader.getAttributeValue(i));
+}
+
+// The engine's file system; a null device of our own when the game has none
+// (tools that read files without a window).
+class FileSystemAccess {
+public:
+    FileSystemAccess() {
+        if (game.device) {
+            fileSystem_ = game.device->getFileSystem();
+            return;
+        }
+        SIrrlichtCreationParameters params;
+        params.DriverType = video::EDT_NULL;
+        params.LoggingLevel = ELL_NONE;
+        ownDevice_ = createDeviceEx(params);
+        if (ownDevice_) fileSystem_ = ownDevice_->getFileSystem();
+    }
+    ~FileSystemAccess() {
+        if (ownDevice_) ownDevice_->drop();
+    }
+    FileSystemAccess(const FileSystemAccess&) = delete;
+    FileSystemAccess& operator=(const FileSystemAccess&) = delete;
+    io::IFileSystem* get() const { return fileSystem_; }
+
+private:
+    IrrlichtDevice* ownDevice_ = nullptr;
+    io::IFileSystem* fileSystem_ = nullptr;
+};
+}  // namespace
+
+bool ReadXmlValues(const std::string& path, const std::function<void(const XmlValue&)>& apply) {
+    FileSystemAccess fileSystem;
+    if (!fileSystem.get()) return false;
+    io::IXMLReader* reader = fileSystem.get()->createXMLReader(path.c_str());
+    if (!reader) return false;
+    XmlValue current;
+    while (reader->read()) {
+        if (reader->getNodeType() == io::EXN_ELEMENT) {
+            TakeElement(*reader, current);
+            continue;
+        }
+        if (reader->getNodeType() != io::EXN_TEXT) continue;
+        // A text of spaces only trims to nothing and is not applied.
+        current.text = TrimSpaces(LowByteText(reader->getNodeData()));
+        if (!current.text.empty()) apply(current);
+    }
+    reader->drop();
+    return true;
+}
