@@ -21,7 +21,7 @@ namespace gui_id {
 constexpr int EndTurn = 101;
 constexpr int AutoEndTurn = 102;
 constexpr int ShowIntersections = 103;
-constexpr int HideWalls = 104;
+constexpr int ShowTrail = 104;
 constexpr int Nitro = 110;
 constexpr int FrontGun = 111;
 constexpr int RearGun = 112;
@@ -29,7 +29,7 @@ constexpr int OilProjector = 113;
 constexpr int Grenade = 114;
 constexpr int Pistol = 115;
 constexpr int Bazooka = 116;
-constexpr int ShowTrail = 117;
+constexpr int HideWalls = 117;
 constexpr int Quit = 118;
 constexpr int MessageButton = 1001;
 constexpr int Choice1 = 1002;
