@@ -1,0 +1,39 @@
+// skarvoll3d-datagen <game folder> <DejaVu font folder>
+// Writes the game's art, fonts, circuits and sample pilots into the game
+// folder. Everything is drawn by this program; the same build always writes
+// the same files.
+#include <irrlicht.h>
+
+#include <cstdio>
+#include <exception>
+
+#include "bitmap_fonts.h"
+#include "data_folder.h"
+#include "explosion.h"
+#include "race_images.h"
+
+using namespace irr;
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <game folder> <font folder>\n", argv[0]);
+        return 2;
+    }
+    SIrrlichtCreationParameters params;
+    params.DriverType = video::EDT_NULL;
+    params.LoggingLevel = ELL_ERROR;
+    IrrlichtDevice* device = createDeviceEx(params);
+    if (!device) return 1;
+    int status = 0;
+    try {
+        const DataFolder folder(device->getVideoDriver(), argv[1]);
+        WriteBitmapFonts(folder, argv[2]);
+        WriteRaceImages(folder);
+        WriteExplosion(folder);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "skarvoll3d-datagen: %s\n", error.what());
+        status = 1;
+    }
+    device->drop();
+    return status;
+}
