@@ -7,6 +7,7 @@
 #include "core/game_state.h"
 #include "core/settings.h"
 #include "files/gadget_catalogue.h"
+#include "menus/quick_race.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -72,7 +73,8 @@ void RunIdleScreen() {
 }
 }  // namespace
 
-int RunGame(int /*argc*/, char** /*argv*/) {
+int RunGame(int argc, char** argv) {
+    if (argc > 1) return RunQuickRace(argc, argv);
     Settings settings;
     if (!ReadSettings(settings)) {
         StartSettingsProgram();

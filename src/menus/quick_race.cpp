@@ -1,0 +1,199 @@
+#include "menus/quick_race.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "core/dice_dialog.h"
+#include "core/game_state.h"
+#include "core/program_entry.h"
+#include "core/settings.h"
+#include "files/circuit_file.h"
+#include "files/file_listing.h"
+#include "files/gadget_catalogue.h"
+#include "files/pilot_file.h"
+#include "platform/text.h"
+#include "scene/circuit_scene.h"
+#include "scene/race_view.h"
+#include "scene/scene_files.h"
+
+using namespace irr;
+
+namespace {
+const wchar_t* const kColours[] = {L"rouge", L"bleu", L"vert", L"jaune"};
+
+QuickRacePilot PilotOption(const std::wstring& value) {
+    const std::wstring suffix = L":IA";
+    if (value.size() > suffix.size() &&
+        value.compare(value.size() - suffix.size(), suffix.size(), suffix) == 0)
+        return {value.substr(0, value.size() - suffix.size()), true};
+    return {value, false};
+}
+
+bool Listed(const std::wstring& folder, const std::wstring& name) {
+    std::vector<std::wstring> names;
+    ListFiles(folder, names);
+    return std::find(names.begin() + 1, names.end(), name) != names.end();
+}
+
+// Race setup refuses the same pilot twice with one message only.
+bool HasDuplicatePilot(const QuickRaceOptions& options) {
+    const auto& p = options.pilots;
+    for (size_t i = 0; i < p.size(); ++i)
+        for (size_t j = 0; j < p.size(); ++j)
+            if (i != j && p[i].name == p[j].name) return true;
+    return false;
+}
+
+std::vector<std::wstring> RaceSetupRefusals(const QuickRaceOptions& options) {
+    std::vector<std::wstring> refusals;
+    if (HasDuplicatePilot(options))
+        refusals.push_back(L"Vous ne pouvez pas avoir 2 fois le même pilote en jeu.");
+    if (!Listed(L"\\circuits\\", options.circuit))
+        refusals.push_back(L"Vous devez choisir un circuit et mettre des pilotes en jeu.");
+    if (refusals.empty() && options.pilots.size() < 2)
+        refusals.push_back(L"Vous devez mettre au moins 2 pilotes en jeu.");
+    for (const QuickRacePilot& pilot : options.pilots)
+        if (refusals.empty() && !Listed(L"\\pilotes\\", pilot.name))
+            refusals.push_back(L"Le pilote " + pilot.name + L" n'existe pas.");
+    return refusals;
+}
+
+int SlotLimit() { return std::min(game.circuit.circuitMaxCars, kMaxCars); }
+
+void LoadPilots(const QuickRaceOptions& options) {
+    int k = 0;
+    for (const QuickRacePilot& pilot : options.pilots) {
+        ++k;
+        ReadPilotFile(k, pilot.name);
+        game.cars[k].colourName = kColours[std::min(k - 1, 3)];
+        game.cars[k].controller = pilot.computer ? L"IA" : L"Humain";
+    }
+}
+
+std::vector<std::wstring> IntegrityRefusals(int count) {
+    std::vector<std::wstring> refusals;
+    for (int j = 1; j <= count; ++j)
+        if (ComputeSecu(j) != game.cars[j].secu)
+            refusals.push_back(game.cars[j].pilotName +
+                               L" est invalide : son Xml semble avoir été modifié à la main");
+    return refusals;
+}
+
+void PrintMessages(const std::vector<std::wstring>& messages) {
+    for (const std::wstring& message : messages) std::fprintf(stderr, "%s\n", ToUtf8(message).c_str());
+}
+
+// The checks and the loading need the engine's file reader: a null device
+// serves, so that a refused race never opens a window.
+std::vector<std::wstring> SetUpWithoutWindow(const QuickRaceOptions& options) {
+    SIrrlichtCreationParameters params;
+    params.DriverType = video::EDT_NULL;
+    params.LoggingLevel = ELL_NONE;
+    if (!CreateGameDevice(params)) return {L"Impossible de lire les fichiers du jeu."};
+    FillCatalogue();
+    std::vector<std::wstring> refusals = SetUpQuickRace(options);
+    ReleaseGameDevice();
+    return refusals;
+}
+
+bool OpenGameWindow() {
+    Settings settings;
+    if (!ReadSettings(settings)) {
+        std::fprintf(stderr, "Le fichier config.xml manque : lancez skarvoll3d-config d'abord.\n");
+        return false;
+    }
+    if (!CreateGameDevice(DeviceParameters(settings))) {
+        std::fprintf(stderr, "Impossible d'ouvrir la fenêtre du jeu.\n");
+        return false;
+    }
+    PrepareGameDevice();
+    return true;
+}
+
+void LoadRaceScreenData() {
+    if (gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdana.bmp"))
+        game.guiEnvironment->getSkin()->setFont(font);
+    game.loadingBarImage = LoadGameTexture(L"\\data\\loading\\barre_chargement.jpg");
+}
+
+// A scene that cannot be built is told on standard error and in the window.
+void ReportSceneError(const std::wstring& error) {
+    PrintMessages({error});
+    game.dialog.dieFaces = 0;
+    game.dialog.choiceState = 0;
+    DiceDialog(error, -1, -1, -1, -1, false, video::SColor(255, 255, 0, 0).color);
+}
+}  // namespace
+
+std::string QuickRaceUsage() {
+    return "Utilisation : skarvoll3d [--circuit NOM --pilot NOM[:IA] --pilot NOM[:IA] ...] "
+           "[--sans-decor]\n"
+           "  Sans option, le jeu s'ouvre sur le menu d'accueil.\n"
+           "  --circuit NOM      le circuit (fichier circuits/NOM.xml)\n"
+           "  --pilot NOM[:IA]   un pilote (fichier pilotes/NOM.xml), conduit par l'ordinateur\n"
+           "                     avec « :IA » ; de 2 pilotes au nombre de places du circuit\n"
+           "  --sans-decor       sans décor ni spectateurs\n"
+           "  --help             affiche cette aide\n";
+}
+
+bool ParseQuickRaceArgs(int argc, char** argv, QuickRaceOptions& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        const bool takesValue = !std::strcmp(arg, "--circuit") || !std::strcmp(arg, "--pilot");
+        if (takesValue && i + 1 >= argc) {
+            error = std::string("Il manque la valeur de l'option ") + arg + ".";
+            return false;
+        }
+        if (!std::strcmp(arg, "--help")) options.help = true;
+        else if (!std::strcmp(arg, "--sans-decor")) options.decor = false;
+        else if (!std::strcmp(arg, "--circuit")) options.circuit = FromUtf8(argv[++i]);
+        else if (!std::strcmp(arg, "--pilot")) options.pilots.push_back(PilotOption(FromUtf8(argv[++i])));
+        else {
+            error = std::string("Option inconnue : ") + arg + ".";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::wstring> SetUpQuickRace(const QuickRaceOptions& options) {
+    std::vector<std::wstring> refusals = RaceSetupRefusals(options);
+    if (!refusals.empty()) return refusals;
+    LoadCircuitFile(options.circuit);
+    if (static_cast<int>(options.pilots.size()) > SlotLimit())
+        return {L"Ce circuit n'accepte que " + IntText(SlotLimit()) + L" pilotes."};
+    LoadPilots(options);
+    const int count = static_cast<int>(options.pilots.size());
+    refusals = IntegrityRefusals(count);
+    if (!refusals.empty()) return refusals;
+    game.decorEnabled = options.decor ? 1 : 0;
+    game.carCount = count;
+    return {};
+}
+
+int RunQuickRace(int argc, char** argv) {
+    QuickRaceOptions options;
+    std::string error;
+    if (!ParseQuickRaceArgs(argc, argv, options, error)) {
+        std::fprintf(stderr, "%s\n%s", error.c_str(), QuickRaceUsage().c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(QuickRaceUsage().c_str(), stdout);
+        return 0;
+    }
+    const std::vector<std::wstring> refusals = SetUpWithoutWindow(options);
+    if (!refusals.empty()) {
+        PrintMessages(refusals);
+        return 2;
+    }
+    if (!OpenGameWindow()) return 1;
+    LoadRaceScreenData();
+    std::wstring sceneError;
+    const bool built = BuildCircuitScene(sceneError);
+    if (built) RunRaceView();
+    else ReportSceneError(sceneError);
+    ReleaseGameDevice();
+    return built ? 0 : 1;
+}

@@ -1,0 +1,151 @@
+#include "scene/race_frame.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/cursor.h"
+#include "core/game_state.h"
+
+using namespace irr;
+
+namespace {
+constexpr f32 kCarHeight = 7;
+std::function<void()> hudDrawer;
+
+f32 World(f32 cell) { return cell * static_cast<f32>(game.circuit.cellSize); }
+
+void GroundLine(f32 x1, f32 z1, f32 x2, f32 z2, video::SColor colour) {
+    game.videoDriver->draw3DLine({x1, 0, z1}, {x2, 0, z2}, colour);
+}
+
+// The colour of a trail segment `age` points behind the car's last point.
+video::SColor FadedColour(u32 colour, int age) {
+    const video::SColor base(colour);
+    auto fade = [age](u32 c) { return std::min<u32>(255, c + static_cast<u32>(age) * 20); };
+    return video::SColor(255, fade(base.getRed()), fade(base.getGreen()), fade(base.getBlue()));
+}
+
+void DrawIntersection(f32 x, f32 z, video::SColor colour) {
+    GroundLine(x - 10, z - 10, x + 10, z + 10, colour);
+    GroundLine(x - 10, z + 10, x + 10, z - 10, colour);
+}
+
+void DrawCheckpoint(int n) {
+    const CircuitData& c = game.circuit;
+    if (n < 1 || static_cast<size_t>(2 * n) >= c.checkpointX.size() ||
+        static_cast<size_t>(2 * n) >= c.checkpointY.size())
+        return;
+    GroundLine(World(c.checkpointX[2 * n - 1]), World(c.checkpointY[2 * n - 1]),
+               World(c.checkpointX[2 * n]), World(c.checkpointY[2 * n]), video::SColor(255, 0, 0, 0));
+}
+
+void DrawImageAt(video::ITexture* image, core::position2di topLeft) {
+    const core::dimension2du size = image->getOriginalSize();
+    game.videoDriver->draw2DImage(image, topLeft,
+                                  core::rect<s32>(0, 0, static_cast<s32>(size.Width),
+                                                  static_cast<s32>(size.Height)),
+                                  nullptr, video::SColor(255, 255, 255, 255), true);
+}
+
+const CarRecord* CurrentCar() {
+    if (game.currentCar < 1 || game.currentCar > game.carCount) return nullptr;
+    return &game.cars[game.currentCar];
+}
+}  // namespace
+
+void BeginRaceScene() { game.videoDriver->beginScene(true, true, video::SColor(255, 200, 200, 200)); }
+
+void UsePlainDrawing() {
+    video::SMaterial plain;
+    plain.Lighting = false;
+    game.videoDriver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
+    game.videoDriver->setMaterial(plain);
+}
+
+void DrawGrid() {
+    const CircuitData& c = game.circuit;
+    const video::SColor grey(255, 150, 150, 150);
+    const f32 lastX = World(static_cast<f32>(c.gridWidth - 1));
+    const f32 lastZ = World(static_cast<f32>(c.gridLength - 1));
+    for (int column = 0; column < c.gridWidth; ++column)
+        GroundLine(World(static_cast<f32>(column)), 0, World(static_cast<f32>(column)), lastZ, grey);
+    for (int row = 0; row < c.gridLength; ++row)
+        GroundLine(0, World(static_cast<f32>(row)), lastX, World(static_cast<f32>(row)), grey);
+}
+
+void DrawTrail(int car, bool isHighlighted) {
+    const CarRecord& record = game.cars[car];
+    const CarRecord* current = CurrentCar();
+    if (!record.sceneNode || !current) return;
+    const int n = record.trailCount - (isHighlighted ? 1 : 0);
+    for (int i = 1; i <= n - 1; ++i) {
+        if (static_cast<size_t>(2 * i + 2) >= record.trail.size()) break;
+        const int age = record.trailCount - i;
+        if (!current->showTrail && age >= 9) continue;
+        const video::SColor colour =
+            current->showTrail ? video::SColor(record.colour) : FadedColour(record.colour, age);
+        const f32 x2 = World(record.trail[2 * i + 1]);
+        const f32 z2 = World(record.trail[2 * i + 2]);
+        GroundLine(World(record.trail[2 * i - 1]), World(record.trail[2 * i]), x2, z2, colour);
+        if (current->showIntersections) DrawIntersection(x2, z2, colour);
+    }
+}
+
+f32 MoveHeading(f32 dx, f32 dy) { return std::atan2(dx, dy) * core::RADTODEG; }
+
+void PlaceCarNode(int car) {
+    CarRecord& record = game.cars[car];
+    if (!record.sceneNode) return;
+    if (record.prevCellX != record.cellX || record.prevCellY != record.cellY)
+        record.sceneNode->setRotation(
+            {0, MoveHeading(record.cellX - record.prevCellX, record.cellY - record.prevCellY), 0});
+    record.sceneNode->setPosition({World(record.cellX), kCarHeight, World(record.cellY)});
+}
+
+void DrawStartAndFinishLines() {
+    DrawCheckpoint(1);
+    DrawCheckpoint(game.circuit.checkpointCount);
+}
+
+void DrawSkidMarkers() {
+    video::ITexture* image = game.skidMarkerImage;
+    if (!image) return;
+    const core::dimension2du size = image->getOriginalSize();
+    for (int i = 1; i <= game.carCount; ++i) {
+        const CarRecord& record = game.cars[i];
+        if (!record.skidPending || !record.sceneNode) continue;
+        const core::position2di at =
+            game.sceneManager->getSceneCollisionManager()->getScreenCoordinatesFrom3DPosition(
+                record.sceneNode->getAbsolutePosition());
+        DrawImageAt(image, {at.X - static_cast<s32>(size.Width) / 2,
+                            at.Y - 50 - static_cast<s32>(size.Height) / 2});
+    }
+}
+
+void DrawHourglass() {
+    const CarRecord* current = CurrentCar();
+    if (!game.hourglassImage || !current || current->controller != L"IA") return;
+    DrawImageAt(game.hourglassImage, CursorPosition() + core::position2di(10, 10));
+}
+
+void SetHudDrawer(std::function<void()> drawer) { hudDrawer = std::move(drawer); }
+
+void DrawRaceFrame() {
+    BeginRaceScene();
+    game.guiEnvironment->drawAll();
+    game.sceneManager->drawAll();
+    UsePlainDrawing();
+    DrawGrid();
+    for (int i = 1; i <= game.carCount; ++i) {
+        if (!game.cars[i].sceneNode) continue;
+        DrawTrail(i, false);
+        PlaceCarNode(i);
+    }
+    if (hudDrawer) hudDrawer();
+    UsePlainDrawing();
+    DrawStartAndFinishLines();
+    DrawSkidMarkers();
+    DrawHourglass();
+    game.guiEnvironment->drawAll();
+    game.videoDriver->endScene();
+}

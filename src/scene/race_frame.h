@@ -1,0 +1,37 @@
+// The pieces of a race frame: the scene behind a grey background, the grid
+// of cells, the cars' trails, the start and finish lines, the images over
+// skidding cars and at the cursor while the computer thinks. The race loop,
+// the message window and the animations draw their frames from them.
+#pragma once
+
+#include <irrlicht.h>
+
+#include <functional>
+
+// Begins a frame cleared to the race's grey.
+void BeginRaceScene();
+// Identity world transform and a plain unlit material for the 3D lines.
+void UsePlainDrawing();
+
+// Grey lines through the cell centres, one per column and one per row.
+void DrawGrid();
+// The car's trail; `isHighlighted` leaves out its last point (the move under
+// way). Faded and short unless the current car shows whole trails.
+void DrawTrail(int car, bool isHighlighted);
+// Turns the car's node to face its last move and stands it on its cell.
+void PlaceCarNode(int car);
+// Checkpoint 1 and the last checkpoint, as black lines on the ground.
+void DrawStartAndFinishLines();
+// The skid image 50 pixels above every car that will skid.
+void DrawSkidMarkers();
+// The hourglass beside the cursor while a computer driver plays.
+void DrawHourglass();
+
+// A whole frame of the race screen, GUI included; the HUD is drawn by the
+// drawer the race screen installs.
+void DrawRaceFrame();
+void SetHudDrawer(std::function<void()> drawer);
+
+// Heading in degrees of a move of (dx, dy) cells: 0 along increasing rows
+// (world +z), 90 along increasing columns (world +x).
+irr::f32 MoveHeading(irr::f32 dx, irr::f32 dy);

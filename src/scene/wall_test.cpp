@@ -1,0 +1,19 @@
+#include "scene/wall_test.h"
+
+#include "core/game_state.h"
+
+using namespace irr;
+
+bool SegmentHitsSelector(scene::ITriangleSelector* selector, f32 x1, f32 z1, f32 x2, f32 z2) {
+    if (!selector || !game.sceneManager) return false;
+    const core::line3df ray({x1, 0, z1}, {x2, 0, z2});
+    core::vector3df hit;
+    core::triangle3df triangle;
+    scene::ISceneNode* node = nullptr;
+    return game.sceneManager->getSceneCollisionManager()->getCollisionPoint(ray, selector, hit,
+                                                                            triangle, node);
+}
+
+bool SegmentHitsWall(f32 x1, f32 z1, f32 x2, f32 z2) {
+    return SegmentHitsSelector(game.circuitSelector, x1, z1, x2, z2);
+}

@@ -1,0 +1,12 @@
+// The wall test of moves and of the computer driver's search.
+#pragma once
+
+#include <irrlicht.h>
+
+// True when the straight segment between two world points at height 0
+// meets the circuit's walls (its triangle selector).
+bool SegmentHitsWall(irr::f32 x1, irr::f32 z1, irr::f32 x2, irr::f32 z2);
+
+// The same test against any selector (the benchmark compares selectors).
+bool SegmentHitsSelector(irr::scene::ITriangleSelector* selector, irr::f32 x1, irr::f32 z1,
+                         irr::f32 x2, irr::f32 z2);
