@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "bitmap_fonts.h"
+#include "car_models.h"
 #include "data_folder.h"
 #include "explosion.h"
 #include "race_images.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
         WriteBitmapFonts(folder, argv[2]);
         WriteRaceImages(folder);
         WriteExplosion(folder);
+        WriteCars(folder);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "skarvoll3d-datagen: %s\n", error.what());
         status = 1;
