@@ -26,8 +26,7 @@ struct DieRoll {
 void ShowFace(const MessageWindow& w, int face) { w.dieFace->setText(IntText(face).c_str()); }
 
 void PlaceAwayFromAnchor(const MessageWindow& w, const core::vector3df& anchor) {
-    const core::position2di projected =
-        game.sceneManager->getSceneCollisionManager()->getScreenCoordinatesFrom3DPosition(anchor);
+    const core::position2di projected = ScreenPosition(anchor);
     const core::dimension2du screen = game.videoDriver->getScreenSize();
     core::rect<s32> box = w.window->getRelativePosition();
     const core::position2di at = DialogPlacement(projected.X, box.getWidth(), box.getHeight(),
@@ -82,8 +81,7 @@ void ClearActionRequests() {
 // The line from the window to the anchor point and the coloured frame that
 // the window covers but for one pixel.
 void DrawAnchor(const MessageWindow& w, const core::vector3df& anchor, video::SColor colour) {
-    const core::position2di to =
-        game.sceneManager->getSceneCollisionManager()->getScreenCoordinatesFrom3DPosition(anchor);
+    const core::position2di to = ScreenPosition(anchor);
     const core::rect<s32> box = w.window->getAbsolutePosition();
     const core::position2di from = box.getCenter();
     const core::position2di offsets[5] = {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};

@@ -53,6 +53,14 @@ const CarRecord* CurrentCar() {
 }
 }  // namespace
 
+core::position2di ScreenPosition(const core::vector3df& point) {
+    if (scene::ICameraSceneNode* camera = game.sceneManager->getActiveCamera()) {
+        camera->updateAbsolutePosition();
+        camera->render();
+    }
+    return game.sceneManager->getSceneCollisionManager()->getScreenCoordinatesFrom3DPosition(point);
+}
+
 void BeginRaceScene() { game.videoDriver->beginScene(true, true, video::SColor(255, 200, 200, 200)); }
 
 void UsePlainDrawing() {
@@ -114,9 +122,7 @@ void DrawSkidMarkers() {
     for (int i = 1; i <= game.carCount; ++i) {
         const CarRecord& record = game.cars[i];
         if (!record.skidPending || !record.sceneNode) continue;
-        const core::position2di at =
-            game.sceneManager->getSceneCollisionManager()->getScreenCoordinatesFrom3DPosition(
-                record.sceneNode->getAbsolutePosition());
+        const core::position2di at = ScreenPosition(record.sceneNode->getAbsolutePosition());
         DrawImageAt(image, {at.X - static_cast<s32>(size.Width) / 2,
                             at.Y - 50 - static_cast<s32>(size.Height) / 2});
     }

@@ -32,6 +32,11 @@ void DrawHourglass();
 void DrawRaceFrame();
 void SetHudDrawer(std::function<void()> drawer);
 
+// Where a world point shows on the screen through the active camera, whose
+// matrices are brought up to date first (it may have moved since the last
+// frame, or never been drawn yet).
+irr::core::position2di ScreenPosition(const irr::core::vector3df& point);
+
 // Heading in degrees of a move of (dx, dy) cells: 0 along increasing rows
 // (world +z), 90 along increasing columns (world +x).
 irr::f32 MoveHeading(irr::f32 dx, irr::f32 dy);
