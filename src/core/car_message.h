@@ -1,0 +1,14 @@
+// Messages of the rules about one car: anchored at its node, in its colour.
+#pragma once
+
+#include <string>
+
+// DiceDialog anchored at the car's node (or at no point when it has none),
+// placed away from it, no trail highlighted, in the given colour.
+int DiceDialogAboutCar(const std::wstring& text, int car, unsigned colour);
+
+// A message anchored at no point, placed away from the screen's origin.
+int DiceDialogUnanchored(const std::wstring& text, unsigned colour);
+
+constexpr unsigned kOpaqueGreen = 0xFF00FF00;
+constexpr unsigned kOpaqueWhite = 0xFFFFFFFF;

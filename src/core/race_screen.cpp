@@ -1,0 +1,96 @@
+#include "core/race_screen.h"
+
+#include "core/event_receiver.h"
+#include "core/game_state.h"
+#include "core/message_window.h"
+#include "platform/paths.h"
+
+using namespace irr;
+
+RaceScreen raceScreen;
+
+namespace {
+// Lays the column out from top to bottom, 5 pixels between elements.
+class Column {
+public:
+    explicit Column(int screenWidth) : left_(screenWidth - 100), right_(screenWidth - 5) {}
+    core::recti Next(int height) {
+        top_ += 5;
+        const core::recti rect(left_, top_, right_, top_ + height);
+        top_ += height;
+        return rect;
+    }
+
+private:
+    int left_, right_;
+    int top_ = 21;  // under the HUD plate
+};
+
+gui::IGUIButton* AddButton(Column& column, int id, const wchar_t* label) {
+    return game.guiEnvironment->addButton(column.Next(20), nullptr, id, label);
+}
+
+gui::IGUICheckBox* AddCheckBox(Column& column, int id, const wchar_t* label) {
+    return game.guiEnvironment->addCheckBox(false, column.Next(15), nullptr, id, label);
+}
+
+void CreateHudPlate(int screenWidth) {
+    gui::IGUIEnvironment* gui = game.guiEnvironment;
+    const core::recti plate(screenWidth - 100, 5, screenWidth - 5, 21);
+    raceScreen.hudColourImage = gui->addImage(plate);
+    raceScreen.hudColourImage->setScaleImage(true);
+    raceScreen.hudCarText = gui->addStaticText(L"", plate, true, true);
+    if (gui::IGUIFont* bold = gui->getFont("data/fontes/verdanabold.bmp"))
+        raceScreen.hudCarText->setOverrideFont(bold);
+}
+
+void CreateCarMenu() {
+    gui::IGUIEnvironment* gui = game.guiEnvironment;
+    gui::IGUIWindow* window = gui->addWindow(core::recti(0, 0, 150, 81), false, L"--->");
+    gui->addButton(core::recti(2, 18, 148, 48), window, gui_id::ViewCar, L"Voir véhicule");
+    gui->addButton(core::recti(2, 48, 148, 80), window, gui_id::CentreCamera, L"Centrer Caméra");
+    window->setVisible(false);
+    raceScreen.carMenu = window;
+}
+}  // namespace
+
+void CreateStatusLines() {
+    gui::IGUIEnvironment* gui = game.guiEnvironment;
+    raceScreen.statusLine = gui->addStaticText(L"", core::recti(10, 10, 300, 25));
+    raceScreen.secondStatusLine = gui->addStaticText(L"", core::recti(10, 30, 300, 45));
+}
+
+void CreateRaceScreen() {
+    const int width = static_cast<int>(game.videoDriver->getScreenSize().Width);
+    CreateHudPlate(width);
+    Column column(width);
+    raceScreen.endTurn = AddButton(column, gui_id::EndTurn, L"Fin Tour");
+    raceScreen.autoEndTurn = AddCheckBox(column, gui_id::AutoEndTurn, L"Auto fin tour");
+    raceScreen.showIntersections = AddCheckBox(column, gui_id::ShowIntersections, L"Voir intersec");
+    raceScreen.showTrail = AddCheckBox(column, gui_id::ShowTrail, L"Voir histo");
+    raceScreen.hideWalls = AddCheckBox(column, gui_id::HideWalls, L"Cacher murs");
+    raceScreen.quit = AddButton(column, gui_id::Quit, L"Quitter");
+    raceScreen.nitro = AddButton(column, gui_id::Nitro, L"Nitro");
+    raceScreen.frontGun = AddButton(column, gui_id::FrontGun, L"Mitrailleuse Av.");
+    raceScreen.rearGun = AddButton(column, gui_id::RearGun, L"Mitrailleuse Ar.");
+    raceScreen.oilProjector = AddButton(column, gui_id::OilProjector, L"Proj. Huile");
+    raceScreen.grenade = AddButton(column, gui_id::Grenade, L"Lance Grenade");
+    raceScreen.pistol = AddButton(column, gui_id::Pistol, L"Tir Pistolet");
+    raceScreen.bazooka = AddButton(column, gui_id::Bazooka, L"Tir Bazooka");
+    CreateCarMenu();
+    CreateMessageWindow();
+}
+
+ButtonHighlight::ButtonHighlight(gui::IGUIButton* button) : button_(button) {
+    const CarRecord& car = game.cars[game.currentCar];
+    video::ITexture* light =
+        game.videoDriver->getTexture(GamePath(L"\\data\\" + car.colourName + L"clair.bmp").c_str());
+    if (button_ && light) {
+        button_->setImage(light);
+        button_->setScaleImage(true);
+    }
+}
+
+ButtonHighlight::~ButtonHighlight() {
+    if (button_) button_->setImage(nullptr);
+}

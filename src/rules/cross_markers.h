@@ -1,0 +1,26 @@
+// The cross markers that show candidate cells: placing, showing, naming and
+// colouring them.
+#pragma once
+
+#include <string>
+
+#include "core/game_state.h"
+
+// Scene-node id bit of the nodes the mouse can pick: cars and markers.
+constexpr irr::s32 kPickableId = 1;
+
+// "Croix" + the number on three digits: Croix001 .. Croix099.
+std::wstring MarkerName(int k);
+
+void PlaceMarker(CrossMarker& marker);  // on its cell, at height -3
+void ShowMarker(CrossMarker& marker);
+void HideMarker(CrossMarker& marker);
+void SetMarkerName(CrossMarker& marker, const std::wstring& name);
+// Puts "\data\" + word + ".bmp" on every material; an unknown word changes
+// nothing.
+void SetMarkerColour(CrossMarker& marker, const std::wstring& word);
+
+// Markers 1..9 all unselected and hidden, as a choice leaves them.
+void HideChoiceMarkers();
+// Marker k selected in the car's own colour, the others in its light shade.
+void SelectMarker(int k, const std::wstring& colourName);

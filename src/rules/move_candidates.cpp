@@ -1,0 +1,49 @@
+#include "rules/move_candidates.h"
+
+#include "core/game_state.h"
+#include "rules/cross_markers.h"
+
+CellStep InertialStep(int index) {
+    const CarRecord& car = game.cars[index];
+    CellStep step{static_cast<int>(car.cellX - car.prevCellX),
+                  static_cast<int>(car.cellY - car.prevCellY)};
+    if (car.targetX != -1) step.x = car.targetX - static_cast<int>(car.cellX);
+    if (car.targetY != -1) step.y = car.targetY - static_cast<int>(car.cellY);
+    return step;
+}
+
+CellStep NitroStepFromHeading(float rotationY) {
+    int angle = static_cast<int>(rotationY);
+    while (angle < 0) angle += 360;
+    while (angle > 360) angle -= 360;
+    static const CellStep steps[] = {{0, 2},  {2, 2},   {2, 0},  {2, -2},
+                                     {0, -2}, {-2, -2}, {-2, 0}, {-2, 2}};
+    // Sectors of 45 degrees centred on the eight directions; whole degrees
+    // never fall on a boundary.
+    const int sector = static_cast<int>((angle + 22.5) / 45.0) % 8;
+    return steps[sector];
+}
+
+void BuildCandidates(int index, int stepFactor) {
+    CarRecord& car = game.cars[index];
+    CellStep step = InertialStep(index);
+    step.x *= stepFactor;
+    step.y *= stepFactor;
+    if (stepFactor == 2 && step.x == 0 && step.y == 0 && car.sceneNode)
+        step = NitroStepFromHeading(car.sceneNode->getRotation().Y);
+
+    const int centreX = static_cast<int>(car.cellX) + step.x;
+    const int centreY = static_cast<int>(car.cellY) + step.y;
+    int k = 1;
+    for (int x = centreX - 1; x <= centreX + 1; ++x) {
+        for (int y = centreY - 1; y <= centreY + 1; ++y, ++k) {
+            CrossMarker& marker = game.crossMarkers[k];
+            SetMarkerColour(marker, car.colourName + L"clair");
+            marker.cellX = x;
+            marker.cellY = y;
+            ShowMarker(marker);
+            PlaceMarker(marker);
+            SetMarkerName(marker, MarkerName(k));
+        }
+    }
+}

@@ -1,0 +1,196 @@
+#include "rules/move_choice.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/camera_control.h"
+#include "core/cursor.h"
+#include "core/car_message.h"
+#include "core/dice_dialog.h"
+#include "core/frame_pump.h"
+#include "core/game_state.h"
+#include "scene/race_frame.h"
+#include "core/race_input.h"
+#include "core/random.h"
+#include "platform/clock.h"
+#include "rules/cross_markers.h"
+#include "rules/fitted_gadgets.h"
+#include "rules/move_candidates.h"
+#include "rules/move_execution.h"
+#include "scene/hud.h"
+
+using namespace irr;
+
+namespace {
+constexpr int kStatusFrames = 100;
+constexpr f32 kPickRadius = 220.0f;
+
+bool AnyActionRequest() {
+    for (u8 request : game.actionRequests)
+        if (request) return true;
+    return false;
+}
+
+void ClearActionRequests() {
+    for (u8& request : game.actionRequests) request = 0;
+}
+
+// The marker nearest to the cursor on screen, within 220 pixels, or null.
+scene::ISceneNode* NearestMarker(core::position2di cursor) {
+    scene::ISceneCollisionManager* collisions = game.sceneManager->getSceneCollisionManager();
+    scene::ISceneNode* nearest = nullptr;
+    f32 best = std::numeric_limits<f32>::max();
+    for (int k = 1; k <= 9; ++k) {
+        scene::ISceneNode* node = game.crossMarkers[k].node;
+        if (!node || !node->isVisible()) continue;
+        const core::position2di at =
+            collisions->getScreenCoordinatesFrom3DPosition(node->getAbsolutePosition(), game.camera);
+        const f32 distance = static_cast<f32>(at.getDistanceFrom(cursor));
+        if (distance < kPickRadius && distance < best) {
+            best = distance;
+            nearest = node;
+        }
+    }
+    return nearest;
+}
+
+// The marker number the player clicked, or 0 when the click was on no marker
+// (the status line then says what was under the cursor).
+int PickedMarker() {
+    const core::position2di cursor = CursorPosition();
+    scene::ISceneNode* node = game.sceneManager->getSceneCollisionManager()
+                                  ->getSceneNodeFromScreenCoordinatesBB(cursor, kPickableId);
+    if (!node) node = NearestMarker(cursor);
+    if (!node) {
+        ShowStatus(L"Pas de Node", kStatusFrames, false);
+        return 0;
+    }
+    const std::string name = std::string(node->getName()).substr(0, 30);
+    if (name.compare(0, 5, "Croix") != 0) {
+        ShowStatus(std::wstring(name.begin(), name.end()), kStatusFrames, false);
+        return 0;
+    }
+    std::string digits = name.size() >= 3 ? name.substr(name.size() - 3) : name;
+    while (!digits.empty() && digits[0] == '0') digits.erase(0, 1);
+    ShowStatus(L"Croix sélectionnée n°" + std::wstring(digits.begin(), digits.end()),
+               kStatusFrames, false);
+    const int k = std::atoi(digits.c_str());
+    return (k >= 1 && k <= 9) ? k : 0;
+}
+
+// One frame of a choice loop.
+void ChoiceFrame() {
+    PumpFrameOrEnd();
+    HandleRaceScreenEvents();
+    CameraControl();
+    DrawRaceFrame();
+    SleepMilliseconds(static_cast<int>(game.frameDelay));
+}
+
+// Two clicks on the same cross: the first selects it, the second confirms.
+// Returns the confirmed marker, or 0 when an action button ended the choice.
+int ChooseMarker(int index) {
+    game.mouse.leftHeld = 0;
+    for (;;) {
+        if (game.mouse.leftHeld) {
+            const int k = PickedMarker();
+            if (k > 0 && game.crossMarkers[k].selected) return k;
+            if (k > 0) {
+                SelectMarker(k, game.cars[index].colourName);
+                game.mouse.leftHeld = 0;
+            }
+        }
+        ChoiceFrame();
+        if (AnyActionRequest()) {
+            HideChoiceMarkers();
+            return 0;
+        }
+    }
+}
+
+// One charge of the chosen Nitro is spent; false when the car has none.
+bool SpendNitroCharge(int index) {
+    const int charged = CountGadgets(L"Nitro", index, kAllSides, L"sup", 0);
+    if (charged == 0) return false;
+    int side = kAllSides;
+    if (charged > 1) {
+        static const wchar_t* const words[] = {L"", L"AVANT", L"ARRIERE", L"DROITE", L"GAUCHE"};
+        std::vector<int> offered;
+        for (int s = SideFront; s <= SideLeft; ++s)
+            if (CountGadgets(L"Nitro", index, s, L"sup", 0) > 0) offered.push_back(s);
+        for (size_t i = 0; i < offered.size(); ++i)
+            game.dialog.choiceLabels[i + 1] = words[offered[i]];
+        game.dialog.choiceState = static_cast<int>(offered.size());
+        const CarRecord& car = game.cars[index];
+        const int answer = DiceDialogAboutCar(
+            L"Vous avez des nitros disponibles sur plusieurs côtés, laquelle souhaitez vous utiliser :",
+            index, car.colour);
+        if (answer >= 1 && answer <= static_cast<int>(offered.size())) side = offered[answer - 1];
+    }
+    std::vector<int> sides, positions;
+    if (FindGadgets(L"Nitro", index, side, L"sup", 0, L"", 0, L"", 0, sides, positions) == 0 &&
+        FindGadgets(L"Nitro", index, kAllSides, L"sup", 0, L"", 0, L"", 0, sides, positions) == 0)
+        return false;
+    game.cars[index].sides[sides[1]].gadgets[positions[1]].charges -= 1;
+    return true;
+}
+}  // namespace
+
+bool RecordMove(int index, int cellX, int cellY) {
+    CarRecord& car = game.cars[index];
+    car.prevCellX = car.cellX;
+    car.prevCellY = car.cellY;
+    car.cellX = static_cast<f32>(cellX);
+    car.cellY = static_cast<f32>(cellY);
+    car.AppendTrailPoint(car.cellX, car.cellY);
+    car.hasMoved = 1;
+    car.targetX = -1;
+    car.targetY = -1;
+    const bool spin = car.pendingMoveFlag;
+    car.pendingMoveFlag = 0;
+    return spin;
+}
+
+void CommitMove(int index, int k) {
+    HideChoiceMarkers();
+    const CrossMarker& marker = game.crossMarkers[k];
+    ResolveMove(index, RecordMove(index, marker.cellX, marker.cellY));
+}
+
+void ChooseMove(int index) {
+    BuildCandidates(index, 1);
+    const int k = ChooseMarker(index);
+    if (k > 0) CommitMove(index, k);
+}
+
+void ChooseNitroMove(int index) {
+    if (CountGadgets(L"Nitro", index, kAllSides, L"sup", 0) == 0) {
+        DiceDialogAboutCar(L"Vous n'avez plus de nitro chargée.\n", index, game.cars[index].colour);
+        return;
+    }
+    BuildCandidates(index, 2);
+    const int k = ChooseMarker(index);
+    if (k == 0) {
+        // Pressing Nitro again cancels the Nitro move.
+        if (game.actionRequests[RequestNitro]) ClearActionRequests();
+        return;
+    }
+    SpendNitroCharge(index);
+    CommitMove(index, k);
+}
+
+void SkidMove(int index) {
+    BuildCandidates(index, 1);
+    const int k = DieFormula(9);
+    const CarRecord& car = game.cars[index];
+    SelectMarker(k, car.colourName);
+    const std::wstring text =
+        car.controller == L"IA" ? car.pilotName + L" dérape ici" : std::wstring(L"Vous dérapez ici");
+    const scene::ISceneNode* node = game.crossMarkers[k].node;
+    const core::vector3df at = node ? node->getAbsolutePosition() : core::vector3df(-1, -1, -1);
+    DiceDialog(text, static_cast<int>(at.X), static_cast<int>(at.Y), static_cast<int>(at.Z), -1,
+               true, car.colour);
+    CommitMove(index, k);
+}

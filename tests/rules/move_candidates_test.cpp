@@ -1,0 +1,95 @@
+#include "rules/move_candidates.h"
+
+#include "core/game_state.h"
+#include "rules/cross_markers.h"
+#include "support/game_test.h"
+
+using namespace irr;
+
+class MoveCandidatesTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        game.circuit.cellSize = 100;
+        game.carCount = 1;
+        PlaceCar(8, 4, 8, 4);
+    }
+    void PlaceCar(f32 x, f32 y, f32 prevX, f32 prevY) {
+        CarRecord& car = game.cars[1];
+        car.cellX = x;
+        car.cellY = y;
+        car.prevCellX = prevX;
+        car.prevCellY = prevY;
+        car.colourName = L"rouge";
+    }
+    // Cell of marker k relative to the car's cell.
+    std::pair<int, int> Relative(int k) {
+        return {game.crossMarkers[k].cellX - static_cast<int>(game.cars[1].cellX),
+                game.crossMarkers[k].cellY - static_cast<int>(game.cars[1].cellY)};
+    }
+    void FaceHeading(f32 degrees) {
+        scene::IMesh* cube = game.sceneManager->getGeometryCreator()->createCubeMesh();
+        scene::SAnimatedMesh* mesh = new scene::SAnimatedMesh(cube);
+        cube->drop();
+        game.cars[1].sceneNode = game.sceneManager->addAnimatedMeshSceneNode(mesh);
+        mesh->drop();
+        game.cars[1].sceneNode->setRotation({0, degrees, 0});
+    }
+};
+
+TEST_F(MoveCandidatesTest, StandingStillOffersTheNineCellsAroundTheCarInColumnOrder) {
+    BuildCandidates(1, 1);
+    EXPECT_EQ(Relative(1), std::make_pair(-1, -1));
+    EXPECT_EQ(Relative(2), std::make_pair(-1, 0));
+    EXPECT_EQ(Relative(3), std::make_pair(-1, 1));
+    EXPECT_EQ(Relative(5), std::make_pair(0, 0));
+    EXPECT_EQ(Relative(9), std::make_pair(1, 1));
+}
+
+TEST_F(MoveCandidatesTest, TheInertialStepIsRepeatedAndDoubledByNitro) {
+    PlaceCar(10, 10, 7, 11);  // last step (3, -1)
+    BuildCandidates(1, 1);
+    EXPECT_EQ(Relative(5), std::make_pair(3, -1));
+    EXPECT_EQ(Relative(1), std::make_pair(2, -2));
+    EXPECT_EQ(Relative(9), std::make_pair(4, 0));
+    BuildCandidates(1, 2);
+    EXPECT_EQ(Relative(5), std::make_pair(6, -2));
+    PlaceCar(10, 10, 9, 9);
+    BuildCandidates(1, 2);
+    EXPECT_EQ(Relative(5), std::make_pair(2, 2));
+}
+
+TEST_F(MoveCandidatesTest, NitroFromStandstillFollowsTheWayTheCarFaces) {
+    FaceHeading(90);
+    BuildCandidates(1, 2);
+    EXPECT_EQ(Relative(5), std::make_pair(2, 0));
+    FaceHeading(350);
+    BuildCandidates(1, 2);
+    EXPECT_EQ(Relative(5), std::make_pair(0, 2));
+    FaceHeading(-135);  // 225 degrees
+    BuildCandidates(1, 2);
+    EXPECT_EQ(Relative(5), std::make_pair(-2, -2));
+    // The table's sectors, on whole degrees.
+    EXPECT_EQ(NitroStepFromHeading(22).y, 2);
+    EXPECT_EQ(NitroStepFromHeading(23).x, 2);
+    EXPECT_EQ(NitroStepFromHeading(337).x, -2);
+    EXPECT_EQ(NitroStepFromHeading(338).x, 0);
+    EXPECT_EQ(NitroStepFromHeading(720.0f).y, 2);
+}
+
+TEST_F(MoveCandidatesTest, AForcedDestinationReplacesTheStepPerComponent) {
+    PlaceCar(8, 4, 3, 1);
+    game.cars[1].targetX = 10;
+    game.cars[1].targetY = 4;
+    BuildCandidates(1, 1);
+    EXPECT_EQ(Relative(5), std::make_pair(2, 0));
+    game.cars[1].targetY = -1;  // only x forced: y keeps its inertia (4 - 1)
+    BuildCandidates(1, 1);
+    EXPECT_EQ(Relative(5), std::make_pair(2, 3));
+}
+
+TEST(CrossMarkers, NamesKeepThreeDigits) {
+    EXPECT_EQ(MarkerName(1), L"Croix001");
+    EXPECT_EQ(MarkerName(9), L"Croix009");
+    EXPECT_EQ(MarkerName(99), L"Croix099");
+}
