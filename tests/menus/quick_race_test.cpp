@@ -1,0 +1,130 @@
+// A race started from the command line: its options, and the race setup's
+// checks on the circuit and the pilots.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "core/game_state.h"
+#include "files/gadget_catalogue.h"
+#include "files/pilot_file.h"
+#include "menus/quick_race.h"
+#include "support/game_test.h"
+
+namespace {
+QuickRaceOptions Parse(std::vector<const char*> args, bool expectOk = true) {
+    args.insert(args.begin(), "skarvoll3d");
+    QuickRaceOptions options;
+    std::string error;
+    EXPECT_EQ(ParseQuickRaceArgs(static_cast<int>(args.size()), const_cast<char**>(args.data()),
+                                 options, error),
+              expectOk)
+        << error;
+    return options;
+}
+}  // namespace
+
+TEST(QuickRaceArgs, ReadTheCircuitThePilotsAndTheirDrivers) {
+    const QuickRaceOptions o = Parse({"--circuit", "Anneau", "--pilot", "L\xc3\xa9" "a:IA", "--pilot", "Max"});
+    EXPECT_FALSE(o.help);
+    EXPECT_TRUE(o.decor);
+    EXPECT_EQ(o.circuit, L"Anneau");
+    ASSERT_EQ(o.pilots.size(), 2u);
+    EXPECT_EQ(o.pilots[0].name, L"Léa");
+    EXPECT_TRUE(o.pilots[0].computer);
+    EXPECT_EQ(o.pilots[1].name, L"Max");
+    EXPECT_FALSE(o.pilots[1].computer);
+    EXPECT_TRUE(Parse({"--help"}).help);
+    EXPECT_FALSE(Parse({"--sans-decor"}).decor);
+    Parse({"--couleur", "bleu"}, false);
+    Parse({"--circuit", "Anneau", "--pilot"}, false);
+}
+
+class QuickRaceTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        FillCatalogue();
+        WriteFile("circuits/Anneau.xml",
+                  "<c>\n<NomCircuit>Anneau</NomCircuit>\n<NbVoitures>3</NbVoitures>\n"
+                  "<Mesh>anneau.irrmesh</Mesh>\n</c>\n");
+        std::filesystem::create_directories("pilotes");
+        for (const wchar_t* name : {L"Max", L"Léa", L"Noé", L"Zoé"}) WritePilot(name);
+    }
+    void WritePilot(const std::wstring& name) {
+        CarRecord& scratch = game.cars[0];
+        scratch.pilotName = name;
+        scratch.drivingSkill = 10;
+        scratch.shootingSkill = 8;
+        scratch.wheelSide = L"Gauche";
+        scratch.meshNumber = 1;
+        ASSERT_TRUE(WritePilotFile(0));
+        game.cars[0] = CarRecord();
+    }
+    static QuickRaceOptions Race(const std::wstring& circuit, std::vector<QuickRacePilot> pilots) {
+        QuickRaceOptions options;
+        options.circuit = circuit;
+        options.pilots = std::move(pilots);
+        return options;
+    }
+};
+
+TEST_F(QuickRaceTest, LoadsThePilotsIntoTheFirstCarsWithTheRowColours) {
+    const auto refusals =
+        SetUpQuickRace(Race(L"Anneau", {{L"Léa", false}, {L"Max", true}, {L"Noé", false}}));
+    EXPECT_TRUE(refusals.empty());
+    EXPECT_EQ(game.carCount, 3);
+    EXPECT_EQ(game.circuit.circuitName, L"Anneau");
+    EXPECT_EQ(game.decorEnabled, 1);
+    const wchar_t* names[] = {nullptr, L"Léa", L"Max", L"Noé"};
+    const wchar_t* colours[] = {nullptr, L"rouge", L"bleu", L"vert"};
+    const wchar_t* drivers[] = {nullptr, L"Humain", L"IA", L"Humain"};
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(game.cars[i].pilotName, names[i]);
+        EXPECT_EQ(game.cars[i].colourName, colours[i]);
+        EXPECT_EQ(game.cars[i].controller, drivers[i]);
+        EXPECT_EQ(game.cars[i].hitPoints, 4);
+    }
+}
+
+TEST_F(QuickRaceTest, RefusesWhatTheRaceSetupRefuses) {
+    using Messages = std::vector<std::wstring>;
+    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}, {L"Léa", false}, {L"Max", true}})),
+              Messages{L"Vous ne pouvez pas avoir 2 fois le même pilote en jeu."});
+    EXPECT_EQ(SetUpQuickRace(Race(L"Désert", {{L"Max", false}, {L"Léa", false}})),
+              Messages{L"Vous devez choisir un circuit et mettre des pilotes en jeu."});
+    EXPECT_EQ(SetUpQuickRace(Race(L"../circuits/Anneau", {{L"Max", false}, {L"Léa", false}})),
+              Messages{L"Vous devez choisir un circuit et mettre des pilotes en jeu."});
+    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}})),
+              Messages{L"Vous devez mettre au moins 2 pilotes en jeu."});
+    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}, {L"Inconnu", false}})),
+              Messages{L"Le pilote Inconnu n'existe pas."});
+    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}, {L"Léa", false}, {L"Noé", false},
+                                              {L"Zoé", false}})),
+              Messages{L"Ce circuit n'accepte que 3 pilotes."});
+    EXPECT_EQ(game.carCount, 0);
+}
+
+TEST_F(QuickRaceTest, RefusesAPilotWhoseFileWasEditedByHand) {
+    std::string text = ReadFile("pilotes/Max.xml");
+    const size_t skill = text.find("<Conduite>");
+    ASSERT_NE(skill, std::string::npos);
+    text.replace(text.find("10", skill), 2, "19");
+    WriteFile("pilotes/Max.xml", text);
+    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Léa", false}, {L"Max", false}})),
+              std::vector<std::wstring>{L"Max est invalide : son Xml semble avoir été modifié à la main"});
+    EXPECT_EQ(game.carCount, 0);
+}
+
+TEST_F(QuickRaceTest, TheGameRefusesOnStandardErrorWithoutOpeningAWindow) {
+    const std::string command = "env -u DISPLAY " + GameFolder() +
+                                "/skarvoll3d --circuit Anneau --pilot Max --pilot Max 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[256];
+    while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+    const int status = pclose(pipe);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2) << output;
+    EXPECT_EQ(output, "Vous ne pouvez pas avoir 2 fois le même pilote en jeu.\n");
+}
