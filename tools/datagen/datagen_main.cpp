@@ -9,6 +9,7 @@
 
 #include "bitmap_fonts.h"
 #include "car_models.h"
+#include "circuits.h"
 #include "data_folder.h"
 #include "explosion.h"
 #include "race_images.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         WriteRaceImages(folder);
         WriteExplosion(folder);
         WriteCars(folder);
+        WriteCircuits(folder, argv[2]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "skarvoll3d-datagen: %s\n", error.what());
         status = 1;

@@ -69,12 +69,12 @@ void MeshBuilder::DoubleQuad(Vec3 a, Vec3 b, Vec3 c, Vec3 d, UvRect uv) {
 
 void MeshBuilder::Block(const Vec3 b[4], const Vec3 t[4], UvRect sides, UvRect caps) {
     // Walls seen from outside: rear (0,1), right (1,2), front (2,3), left (3,0).
-    Quad(b[1], b[0], t[0], t[1], sides);
-    Quad(b[2], b[1], t[1], t[2], sides);
-    Quad(b[3], b[2], t[2], t[3], sides);
-    Quad(b[0], b[3], t[3], t[0], sides);
-    Quad(t[3], t[2], t[1], t[0], caps);  // top, seen from above
-    Quad(b[0], b[1], b[2], b[3], caps);  // bottom, seen from below
+    Quad(b[0], b[1], t[1], t[0], sides);
+    Quad(b[1], b[2], t[2], t[1], sides);
+    Quad(b[2], b[3], t[3], t[2], sides);
+    Quad(b[3], b[0], t[0], t[3], sides);
+    Quad(t[0], t[1], t[2], t[3], caps);  // top, seen from above
+    Quad(b[3], b[2], b[1], b[0], caps);  // bottom, seen from below
 }
 
 void MeshBuilder::Box(Vec3 lo, Vec3 hi, UvRect sides, UvRect caps) {
@@ -102,12 +102,12 @@ void MeshBuilder::Cylinder(Vec3 from, Vec3 to, float radius, int segments, UvRec
     for (int i = 0; i < segments; ++i) {
         const float u0 = mantle.u0 + (mantle.u1 - mantle.u0) * i / segments;
         const float u1 = mantle.u0 + (mantle.u1 - mantle.u0) * (i + 1) / segments;
-        Face({rim(from, i + 1), rim(from, i), rim(to, i), rim(to, i + 1)}, {u1, u0, u0, u1},
+        Face({rim(from, i), rim(from, i + 1), rim(to, i + 1), rim(to, i)}, {u0, u1, u1, u0},
              {mantle.v1, mantle.v1, mantle.v0, mantle.v0});
         float u, v;
         discUv(i, u, v);
-        capTo.push_back(rim(to, i)), uTo.push_back(u), vTo.push_back(v);
-        capFrom.insert(capFrom.begin(), rim(from, i)), uFrom.insert(uFrom.begin(), u), vFrom.insert(vFrom.begin(), v);
+        capFrom.push_back(rim(from, i)), uFrom.push_back(u), vFrom.push_back(v);
+        capTo.insert(capTo.begin(), rim(to, i)), uTo.insert(uTo.begin(), u), vTo.insert(vTo.begin(), v);
     }
     Face(capTo, uTo, vTo);
     Face(capFrom, uFrom, vFrom);
@@ -125,9 +125,9 @@ void MeshBuilder::Cone(Vec3 base, float radius, float height, float topRadius, i
         if (topRadius > 0) {
             const Vec3 t0 = top + Vec3{topRadius * std::cos(a0), 0, topRadius * std::sin(a0)};
             const Vec3 t1 = top + Vec3{topRadius * std::cos(a1), 0, topRadius * std::sin(a1)};
-            Face({b1, b0, t0, t1}, {u1, u0, u0, u1}, {uv.v1, uv.v1, uv.v0, uv.v0});
+            Face({b0, b1, t1, t0}, {u0, u1, u1, u0}, {uv.v1, uv.v1, uv.v0, uv.v0});
         } else {
-            Face({b1, b0, top}, {u1, u0, (u0 + u1) / 2}, {uv.v1, uv.v1, uv.v0});
+            Face({b0, b1, top}, {u0, u1, (u0 + u1) / 2}, {uv.v1, uv.v1, uv.v0});
         }
     }
 }

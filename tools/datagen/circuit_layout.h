@@ -1,0 +1,52 @@
+// The shape of a circuit on the game's grid of cells: which cells are open
+// track, the checkpoint gates and the start slots. A circuit is designed as a
+// closed centre line (a polygon whose corners are rounded with a radius each);
+// the cells whose centre lies within half the track width of it are track,
+// and walls stand wherever a track cell meets another cell.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "canvas.h"
+
+struct Corner {
+    float x, y;    // cell units
+    float radius;  // of the bend rounding this corner
+};
+
+struct CircuitDesign {
+    std::string name;
+    int width = 0, length = 0;  // grid size in cells
+    float halfWidth = 0;        // of the track, in cells
+    std::vector<Corner> corners;  // in driving order; the first side holds the start
+    float startDistance = 0;      // start line: this far from corner 0 along the first side
+    int startSlots = 0;
+};
+
+struct Gate {
+    Point2 from, to;  // cell units
+};
+
+struct Cell {
+    int x = 0, y = 0;
+};
+
+struct CircuitLayout {
+    CircuitDesign design;
+    std::vector<Point2> centreLine;   // closed, dense, starting on the first side
+    std::vector<unsigned char> open;  // width x length, 1 = track
+    std::vector<Gate> gates;          // checkpoint 1 (start) .. last (finish)
+    std::vector<Cell> slots;          // start slot 1 .. n
+
+    bool Open(int x, int y) const;
+    int Width() const { return design.width; }
+    int Length() const { return design.length; }
+};
+
+// Throws when the design does not make a playable circuit (a bend too
+// large for its sides, a slot or gate off the track...).
+CircuitLayout LayOut(const CircuitDesign& design);
+
+// The two circuits of the game: a fast oval and a technical one.
+std::vector<CircuitDesign> CircuitDesigns();

@@ -1,0 +1,166 @@
+#include "circuits.h"
+
+#include <cctype>
+#include <tuple>
+#include <stdexcept>
+
+#include "circuit_file_writer.h"
+#include "circuit_layout.h"
+#include "circuit_mesh.h"
+#include "circuit_paint.h"
+#include "circuit_pictures.h"
+#include "data_folder.h"
+#include "decor_models.h"
+#include "spectators.h"
+#include "typeface.h"
+
+namespace {
+
+constexpr float kGantrySpan = 700;
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+void WriteDecorModel(const DataFolder& folder, const DecorModel& model) {
+    folder.WriteBytes("data/decor/" + model.name + ".ms3d", EncodeMs3d(model.mesh));
+    folder.WriteImage("data/decor/" + model.name + ".jpg", model.texture);
+}
+
+void WriteSpectators(const DataFolder& folder) {
+    for (int variant = 1; variant <= 2; ++variant)
+        folder.WriteBytes("data/foule/supporter_" + std::to_string(variant) + ".ms3d", EncodeMs3d(SpectatorModel(variant)));
+    folder.WriteImage("data/foule/maillot_rouge.jpg",
+                      SpectatorTexture(SColor(255, 200, 30, 30), SColor(255, 40, 50, 90), SColor(255, 60, 35, 20)));
+    folder.WriteImage("data/foule/maillot_bleu.jpg",
+                      SpectatorTexture(SColor(255, 30, 70, 200), SColor(255, 70, 60, 50), SColor(255, 220, 190, 90)));
+    folder.WriteImage("data/foule/maillot_jaune.jpg",
+                      SpectatorTexture(SColor(255, 240, 200, 30), SColor(255, 30, 30, 35), SColor(255, 20, 20, 20)));
+}
+
+DecorEntry Decor(const std::wstring& description, const std::string& model, int x, int z, int rotation = 0, int scale = 1) {
+    DecorEntry d;
+    d.description = description;
+    d.mesh = "data/decor/" + model + ".ms3d";
+    d.texture = "data/decor/" + model + ".jpg";
+    d.relativeToCircuit = true;
+    d.dx = x, d.dy = static_cast<int>(kTrackHeight), d.dz = z;
+    d.rotation = rotation, d.scale = scale;
+    return d;
+}
+
+DecorEntry Animated(DecorEntry d, int frames, int speed) {
+    d.animated = true;
+    d.frameStart = 0, d.frameEnd = frames - 1, d.speed = speed;
+    return d;
+}
+
+std::vector<CrowdModelEntry> CrowdModels() {
+    auto model = [](const std::wstring& description, int variant, const std::string& shirt, int speedMin, int speedMax) {
+        CrowdModelEntry m;
+        m.description = description;
+        m.mesh = "data/foule/supporter_" + std::to_string(variant) + ".ms3d";
+        m.texture = "data/foule/maillot_" + shirt + ".jpg";
+        m.frameStart = 0, m.frameEnd = kSpectatorFrames - 1;
+        m.speedMin = speedMin, m.speedMax = speedMax;
+        return m;
+    };
+    return {model(L"Supporter en rouge qui agite les bras", 1, "rouge", 14, 26),
+            model(L"Supporter en bleu qui saute", 2, "bleu", 18, 30),
+            model(L"Supporter en jaune qui agite les bras", 1, "jaune", 12, 22)};
+}
+
+CrowdGroupEntry Crowd(int people, int x1, int z1, int x2, int z2, int angle, int y = static_cast<int>(kTrackHeight)) {
+    return {people, x1, y, z1, x2, y, z2, angle - 12, angle + 12};
+}
+
+// A grandstand facing +x with its front at world x = front, and the people
+// on its three lower rows of seats.
+void GrandstandFacingTrack(CircuitFileContents& c, int front, int z) {
+    c.decor.push_back(Decor(L"Tribune principale", "tribune", front, z, 90));
+    for (int step = 0; step < 3; ++step) {
+        const int x = front - 40 * step - 20;
+        c.crowdGroups.push_back(Crowd(12, x - 12, z - 270, x + 12, z + 270, 90, 20 + 20 * step - 5));
+    }
+}
+
+CircuitFileContents OvalContents() {
+    CircuitFileContents c;
+    GrandstandFacingTrack(c, 220, 1800);
+    c.decor.push_back(Animated(Decor(L"Drapeau à damier", "drapeau", 1000, 2250), kFlagFrames, 20));
+    DecorEntry gantry = Decor(L"Portique lumineux du départ", "portique", 600, 2250);
+    gantry.transparent = true;
+    c.decor.push_back(gantry);
+    c.decor.push_back(Animated(Decor(L"Éolienne", "eolienne", 1250, 1850), kTurbineFrames, 12));
+    for (auto [x, z, scale] : {std::tuple{1200, 1350, 1}, {1300, 2350, 1}, {1150, 2050, 1}, {150, 300, 2},
+                               {2350, 300, 2}, {2350, 3600, 2}, {150, 3600, 2}})
+        c.decor.push_back(Decor(L"Arbre", "arbre", x, z, x * 7 % 360, scale));
+    c.decor.push_back(Decor(L"Pile de pneus", "pneus", 300, 3300, 45));
+    c.decor.push_back(Decor(L"Pile de pneus", "pneus", 2200, 600, 45));
+    c.crowdGroups.push_back(Crowd(16, 2160, 1200, 2340, 2500, 270));
+    c.crowdGroups.push_back(Crowd(16, 500, 3460, 1900, 3640, 180));
+    c.crowdGroups.push_back(Crowd(14, 500, 60, 1900, 240, 0));
+    c.crowdGroups.push_back(Crowd(8, 1000, 1500, 1080, 2150, 270));
+    c.crowdModels = CrowdModels();
+    return c;
+}
+
+CircuitFileContents TechnicalContents() {
+    CircuitFileContents c;
+    c.backslashes = true;
+    GrandstandFacingTrack(c, 220, 900);
+    c.decor.push_back(Animated(Decor(L"Drapeau à damier", "drapeau", 850, 1350), kFlagFrames, 20));
+    DecorEntry gantry = Decor(L"Portique lumineux du départ", "portique", 500, 1350);
+    gantry.transparent = true;
+    c.decor.push_back(gantry);
+    c.decor.push_back(Animated(Decor(L"Éolienne", "eolienne", 1150, 1000), kTurbineFrames, 15));
+    for (auto [x, z, scale] : {std::tuple{900, 800, 1}, {1400, 1250, 1}, {1350, 750, 1}, {150, 2250, 2},
+                               {2750, 200, 2}, {2750, 2250, 2}})
+        c.decor.push_back(Decor(L"Arbre", "arbre", x, z, x * 7 % 360, scale));
+    c.decor.push_back(Decor(L"Pile de pneus au milieu de l'épingle", "pneus", 2050, 1100));
+    c.decor.push_back(Decor(L"Pile de pneus", "pneus", 2700, 1500, 90));
+    c.crowdGroups.push_back(Crowd(14, 600, 20, 2200, 140, 0));
+    c.crowdGroups.push_back(Crowd(14, 600, 2210, 2200, 2340, 180));
+    c.crowdGroups.push_back(Crowd(12, 2710, 300, 2840, 1800, 270));
+    c.crowdModels = CrowdModels();
+    return c;
+}
+
+// Spectators stand on grass, at least one cell away from any track cell,
+// so that a wall always stands between them and the cars.
+void CheckCrowdsOutsideWalls(const CircuitLayout& layout, const CircuitFileContents& contents) {
+    for (const CrowdGroupEntry& g : contents.crowdGroups)
+        for (int x = (g.x1 + 50) / 100 - 1; x <= (g.x2 + 50) / 100 + 1; ++x)
+            for (int y = (g.z1 + 50) / 100 - 1; y <= (g.z2 + 50) / 100 + 1; ++y)
+                if (layout.Open(x, y))
+                    throw std::runtime_error(layout.design.name + ": a crowd stands next to the track");
+}
+
+}  // namespace
+
+void WriteCircuits(const DataFolder& folder, const std::string& fontDir) {
+    const Typeface numbers(fontDir + "/DejaVuSans-Bold.ttf", 22);
+    const Typeface signs(fontDir + "/DejaVuSans-Bold.ttf", 84);
+    for (const DecorModel& model : {Grandstand(), ChequeredFlag(), StartGantry(signs, kGantrySpan), WindTurbine(), Tree(), TyreStack()})
+        WriteDecorModel(folder, model);
+    WriteSpectators(folder);
+
+    const CircuitPictureFonts fonts{fontDir};
+    for (const CircuitDesign& design : CircuitDesigns()) {
+        const CircuitLayout layout = LayOut(design);
+        CircuitFileContents contents = design.name == "Anneau" ? OvalContents() : TechnicalContents();
+        CheckCrowdsOutsideWalls(layout, contents);
+        const std::string base = "circuits/" + Lower(design.name);
+        contents.mesh = base + ".ms3d";
+        contents.texture = base + ".jpg";
+        const Ms3dModel mesh = CircuitMesh(layout);
+        const Canvas texture = CircuitTexture(layout, numbers);
+        folder.WriteBytes("data/" + contents.mesh, EncodeMs3d(mesh));
+        folder.WriteImage("data/" + contents.texture, texture);
+        folder.WriteBytes("circuits/" + design.name + ".xml", EncodeCircuitFile(layout, contents));
+        const Canvas map = CircuitMap(texture, layout);
+        folder.WriteImage("data/interface/thumb_cir_" + design.name + ".jpg", CircuitThumbnail(map));
+        folder.WriteImage("data/loading/loading_" + design.name + ".jpg", LoadingPicture(fonts, design.name, map, mesh, texture));
+    }
+}
