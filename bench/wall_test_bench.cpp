@@ -1,0 +1,137 @@
+// Wall tests per second on each shipped circuit, over the segments a move
+// can take (1 to 10 cells), with the circuit's octree selector and with a
+// plain selector over the same triangles; the ratio is printed at the end.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/game_state.h"
+#include "core/program_entry.h"
+#include "files/circuit_file.h"
+#include "files/file_listing.h"
+#include "platform/clock.h"
+#include "platform/text.h"
+#include "scene/circuit_scene.h"
+#include "scene/wall_test.h"
+
+using namespace irr;
+
+namespace {
+struct Segment {
+    f32 x1, z1, x2, z2;
+};
+
+struct CircuitSelectors {
+    scene::ITriangleSelector* octree = nullptr;
+    scene::ITriangleSelector* plain = nullptr;
+    std::vector<Segment> segments;
+};
+
+// A fixed set of moves: from cells spread over the grid, 1 to 10 cells long
+// in every direction a move can take, drawn by a fixed little generator.
+std::vector<Segment> MoveSegments(int width, int length) {
+    std::vector<Segment> segments;
+    unsigned state = 12345;
+    auto next = [&state](int n) {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 16) % static_cast<unsigned>(n));
+    };
+    for (int i = 0; i < 2000; ++i) {
+        const int cells = 1 + i % 10;
+        const int x = next(width), y = next(length);
+        // One of the two components is the full length, the other anything up to it.
+        const int along = next(2) ? cells : -cells;
+        const int across = next(2 * cells + 1) - cells;
+        const bool alongX = next(2) == 1;
+        const int dx = alongX ? along : across;
+        const int dy = alongX ? across : along;
+        segments.push_back({x * 100.0f, y * 100.0f, (x + dx) * 100.0f, (y + dy) * 100.0f});
+    }
+    return segments;
+}
+
+// Builds the circuit's scene (no cars) and a plain selector beside it.
+bool LoadCircuit(const std::wstring& name, CircuitSelectors& out) {
+    LoadCircuitFile(name);
+    game.carCount = 0;
+    game.decorEnabled = 0;
+    std::wstring error;
+    if (!BuildCircuitScene(error)) {
+        std::fprintf(stderr, "%s\n", ToUtf8(error).c_str());
+        return false;
+    }
+    out.octree = game.circuitSelector;
+    out.octree->grab();
+    out.plain = game.sceneManager->createTriangleSelector(game.circuitNode->getMesh()->getMesh(0),
+                                                          game.circuitNode);
+    out.segments = MoveSegments(game.circuit.gridWidth, game.circuit.gridLength);
+    return true;
+}
+
+void RunWallTests(benchmark::State& state, scene::ITriangleSelector* selector,
+                  const std::vector<Segment>* segments) {
+    size_t hits = 0;
+    for (auto _ : state) {
+        for (const Segment& s : *segments) hits += SegmentHitsSelector(selector, s.x1, s.z1, s.x2, s.z2);
+    }
+    benchmark::DoNotOptimize(hits);
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(segments->size()));
+    state.counters["touches"] = static_cast<double>(hits) / static_cast<double>(state.iterations());
+}
+
+// Keeps the calls per second of each run to print the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            auto rate = run.counters.find("items_per_second");
+            if (rate != run.counters.end()) rates[run.benchmark_name()] = rate->second;
+        }
+    }
+    std::map<std::string, double> rates;
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (chdir(SKARVOLL_GAME_DIR) != 0) return 1;
+    SIrrlichtCreationParameters params;
+    params.DriverType = video::EDT_NULL;
+    params.LoggingLevel = ELL_NONE;
+    if (!CreateGameDevice(params)) return 1;
+    SetSleepEnabled(false);
+
+    std::vector<std::wstring> names;
+    ListFiles(L"\\circuits\\", names);
+    std::map<std::wstring, CircuitSelectors> circuits;
+    for (size_t i = 1; i < names.size(); ++i) {
+        CircuitSelectors& c = circuits[names[i]];
+        if (!LoadCircuit(names[i], c)) return 1;
+        const std::string name = ToUtf8(names[i]);
+        benchmark::RegisterBenchmark(("SegmentHitsWall/" + name + "/octree").c_str(), RunWallTests,
+                                     c.octree, &c.segments);
+        benchmark::RegisterBenchmark(("SegmentHitsWall/" + name + "/sans_octree").c_str(),
+                                     RunWallTests, c.plain, &c.segments);
+    }
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (const auto& [name, c] : circuits) {
+        const std::string base = "SegmentHitsWall/" + ToUtf8(name);
+        const double octree = reporter.rates[base + "/octree"];
+        const double plain = reporter.rates[base + "/sans_octree"];
+        if (plain > 0)
+            std::printf("%s : %.0f tests/s avec l'octree, %.0f sans, rapport %.1f\n",
+                        ToUtf8(name).c_str(), octree, plain, octree / plain);
+        c.octree->drop();
+        c.plain->drop();
+    }
+    ReleaseGameDevice();
+    return 0;
+}
