@@ -12,6 +12,7 @@
 #include "circuits.h"
 #include "data_folder.h"
 #include "explosion.h"
+#include "interface_images.h"
 #include "race_images.h"
 
 using namespace irr;
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
         WriteExplosion(folder);
         WriteCars(folder);
         WriteCircuits(folder, argv[2]);
+        WriteInterfaceImages(folder, argv[2]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "skarvoll3d-datagen: %s\n", error.what());
         status = 1;

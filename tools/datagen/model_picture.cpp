@@ -16,7 +16,7 @@ struct Projected {
 Vec3 Turn(Vec3 p, float yaw, float pitch) {
     const float cy = std::cos(yaw), sy = std::sin(yaw), cp = std::cos(pitch), sp = std::sin(pitch);
     const Vec3 r{p.x * cy - p.z * sy, p.y, p.x * sy + p.z * cy};  // about the vertical axis
-    return {r.x, r.y * cp - r.z * sp, r.y * sp + r.z * cp};         // then tilted towards the viewer
+    return {r.x, r.y * cp + r.z * sp, r.z * cp - r.y * sp};         // then seen from above
 }
 
 SColor Sample(const Canvas& texture, float u, float v) {
