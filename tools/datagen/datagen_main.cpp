@@ -14,6 +14,7 @@
 #include "explosion.h"
 #include "interface_images.h"
 #include "race_images.h"
+#include "sample_pilots.h"
 
 using namespace irr;
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         WriteCars(folder);
         WriteCircuits(folder, argv[2]);
         WriteInterfaceImages(folder, argv[2]);
+        WriteSamplePilots(argv[1]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "skarvoll3d-datagen: %s\n", error.what());
         status = 1;

@@ -1,0 +1,81 @@
+#include "sample_pilots.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <vector>
+
+#include "core/game_state.h"
+#include "files/gadget_catalogue.h"
+#include "files/pilot_file.h"
+#include "platform/paths.h"
+#include "rules/fitted_gadgets.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Fitting {
+    int side;
+    const wchar_t* gadget;
+};
+
+struct SamplePilot {
+    const wchar_t* name;
+    int driving, shooting, zonks, model;
+    const wchar_t* wheelSide;
+    int structure[kSideCount];  // sides 1 to 4
+    std::vector<Fitting> gadgets;
+};
+
+const std::vector<SamplePilot>& SamplePilots() {
+    static const std::vector<SamplePilot> pilots = {
+        {L"Hélène Vasseur", 11, 10, 140, 3, L"Gauche", {0, 6, 5, 5, 5},
+         {{SideFront, L"Mitrailleuse avant"}, {SideFront, L"Blindage"}, {SideMisc, L"Pistolet"}, {SideRight, L"Nitro"}}},
+        {L"Max Durand", 10, 12, 60, 1, L"Droite", {0, 5, 5, 5, 5},
+         {{SideFront, L"Mitrailleuse avant"}, {SideFront, L"Mitrailleuse avant"}, {SideRear, L"Nitro"}}},
+        {L"Brutus", 9, 9, 20, 2, L"Gauche", {0, 7, 6, 6, 6},
+         {{SideFront, L"Lance Grenades"}, {SideFront, L"Blindage"}, {SideRear, L"Blindage"}, {SideLeft, L"Blindage"},
+          {SideRight, L"Blindage"}, {SideMisc, L"Bazooka"}}},
+        {L"Inès Moreau", 12, 9, 210, 1, L"Droite", {0, 5, 5, 5, 5},
+         {{SideMisc, L"Volant double"}, {SideRear, L"Mitrailleuse arrière"}, {SideLeft, L"Renfort Latéral"},
+          {SideRight, L"Renfort Latéral"}}},
+    };
+    return pilots;
+}
+
+void LoadIntoScratchCar(const SamplePilot& p) {
+    CarRecord& car = game.cars[0];
+    RemoveAllGadgets(0);
+    car.pilotName = p.name;
+    car.drivingSkill = p.driving, car.shootingSkill = p.shooting;
+    car.hitPoints = 4, car.zonks = p.zonks, car.meshNumber = p.model, car.wheelSide = p.wheelSide;
+    for (int side = 1; side < kSideCount; ++side) car.sides[side].structure = car.sides[side].structureMax = p.structure[side];
+    for (const Fitting& f : p.gadgets) AddGadget(0, f.side, f.gadget);
+    car.mass = ComputeMass(0);
+}
+
+bool HoldsPilots(const fs::path& folder) {
+    if (!fs::exists(folder)) return false;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().extension() == ".xml") return true;
+    return false;
+}
+
+}  // namespace
+
+int WriteSamplePilots(const std::string& gameFolder) {
+    const fs::path folder = fs::path(gameFolder) / "pilotes";
+    if (HoldsPilots(folder)) return 0;
+    fs::create_directories(folder);
+    const fs::path previous = fs::current_path();
+    fs::current_path(gameFolder);  // the game writes its pilot files below the working directory
+    FillCatalogue();
+    int written = 0;
+    for (const SamplePilot& p : SamplePilots()) {
+        LoadIntoScratchCar(p);
+        written += WritePilotFile(0) ? 1 : 0;
+    }
+    fs::current_path(previous);
+    if (written != static_cast<int>(SamplePilots().size())) throw std::runtime_error("cannot write the sample pilots");
+    return written;
+}
