@@ -2,8 +2,13 @@
 
 #include <irrlicht.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "core/game_state.h"
 #include "files/value_text.h"
+#include "files/xml_guard.h"
+#include "platform/paths.h"
 
 using namespace irr;
 
@@ -61,12 +66,37 @@ private:
     IrrlichtDevice* ownDevice_ = nullptr;
     io::IFileSystem* fileSystem_ = nullptr;
 };
+
+// Far more than any circuit or pilot file holds.
+constexpr size_t kMaxXmlFileBytes = 16u << 20;
+
+// The file's bytes, cut before anything the engine's reader cannot finish.
+bool ReadGuardedFile(const std::string& path, std::string& bytes) {
+    if (!FileExists(path)) return false;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (file.bad() || bytes.size() > kMaxXmlFileBytes) return false;
+    bytes.resize(SafeXmlLength(bytes));
+    return true;
+}
+
+io::IXMLReader* CreateReader(io::IFileSystem& fileSystem, const std::string& path, std::string& bytes) {
+    io::IReadFile* memoryFile = fileSystem.createMemoryReadFile(
+        bytes.data(), static_cast<s32>(bytes.size()), path.c_str(), false);
+    if (!memoryFile) return nullptr;
+    io::IXMLReader* reader = fileSystem.createXMLReader(memoryFile);
+    memoryFile->drop();
+    return reader;
+}
 }  // namespace
 
 bool ReadXmlValues(const std::string& path, const std::function<void(const XmlValue&)>& apply) {
+    std::string bytes;
+    if (!ReadGuardedFile(path, bytes)) return false;
     FileSystemAccess fileSystem;
     if (!fileSystem.get()) return false;
-    io::IXMLReader* reader = fileSystem.get()->createXMLReader(path.c_str());
+    io::IXMLReader* reader = CreateReader(*fileSystem.get(), path, bytes);
     if (!reader) return false;
     XmlValue current;
     while (reader->read()) {

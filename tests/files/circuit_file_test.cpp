@@ -1,0 +1,317 @@
+#include "files/circuit_file.h"
+
+#include <climits>
+
+#include "core/game_state.h"
+#include "support/game_test.h"
+
+namespace {
+// A circuit with every kind of value; items one per line, no indentation.
+const char* const kFullCircuit =
+    "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+    "<Circuit>\n"
+    "<NomCircuit>  Montr\xe9" "al  </NomCircuit>\n"
+    "<NbVoitures> 4 </NbVoitures>\n"
+    "<Mesh> circuits\\montreal.3ds </Mesh>\n"
+    "<Mapping> montreal.jpg\t</Mapping>\n"
+    "<DeltaX> -150 </DeltaX>\n<DeltaY> 12 </DeltaY>\n<DeltaZ> 7 </DeltaZ>\n"
+    "<NbCasesEnLargeur> 30 </NbCasesEnLargeur>\n"
+    "<NbCasesEnLongueur> 25 </NbCasesEnLongueur>\n"
+    "<NbCheckpoints> 3 </NbCheckpoints>\n"
+    "<Checkpoint Numero=\"1\" Pos=\"Dep\" Coord=\"x\"> 2.5 </Checkpoint>\n"
+    "<Checkpoint Numero=\"1\" Pos=\"Arr\" Coord=\"x\"> 1.5e1 </Checkpoint>\n"
+    "<Checkpoint Numero=\"3\" Pos=\"Dep\" Coord=\"y\"> -4 </Checkpoint>\n"
+    "<Checkpoint Numero=\"3\" Pos=\"Arr\" Coord=\"y\"> 9 </Checkpoint>\n"
+    "<PositionDepart Voiture=\"1\" Coord=\"x\"> 5 </PositionDepart>\n"
+    "<PositionDepart Voiture=\"1\" Coord=\"y\"> 6 </PositionDepart>\n"
+    "<PositionDepart Voiture=\"19\" Coord=\"y\"> 8 </PositionDepart>\n"
+    "<NbDecorAdd> 2 </NbDecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"desc\"> Tribune nord </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"Mesh\"> data\\decor\\tribune.3ds </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"Map\"> data\\decor\\tribune.jpg </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"RelCircuit\"> true </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"Transparent\"> TRUE </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"dx\"> 100 </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"dy\"> -20 </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"dz\"> 300 </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"rot\"> 90 </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"Scale\"> 3 </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"anime\"> true </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"start\"> 1 </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"end\"> 40 </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"VitesseAnim\"> 25 </DecorAdd>\n"
+    "<DecorAdd no=\"2\" var=\"couleur\"> rouge </DecorAdd>\n"
+    "<NbModeleFoule> 1 </NbModeleFoule>\n"
+    "<DefFoule no=\"1\" var=\"desc\"> supporter </DefFoule>\n"
+    "<DefFoule no=\"1\" var=\"Mesh\"> data\\foule\\fan.md2 </DefFoule>\n"
+    "<DefFoule no=\"1\" var=\"Map\"> data\\foule\\fan.jpg </DefFoule>\n"
+    "<DefFoule no=\"1\" var=\"start\"> 3 </DefFoule>\n"
+    "<DefFoule no=\"1\" var=\"end\"> 12 </DefFoule>\n"
+    "<DefFoule no=\"1\" var=\"VitesseAnim1\"> 10 </DefFoule>\n"
+    "<DefFoule no=\"1\" var=\"VitesseAnim2\"> 30 </DefFoule>\n"
+    "<NbGroupesFoules> 2 </NbGroupesFoules>\n"
+    "<GroupeFoule no=\"1\" var=\"NbPersonnes\"> 6 </GroupeFoule>\n"
+    "<GroupeFoule no=\"1\" var=\"x1\"> 1 </GroupeFoule>\n"
+    "<GroupeFoule no=\"1\" var=\"y1\"> 2 </GroupeFoule>\n"
+    "<GroupeFoule no=\"1\" var=\"z1\"> 3 </GroupeFoule>\n"
+    "<GroupeFoule no=\"1\" var=\"x2\"> 4 </GroupeFoule>\n"
+    "<GroupeFoule no=\"1\" var=\"y2\"> 5 </GroupeFoule>\n"
+    "<GroupeFoule no=\"1\" var=\"z2\"> 6 </GroupeFoule>\n"
+    "<GroupeFoule no=\"1\" var=\"angle1\"> -45 </GroupeFoule>\n"
+    "<GroupeFoule no=\"1\" var=\"angle2\"> 45 </GroupeFoule>\n"
+    "</Circuit>\n";
+}  // namespace
+
+class CircuitFileTest : public GameTest {
+protected:
+    void WriteCircuit(const std::string& name, const std::string& text) {
+        WriteFile("circuits/" + name + ".xml", text);
+    }
+    const CircuitData& circuit = game.circuit;
+};
+
+TEST_F(CircuitFileTest, ReadsEveryTopLevelValue) {
+    WriteCircuit("Montreal", kFullCircuit);
+    LoadCircuitFile(L"Montreal");
+    EXPECT_EQ(circuit.circuitName, L"Montréal") << "Latin-1 byte read as U+00E9, spaces trimmed";
+    EXPECT_EQ(circuit.circuitMaxCars, 4);
+    EXPECT_EQ(circuit.circuitMeshFile, L"circuits\\montreal.3ds");
+    EXPECT_EQ(circuit.circuitTextureFile, L"montreal.jpg\t") << "only spaces are trimmed";
+    EXPECT_EQ(circuit.circuitOffsetX, -150);
+    EXPECT_EQ(circuit.circuitOffsetY, 12);
+    EXPECT_EQ(circuit.circuitOffsetZ, 7);
+    EXPECT_EQ(circuit.gridWidth, 30);
+    EXPECT_EQ(circuit.gridLength, 25);
+}
+
+TEST_F(CircuitFileTest, CheckpointsAndStartCellsGoToTheirEntries) {
+    WriteCircuit("Montreal", kFullCircuit);
+    LoadCircuitFile(L"Montreal");
+    ASSERT_EQ(circuit.checkpointCount, 3);
+    ASSERT_EQ(circuit.checkpointX.size(), 8u);
+    ASSERT_EQ(circuit.checkpointY.size(), 8u);
+    EXPECT_FLOAT_EQ(circuit.checkpointX[1], 2.5f);
+    EXPECT_FLOAT_EQ(circuit.checkpointX[2], 15.0f);
+    EXPECT_FLOAT_EQ(circuit.checkpointY[5], -4.0f) << "Numero 3, Dep, y";
+    EXPECT_FLOAT_EQ(circuit.checkpointY[6], 9.0f);
+    EXPECT_FLOAT_EQ(circuit.checkpointX[5], 0.0f);
+    EXPECT_EQ(circuit.startCellX[1], 5);
+    EXPECT_EQ(circuit.startCellY[1], 6);
+    EXPECT_EQ(circuit.startCellY[19], 8);
+}
+
+TEST_F(CircuitFileTest, DecorAndCrowdsFillTheirNumberedRecords) {
+    WriteCircuit("Montreal", kFullCircuit);
+    LoadCircuitFile(L"Montreal");
+    ASSERT_EQ(circuit.decorCount, 2);
+    ASSERT_EQ(circuit.decorItems.size(), 3u);
+    const DecorItem& item = circuit.decorItems[2];
+    EXPECT_EQ(item.description, L"Tribune nord");
+    EXPECT_EQ(item.meshFile, L"data\\decor\\tribune.3ds");
+    EXPECT_EQ(item.textureFile, L"data\\decor\\tribune.jpg");
+    EXPECT_EQ(item.relativeToCircuit, 1);
+    EXPECT_EQ(item.transparent, 0) << "\"TRUE\" is not \"true\"";
+    EXPECT_EQ(item.dx, 100);
+    EXPECT_EQ(item.dy, -20);
+    EXPECT_EQ(item.dz, 300);
+    EXPECT_EQ(item.rotation, 90);
+    EXPECT_EQ(item.scale, 3);
+    EXPECT_EQ(item.animated, 1);
+    EXPECT_EQ(item.frameStart, 1);
+    EXPECT_EQ(item.frameEnd, 40);
+    EXPECT_EQ(item.animationSpeed, 25);
+    // Item 1 is given nothing: its animation stays unset.
+    EXPECT_EQ(circuit.decorItems[1].frameStart, -1);
+    EXPECT_EQ(circuit.decorItems[1].animationSpeed, -1);
+
+    ASSERT_EQ(circuit.crowdModelCount, 1);
+    const CrowdModel& model = circuit.crowdModels.at(1);
+    EXPECT_EQ(model.description, L"supporter");
+    EXPECT_EQ(model.meshFile, L"data\\foule\\fan.md2");
+    EXPECT_EQ(model.textureFile, L"data\\foule\\fan.jpg");
+    EXPECT_EQ(model.frameStart, 3);
+    EXPECT_EQ(model.frameEnd, 12);
+    EXPECT_EQ(model.speedMin, 10);
+    EXPECT_EQ(model.speedMax, 30);
+
+    ASSERT_EQ(circuit.crowdGroupCount, 2);
+    const CrowdGroup& group = circuit.crowdGroups.at(1);
+    EXPECT_EQ(group.personCount, 6);
+    EXPECT_EQ(group.persons.size(), 7u);
+    EXPECT_EQ(std::vector<int>({group.x1, group.y1, group.z1, group.x2, group.y2, group.z2}),
+              std::vector<int>({1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(group.angle1, -45);
+    EXPECT_EQ(group.angle2, 45);
+    EXPECT_EQ(circuit.crowdGroups.at(2).personCount, 0);
+    EXPECT_TRUE(circuit.crowdGroups.at(2).persons.empty());
+}
+
+TEST_F(CircuitFileTest, ALaterCircuitDropsTheCrowdsButKeepsWhatItDoesNotSet) {
+    WriteCircuit("Montreal", kFullCircuit);
+    WriteCircuit("Ovale", "<c>\n<NomCircuit>Ovale</NomCircuit>\n<NbCheckpoints>1</NbCheckpoints>\n</c>");
+    LoadCircuitFile(L"Montreal");
+    LoadCircuitFile(L"Ovale");
+    EXPECT_EQ(circuit.circuitName, L"Ovale");
+    EXPECT_EQ(circuit.crowdGroupCount, 0);
+    EXPECT_EQ(circuit.decorCount, 2);
+    EXPECT_EQ(circuit.decorItems.at(2).description, L"Tribune nord");
+    EXPECT_EQ(circuit.crowdModelCount, 1);
+    EXPECT_EQ(circuit.gridWidth, 30);
+    EXPECT_EQ(circuit.checkpointCount, 1);
+    EXPECT_EQ(circuit.checkpointX, std::vector<f32>(4, 0.0f)) << "a count starts a new, empty array";
+}
+
+TEST_F(CircuitFileTest, AMissingFileOnlyDropsTheCrowdGroups) {
+    WriteCircuit("Montreal", kFullCircuit);
+    LoadCircuitFile(L"Montreal");
+    LoadCircuitFile(L"Absent");
+    EXPECT_EQ(circuit.circuitName, L"Montréal");
+    EXPECT_EQ(circuit.checkpointCount, 3);
+    EXPECT_EQ(circuit.crowdGroupCount, 0);
+}
+
+TEST_F(CircuitFileTest, ItemsOutOfRangeBeforeTheirCountOrWithUnknownKeysStoreNothing) {
+    WriteCircuit("Bizarre",
+                 "<c>\n"
+                 "<Checkpoint Numero=\"1\" Pos=\"Dep\" Coord=\"x\">5</Checkpoint>\n"
+                 "<DecorAdd no=\"1\" var=\"dx\">5</DecorAdd>\n"
+                 "<DefFoule no=\"1\" var=\"start\">5</DefFoule>\n"
+                 "<GroupeFoule no=\"1\" var=\"NbPersonnes\">5</GroupeFoule>\n"
+                 "<NbCheckpoints>2</NbCheckpoints>\n<NbDecorAdd>1</NbDecorAdd>\n"
+                 "<NbModeleFoule>1</NbModeleFoule>\n<NbGroupesFoules>1</NbGroupesFoules>\n"
+                 "<Checkpoint Numero=\"0\" Pos=\"Arr\" Coord=\"x\">1</Checkpoint>\n"
+                 "<Checkpoint Numero=\"3\" Pos=\"Dep\" Coord=\"x\">1</Checkpoint>\n"
+                 "<Checkpoint Numero=\"-1\" Pos=\"Arr\" Coord=\"y\">1</Checkpoint>\n"
+                 "<Checkpoint Numero=\"2\" Pos=\"Milieu\" Coord=\"x\">1</Checkpoint>\n"
+                 "<Checkpoint Numero=\"2\" Pos=\"dep\" Coord=\"x\">1</Checkpoint>\n"
+                 "<Checkpoint Numero=\"2\" Pos=\"Dep\" Coord=\"z\">1</Checkpoint>\n"
+                 "<Checkpoint Numero=\"2\" Pos=\"Dep\" Coord=\"X\">1</Checkpoint>\n"
+                 "<Checkpoint Pos=\"Arr\" Coord=\"x\">1</Checkpoint>\n"
+                 "<Checkpoint Numero=\"2\" Pos=\"Arr\" Coord=\"y\"></Checkpoint>\n"
+                 "<Checkpoint Numero=\"2\" Pos=\"Arr\" Coord=\"y\"/>\n"
+                 "<DecorAdd no=\"2\" var=\"dx\">1</DecorAdd>\n"
+                 "<DecorAdd no=\"0\" var=\"dx\">1</DecorAdd>\n"
+                 "<DecorAdd no=\"1\" var=\"DX\">1</DecorAdd>\n"
+                 "<DefFoule no=\"2\" var=\"start\">1</DefFoule>\n"
+                 "<GroupeFoule no=\"99999999999\" var=\"x1\">1</GroupeFoule>\n"
+                 "<PositionDepart Voiture=\"20\" Coord=\"x\">1</PositionDepart>\n"
+                 "<PositionDepart Voiture=\"0\" Coord=\"x\">1</PositionDepart>\n"
+                 "<PositionDepart Voiture=\"-5\" Coord=\"y\">1</PositionDepart>\n"
+                 "<PositionDepart Voiture=\"3\" Coord=\"z\">1</PositionDepart>\n"
+                 "<PositionDepart Voiture=\"4\" Coord=\"x\"></PositionDepart>\n"
+                 "</c>");
+    LoadCircuitFile(L"Bizarre");
+    EXPECT_EQ(circuit.checkpointX, std::vector<f32>(6, 0.0f));
+    EXPECT_EQ(circuit.checkpointY, std::vector<f32>(6, 0.0f));
+    ASSERT_EQ(circuit.decorItems.size(), 2u);
+    EXPECT_EQ(circuit.decorItems[1].dx, 0);
+    EXPECT_EQ(circuit.crowdModels.at(1).frameStart, 0);
+    EXPECT_EQ(circuit.crowdGroups.at(1).personCount, 0);
+    EXPECT_EQ(circuit.crowdGroups.at(1).x1, 0);
+    for (int slot = 0; slot < kStartSlotCount; ++slot) {
+        EXPECT_EQ(circuit.startCellX[slot], 0) << slot;
+        EXPECT_EQ(circuit.startCellY[slot], 0) << slot;
+    }
+}
+
+TEST_F(CircuitFileTest, NumbersFollowTheCLibraryRulesAndStayInRange) {
+    WriteCircuit("Nombres",
+                 "<c>\n<NbVoitures>3 voitures</NbVoitures>\n<DeltaX>\t-7x</DeltaX>\n"
+                 "<DeltaY>+8</DeltaY>\n<DeltaZ>abc</DeltaZ>\n"
+                 "<NbCasesEnLargeur>99999999999</NbCasesEnLargeur>\n"
+                 "<NbCasesEnLongueur>-99999999999</NbCasesEnLongueur>\n"
+                 "<NbCheckpoints>-4</NbCheckpoints>\n<NbDecorAdd>2000000000</NbDecorAdd>\n"
+                 "<NbGroupesFoules>1</NbGroupesFoules>\n"
+                 "<GroupeFoule no=\"1\" var=\"NbPersonnes\">-3</GroupeFoule>\n</c>");
+    LoadCircuitFile(L"Nombres");
+    EXPECT_EQ(circuit.circuitMaxCars, 3);
+    EXPECT_EQ(circuit.circuitOffsetX, -7);
+    EXPECT_EQ(circuit.circuitOffsetY, 8);
+    EXPECT_EQ(circuit.circuitOffsetZ, 0);
+    EXPECT_EQ(circuit.gridWidth, INT_MAX);
+    EXPECT_EQ(circuit.gridLength, INT_MIN);
+    EXPECT_EQ(circuit.checkpointCount, 0);
+    EXPECT_EQ(circuit.checkpointX.size(), 2u);
+    EXPECT_EQ(circuit.decorCount, kMaxCircuitItems);
+    EXPECT_EQ(circuit.decorItems.size(), size_t(kMaxCircuitItems) + 1);
+    EXPECT_EQ(circuit.crowdGroups.at(1).personCount, 0);
+    EXPECT_EQ(circuit.crowdGroups.at(1).persons.size(), 1u);
+}
+
+TEST_F(CircuitFileTest, MoreCarSlotsThanTheCarTableAreNotOffered) {
+    WriteCircuit("Grand", "<NbVoitures>40</NbVoitures>");
+    LoadCircuitFile(L"Grand");
+    EXPECT_EQ(circuit.circuitMaxCars, kMaxCars);
+}
+
+TEST_F(CircuitFileTest, TextGoesToTheElementOpenedLast) {
+    // "xyz" after </NbVoitures> belongs to NbVoitures (read as 0); the text
+    // inside <Mesh> after an empty <b/> belongs to "b", not to Mesh.
+    WriteCircuit("Ordre",
+                 "<c><NomCircuit>Nom</NomCircuit><NbVoitures>4</NbVoitures>xyz"
+                 "<Mesh>a.3ds</Mesh><Mapping><b/>t.jpg</Mapping></c>");
+    LoadCircuitFile(L"Ordre");
+    EXPECT_EQ(circuit.circuitName, L"Nom");
+    EXPECT_EQ(circuit.circuitMaxCars, 0);
+    EXPECT_EQ(circuit.circuitMeshFile, L"a.3ds");
+    EXPECT_EQ(circuit.circuitTextureFile, L"");
+}
+
+TEST_F(CircuitFileTest, SpecialCharactersAndSpacesOnlyTexts) {
+    WriteCircuit("Speciaux",
+                 "<c><NomCircuit>Monts &amp; Merveilles</NomCircuit>"
+                 "<Mesh>   </Mesh><Mapping>&lt;x&gt;</Mapping></c>");
+    game.circuit.circuitMeshFile = L"avant.3ds";
+    LoadCircuitFile(L"Speciaux");
+    EXPECT_EQ(circuit.circuitName, L"Monts & Merveilles");
+    EXPECT_EQ(circuit.circuitMeshFile, L"avant.3ds") << "a text of spaces only is not applied";
+    EXPECT_EQ(circuit.circuitTextureFile, L"<x>");
+}
+
+TEST_F(CircuitFileTest, BrokenFilesNeitherCrashNorHang) {
+    const std::string broken[] = {
+        std::string("<c><NomCircuit>Cass"),
+        std::string("<c><NbCheckpoints>2</NbCheckpoints><Checkpoint Numero=\"1\" Pos=\"Dep"),
+        std::string("pas du tout du XML \xff\xfe\x00\x01 <<<>>> &&& \"", 36),
+        std::string("\xff\xfe<\0N\0b\0", 9),
+        std::string(""),
+        std::string("<c><NbDecorAdd>1</NbDecorAdd><DecorAdd no=\"1\" var=\"desc\">a</DecorAdd></"),
+        std::string("<!-- <NomCircuit>X</NomCircuit>"),
+        std::string("<![CDATA[<NomCircuit>X</NomCircuit>"),
+        std::string("<c><!>"),
+        std::string("\xff\xfe"),
+        std::string("<\t/t\n<"),
+        std::string("<c><a x>"),
+        std::string("<![12345]]>"),
+    };
+    for (const std::string& text : broken) {
+        WriteCircuit("Casse", text);
+        LoadCircuitFile(L"Casse");
+    }
+    EXPECT_EQ(circuit.crowdGroupCount, 0);
+}
+
+TEST_F(CircuitFileTest, ACutFileKeepsWhatCameBeforeTheCut) {
+    WriteCircuit("Coupe", "<c><NomCircuit>Coup\xe9</NomCircuit><NbVoitures>3</NbVoitures><NbCasesEnLarg");
+    LoadCircuitFile(L"Coupe");
+    EXPECT_EQ(circuit.circuitName, L"Coupé");
+    EXPECT_EQ(circuit.circuitMaxCars, 3);
+}
+
+TEST_F(CircuitFileTest, AUtf16FileIsReadToo) {
+    static const char kUtf16[] = "\xff\xfe<\0N\0o\0m\0C\0i\0r\0c\0u\0i\0t\0>\0\xe9\0t\0\xe9\0"
+                                 "<\0/\0N\0o\0m\0C\0i\0r\0c\0u\0i\0t\0>\0";
+    const std::string utf16(kUtf16, sizeof kUtf16 - 1);
+    WriteCircuit("Ete", utf16);
+    LoadCircuitFile(L"Ete");
+    EXPECT_EQ(circuit.circuitName, L"été");
+}
+
+TEST(TrimSpaces, RemovesOnlyLeadingAndTrailingSpaces) {
+    EXPECT_EQ(TrimSpaces(L"  Max  "), L"Max");
+    EXPECT_EQ(TrimSpaces(L" a b "), L"a b");
+    EXPECT_EQ(TrimSpaces(L"\tMax\n"), L"\tMax\n");
+    EXPECT_EQ(TrimSpaces(L"    "), L"");
+    EXPECT_EQ(TrimSpaces(L""), L"");
+    EXPECT_EQ(TrimSpaces(L"\u00a0x "), L"\u00a0x");
+}

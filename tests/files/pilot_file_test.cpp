@@ -1,0 +1,230 @@
+#include "files/pilot_file.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/game_state.h"
+#include "files/gadget_catalogue.h"
+#include "platform/text.h"
+#include "rules/fitted_gadgets.h"
+#include "support/game_test.h"
+
+namespace fs = std::filesystem;
+
+class PilotFileTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        FillCatalogue();
+        fs::create_directories(workDir + "/pilotes");
+    }
+
+    // Noël, with gadgets on three sides, in car `car`.
+    void MakePilot(int car, const std::wstring& name = L"Noël") {
+        CarRecord& c = game.cars[car];
+        c.pilotName = name;
+        c.drivingSkill = 12;
+        c.shootingSkill = 9;
+        c.wheelSide = L"Droite";
+        c.zonks = 340;
+        c.meshNumber = 3;
+        for (int side = 1; side < kSideCount; ++side) c.sides[side].structureMax = 10 + side;
+        AddGadget(car, SideMisc, L"Bazooka");
+        AddGadget(car, SideRear, L"Mitrailleuse arrière");
+        AddGadget(car, SideRear, L"Projecteur d'huile");
+        AddGadget(car, SideLeft, L"Renfort Latéral");
+    }
+
+    std::vector<std::wstring> Names(int car, int side) {
+        const CarSide& s = game.cars[car].sides[side];
+        std::vector<std::wstring> names;
+        for (int i = 1; i <= s.gadgetCount; ++i) names.push_back(s.gadgets.at(i).name);
+        return names;
+    }
+};
+
+TEST_F(PilotFileTest, WritesTheLayoutAsEightBitText) {
+    MakePilot(1);
+    ASSERT_TRUE(WritePilotFile(1));
+    const std::string expected =
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+        "<Secu> " + ToLatin1(ComputeSecu(1)) + " </Secu>\n"
+        "<NomPilote> No\xebl </NomPilote>\n"
+        "<Conduite> 12 </Conduite>\n"
+        "<Tir> 9 </Tir>\n"
+        "<CoteVolant> Droite </CoteVolant>\n"
+        "<Zonks> 340 </Zonks>\n"
+        "<NoMesh> 3 </NoMesh>\n"
+        "<Gadget Cote=\"0\"> Bazooka </Gadget>\n"
+        "<Structure Cote=\"1\"> 11 </Structure>\n"
+        "<Structure Cote=\"2\"> 12 </Structure>\n"
+        "<Gadget Cote=\"2\"> Mitrailleuse arri\xe8re </Gadget>\n"
+        "<Gadget Cote=\"2\"> Projecteur d&apos;huile </Gadget>\n"
+        "<Structure Cote=\"3\"> 13 </Structure>\n"
+        "<Structure Cote=\"4\"> 14 </Structure>\n"
+        "<Gadget Cote=\"4\"> Renfort Lat\xe9ral </Gadget>\n"
+        "\n";
+    EXPECT_EQ(ReadFile("pilotes/No\xc3\xabl.xml"), expected) << "file name in UTF-8, contents in Latin-1";
+    EXPECT_FALSE(fs::exists(workDir + "/pilotes/No\xc3\xabl.xml.tmp"));
+}
+
+TEST_F(PilotFileTest, AWrittenPilotReadsBackWholeAndPassesItsIntegrityCheck) {
+    MakePilot(1, L"Élodie & \"Zézé\" <l'as>");
+    game.cars[1].zonks = -5;
+    ASSERT_TRUE(WritePilotFile(1));
+    ReadPilotFile(2, L"Élodie & \"Zézé\" <l'as>");
+    const CarRecord& c = game.cars[2];
+    EXPECT_EQ(c.pilotName, L"Élodie & \"Zézé\" <l'as>");
+    EXPECT_EQ(c.drivingSkill, 12);
+    EXPECT_EQ(c.shootingSkill, 9);
+    EXPECT_EQ(c.wheelSide, L"Droite");
+    EXPECT_EQ(c.zonks, -5);
+    EXPECT_EQ(c.meshNumber, 3);
+    for (int side = 1; side < kSideCount; ++side) {
+        EXPECT_EQ(c.sides[side].structureMax, 10 + side);
+        EXPECT_EQ(c.sides[side].structure, 10 + side);
+    }
+    EXPECT_EQ(Names(2, SideMisc), std::vector<std::wstring>{L"Bazooka"});
+    EXPECT_EQ(Names(2, SideRear), (std::vector<std::wstring>{L"Mitrailleuse arrière", L"Projecteur d'huile"}));
+    EXPECT_EQ(Names(2, SideLeft), std::vector<std::wstring>{L"Renfort Latéral"});
+    EXPECT_EQ(c.sides[SideLeft].gadgets[1].charges, 5) << "a fitted gadget is a catalogue copy";
+    EXPECT_EQ(c.secu, ComputeSecu(1));
+    EXPECT_EQ(c.secu, ComputeSecu(2));
+}
+
+TEST_F(PilotFileTest, ReadingPreparesThePilotForARace) {
+    MakePilot(1);
+    AddGadget(1, SideFront, L"Nitro");
+    AddGadget(1, SideFront, L"Nitro");
+    ASSERT_TRUE(WritePilotFile(1));
+    CarRecord& c = game.cars[4];
+    AddGadget(4, SideRight, L"Blindage");
+    c.hitPoints = 0;
+    c.inRace = 0;
+    c.finishOrder = 2;
+    c.checkpointsPassed = 5;
+    c.hasMoved = c.hasActed = c.oilSprayed = c.skidPending = c.pendingMoveFlag = 1;
+    ReadPilotFile(4, L"Noël");
+    EXPECT_EQ(c.hitPoints, 4);
+    EXPECT_EQ(c.inRace, 1);
+    EXPECT_EQ(c.finishOrder, -1);
+    EXPECT_EQ(c.checkpointsPassed, 0);
+    EXPECT_EQ(c.hasMoved + c.hasActed + c.oilSprayed + c.skidPending + c.pendingMoveFlag, 0);
+    EXPECT_EQ(CountGadgets(L"Blindage", 4, kAllSides), 0) << "the earlier gadgets are removed first";
+    EXPECT_EQ(c.mass, 4) << "six gadgets";
+    EXPECT_EQ(c.meshFile, L"voiture_modele_3.ms3d");
+    EXPECT_EQ(c.textureBase, L"map_voiture_3");
+    EXPECT_EQ(c.textureExt, L".jpg");
+}
+
+TEST_F(PilotFileTest, AMissingFileStillEmptiesTheGadgetsAndPreparesTheRace) {
+    MakePilot(1);
+    game.cars[1].hitPoints = 0;
+    ReadPilotFile(1, L"Personne");
+    EXPECT_EQ(CountGadgets(L"", 1, kAllSides), 0);
+    EXPECT_EQ(game.cars[1].hitPoints, 4);
+    EXPECT_EQ(game.cars[1].mass, 2);
+    EXPECT_EQ(game.cars[1].pilotName, L"Noël") << "nothing read";
+}
+
+TEST_F(PilotFileTest, HandMadeValuesOutOfRangeStayInsideTheSides) {
+    WriteFile("pilotes/Bricoleur.xml",
+              "<NomPilote>Bricoleur</NomPilote>\n<Conduite>douze</Conduite>\n<Tir> 7ans </Tir>\n"
+              "<Structure Cote=\"7\"> 50 </Structure>\n<Structure Cote=\"-1\"> 50 </Structure>\n"
+              "<Structure Cote=\"0\"> 50 </Structure>\n<Structure Cote=\"2\"> 8 </Structure>\n"
+              "<Gadget Cote=\"7\"> Nitro </Gadget>\n<Gadget Cote=\"-1\"> Nitro </Gadget>\n"
+              "<Gadget Cote=\"5\"> Nitro </Gadget>\n<Gadget> Pistolet </Gadget>\n"
+              "<Gadget Cote=\"3\"> Lance-flammes </Gadget>\n<Inconnu>1</Inconnu>\n");
+    ReadPilotFile(1, L"Bricoleur");
+    const CarRecord& c = game.cars[1];
+    EXPECT_EQ(c.drivingSkill, 0);
+    EXPECT_EQ(c.shootingSkill, 7);
+    EXPECT_EQ(c.sides[SideMisc].structureMax, 0);
+    EXPECT_EQ(c.sides[SideRear].structureMax, 8);
+    EXPECT_EQ(CountGadgets(L"Nitro", 1, kAllSides), 0);
+    EXPECT_EQ(Names(1, SideMisc), std::vector<std::wstring>{L"Pistolet"}) << "an absent Cote reads 0";
+    EXPECT_EQ(Names(1, SideRight), std::vector<std::wstring>{L"Lance-flammes"});
+    EXPECT_EQ(c.mass, 2);
+}
+
+TEST_F(PilotFileTest, BrokenFilesNeitherCrashNorHang) {
+    const std::string broken[] = {
+        "<NomPilote> Coup",
+        "<Gadget Cote=\"1\"> Nitro </Gadget><Gadget Cote=\"1",
+        std::string("\x00\x01\x02 rien <<< &&& >>>\xff", 21),
+        "",
+        "<Gadget Cote=\"1\">\xe9\xe8\xff</Gadget>",
+    };
+    for (const std::string& text : broken) {
+        WriteFile("pilotes/Casse.xml", text);
+        ReadPilotFile(1, L"Casse");
+        EXPECT_EQ(game.cars[1].hitPoints, 4);
+    }
+    EXPECT_EQ(Names(1, SideFront), std::vector<std::wstring>{L"\u00e9\u00e8\u00ff"}) << "bytes above 127 map to U+0080..U+00FF";
+}
+
+TEST_F(PilotFileTest, RewritingReplacesTheOldFile) {
+    MakePilot(1);
+    ASSERT_TRUE(WritePilotFile(1));
+    RemoveAllGadgets(1);
+    game.cars[1].zonks = 1;
+    ASSERT_TRUE(WritePilotFile(1));
+    ReadPilotFile(2, L"Noël");
+    EXPECT_EQ(game.cars[2].zonks, 1);
+    EXPECT_EQ(CountGadgets(L"", 2, kAllSides), 0);
+    EXPECT_EQ(game.cars[2].secu, ComputeSecu(2));
+}
+
+TEST_F(PilotFileTest, NamesThatWouldLeaveThePilotFolderAreRefused) {
+    WriteFile("secret.xml", "<NomPilote>secret</NomPilote>");
+    WriteFile("pilotes/sub/x.xml", "<NomPilote>x</NomPilote>");
+    const std::vector<std::wstring> unsafe = {L"../secret", L"..", L".", L"sub/x", L"sub\\x", std::wstring(L"a\0b", 3)};
+    for (const std::wstring& name : unsafe) {
+        EXPECT_FALSE(IsSafePilotName(name));
+        game.cars[1].pilotName = name;
+        EXPECT_FALSE(WritePilotFile(1));
+        EXPECT_FALSE(DeletePilotFile(name));
+        ReadPilotFile(2, name);
+        EXPECT_EQ(game.cars[2].pilotName, L"");
+    }
+    EXPECT_TRUE(fs::exists(workDir + "/secret.xml"));
+    EXPECT_TRUE(fs::exists(workDir + "/pilotes/sub/x.xml"));
+    EXPECT_FALSE(fs::exists(workDir + "/pilotes/..xml"));
+    for (const wchar_t* name : {L"Max", L"...", L"Zoé 2", L".cache", L"a:b"}) EXPECT_TRUE(IsSafePilotName(name));
+}
+
+TEST_F(PilotFileTest, DeletingRemovesOnlyThatPilot) {
+    MakePilot(1, L"Max");
+    ASSERT_TRUE(WritePilotFile(1));
+    game.cars[1].pilotName = L"Zoé";
+    ASSERT_TRUE(WritePilotFile(1));
+    EXPECT_TRUE(DeletePilotFile(L"Zoé"));
+    EXPECT_FALSE(DeletePilotFile(L"Zoé"));
+    EXPECT_TRUE(fs::exists(workDir + "/pilotes/Max.xml"));
+    EXPECT_FALSE(fs::exists(workDir + "/pilotes/Zo\xc3\xa9.xml"));
+}
+
+TEST_F(PilotFileTest, AMissingFolderMakesTheWriteFail) {
+    fs::remove_all(workDir + "/pilotes");
+    MakePilot(1);
+    EXPECT_FALSE(WritePilotFile(1));
+}
+
+TEST_F(PilotFileTest, ListsTheXmlFilesThatAreNotFolders) {
+    WriteFile("pilotes/Max.xml", "");
+    WriteFile("pilotes/Zo\xc3\xa9.xml", "");
+    WriteFile("pilotes/notes.txt", "");
+    WriteFile("pilotes/Max.xml.bak", "");
+    fs::create_directories(workDir + "/pilotes/old.xml");
+    EXPECT_EQ(CountFiles(L"\\pilotes\\"), 2);
+    std::vector<std::wstring> list{L"reste"};
+    ListFiles(L"\\pilotes\\", list);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0], L"");
+    std::sort(list.begin() + 1, list.end());
+    EXPECT_EQ(list[1], L"Max");
+    EXPECT_EQ(list[2], L"Zoé");
+    EXPECT_EQ(CountFiles(L"\\absent\\"), 0);
+    ListFiles(L"\\absent\\", list);
+    EXPECT_EQ(list.size(), 1u);
+}
