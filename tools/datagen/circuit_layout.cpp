@@ -96,7 +96,7 @@ float Reach(const CircuitLayout& layout, Point2 at, Point2 direction) {
         if (!layout.Open(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)))) break;
         r += 0.02f;
     }
-    return r - 0.08f;
+    return r - 0.12f;  // clear of the wall, which reaches 0.05 into the cell
 }
 
 bool PassesNearCellCentre(const Gate& g) {
@@ -125,13 +125,13 @@ Gate GateAt(const CircuitLayout& layout, float s) {
 std::vector<float> GatePositions(const CircuitLayout& layout, float start) {
     const std::vector<Point2>& line = layout.centreLine;
     const float total = LineLength(line);
-    std::vector<float> bends;  // arc lengths where the direction has turned 30 degrees since the last mark
+    std::vector<float> bends;  // arc lengths where the direction has turned 20 degrees since the last mark
     float s = 0, lastMark = -10;
     Point2 reference = Unit(Sub(line[1], line[0]));
     for (size_t i = 0; i < line.size(); ++i) {
         const Point2 d = Unit(Sub(line[(i + 1) % line.size()], line[i]));
-        if (std::acos(std::clamp(d.x * reference.x + d.y * reference.y, -1.0f, 1.0f)) > kPi / 6.5f) {
-            if (s - lastMark > 1.2f) bends.push_back(s), lastMark = s;
+        if (std::acos(std::clamp(d.x * reference.x + d.y * reference.y, -1.0f, 1.0f)) > kPi / 9) {
+            if (s - lastMark > 0.8f) bends.push_back(s), lastMark = s;
             reference = d;
         }
         s += Length(Sub(line[(i + 1) % line.size()], line[i]));

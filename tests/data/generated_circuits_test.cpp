@@ -1,0 +1,314 @@
+// The generated circuits and sample pilots, read by the game's own loaders and
+// checked against the circuit mesh with the engine's collision test, as the
+// game's wall test does: a ray at height 0 between cell centres.
+#include <cmath>
+#include <filesystem>
+#include <queue>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/game_state.h"
+#include "files/circuit_file.h"
+#include "files/gadget_catalogue.h"
+#include "files/pilot_file.h"
+#include "files/pilot_integrity.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "support/game_test.h"
+
+using namespace irr;
+
+namespace {
+
+const wchar_t* const kCircuits[] = {L"Anneau", L"Serpentin"};
+
+struct Point {
+    double x, y;
+};
+
+// Whether segments p1-p2 and q1-q2 cross (touching ends count).
+bool Crosses(Point p1, Point p2, Point q1, Point q2) {
+    auto side = [](Point a, Point b, Point c) { return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x); };
+    const double d1 = side(q1, q2, p1), d2 = side(q1, q2, p2), d3 = side(p1, p2, q1), d4 = side(p1, p2, q2);
+    return d1 * d2 <= 0 && d3 * d4 <= 0;
+}
+
+class GeneratedCircuit : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        ASSERT_TRUE(CopyFromGameFolder("data"));
+        ASSERT_TRUE(CopyFromGameFolder("circuits"));
+    }
+    void TearDown() override {
+        if (selector_) selector_->drop();
+        GameTest::TearDown();
+    }
+
+    // Loads the circuit file and its mesh as the race does.
+    void Load(const std::wstring& name) {
+        LoadCircuitFile(name);
+        const CircuitData& c = game.circuit;
+        ASSERT_EQ(c.circuitName, name);
+        scene::IAnimatedMesh* mesh = game.sceneManager->getMesh(GamePath(L"\\data\\" + c.circuitMeshFile).c_str());
+        ASSERT_NE(mesh, nullptr);
+        ASSERT_TRUE(game.videoDriver->getTexture(GamePath(L"\\data\\" + c.circuitTextureFile).c_str()));
+        scene::IAnimatedMeshSceneNode* node = game.sceneManager->addAnimatedMeshSceneNode(mesh);
+        node->setPosition(core::vector3df(c.circuitOffsetX, c.circuitOffsetY, c.circuitOffsetZ));
+        node->updateAbsolutePosition();
+        selector_ = game.sceneManager->createOctreeTriangleSelector(mesh->getMesh(0), node, 100);
+        box_ = node->getTransformedBoundingBox();
+    }
+
+    // A wall between two points in cell units, at height 0.
+    bool Wall(Point a, Point b) const {
+        const core::line3df ray(a.x * 100, 0, a.y * 100, b.x * 100, 0, b.y * 100);
+        core::vector3df hit;
+        core::triangle3df triangle;
+        scene::ISceneNode* node = nullptr;
+        return game.sceneManager->getSceneCollisionManager()->getCollisionPoint(ray, selector_, hit, triangle, node);
+    }
+
+    Point GateEnd(int n, bool start) const {
+        const CircuitData& c = game.circuit;
+        const int i = start ? 2 * n - 1 : 2 * n;
+        return {c.checkpointX[i], c.checkpointY[i]};
+    }
+
+    bool InGrid(int x, int y) const {
+        return x >= 0 && y >= 0 && x < game.circuit.gridWidth && y < game.circuit.gridLength;
+    }
+
+    // For each cell, which of the eight one-cell moves meet no wall.
+    std::vector<int> FreeMoves() const {
+        const CircuitData& c = game.circuit;
+        std::vector<int> moves(static_cast<size_t>(c.gridWidth) * c.gridLength, 0);
+        for (int y = 0; y < c.gridLength; ++y)
+            for (int x = 0; x < c.gridWidth; ++x)
+                for (int d = 0; d < 8; ++d)
+                    if (InGrid(x + kDx[d], y + kDy[d]) && !Wall({double(x), double(y)}, {double(x + kDx[d]), double(y + kDy[d])}))
+                        moves[y * c.gridWidth + x] |= 1 << d;
+        return moves;
+    }
+
+    static constexpr int kDx[8] = {-1, 0, 1, -1, 1, -1, 0, 1};
+    static constexpr int kDy[8] = {-1, -1, -1, 0, 0, 1, 1, 1};
+
+    scene::ITriangleSelector* selector_ = nullptr;
+    core::aabbox3df box_;
+};
+
+}  // namespace
+
+TEST_F(GeneratedCircuit, FilesLoadWithTheirCountsMatchingTheirItems) {
+    for (const wchar_t* name : kCircuits) {
+        SCOPED_TRACE(ToUtf8(name));
+        Load(name);
+        const CircuitData& c = game.circuit;
+        EXPECT_GE(c.checkpointCount, 4);
+        ASSERT_EQ(c.checkpointX.size(), size_t(2 * c.checkpointCount + 2));
+        // The grid covers the mesh, the floor lies at y = -5 and the walls reach y = 40.
+        EXPECT_GE(box_.MinEdge.X, -50.5f);
+        EXPECT_GE(box_.MinEdge.Z, -50.5f);
+        EXPECT_LE(box_.MaxEdge.X, c.gridWidth * 100 - 49.5f);
+        EXPECT_LE(box_.MaxEdge.Z, c.gridLength * 100 - 49.5f);
+        EXPECT_FLOAT_EQ(box_.MinEdge.Y, -5);
+        EXPECT_GE(box_.MaxEdge.Y, 40);
+        ASSERT_GE(c.decorCount, 3);
+        bool animated = false, transparent = false, relative = false;
+        for (int k = 1; k <= c.decorCount; ++k) {
+            const DecorItem& d = c.decorItems[k];
+            scene::IAnimatedMesh* mesh = game.sceneManager->getMesh(GamePath(L"\\" + d.meshFile).c_str());
+            ASSERT_NE(mesh, nullptr) << k;
+            EXPECT_TRUE(game.videoDriver->getTexture(GamePath(L"\\" + d.textureFile).c_str())) << k;
+            if (d.animated && d.frameStart >= 0 && d.frameEnd > d.frameStart) {
+                animated = true;
+                EXPECT_LE(d.frameEnd, static_cast<s32>(mesh->getFrameCount())) << k;
+            }
+            transparent |= d.transparent != 0;
+            relative |= d.relativeToCircuit != 0;
+        }
+        EXPECT_TRUE(animated && transparent && relative);
+        ASSERT_GE(c.crowdModelCount, 2);
+        std::set<std::wstring> meshes;
+        for (int m = 1; m <= c.crowdModelCount; ++m) {
+            const CrowdModel& model = c.crowdModels[m];
+            scene::IAnimatedMesh* mesh = game.sceneManager->getMesh(GamePath(L"\\" + model.meshFile).c_str());
+            ASSERT_NE(mesh, nullptr) << m;
+            EXPECT_TRUE(game.videoDriver->getTexture(GamePath(L"\\" + model.textureFile).c_str())) << m;
+            EXPECT_GT(model.speedMax, model.speedMin);
+            EXPECT_LE(model.frameEnd, static_cast<s32>(mesh->getFrameCount()));
+            meshes.insert(model.meshFile);
+        }
+        EXPECT_GE(meshes.size(), 2u) << "two different spectator models";
+        EXPECT_GE(c.crowdGroupCount, 3);
+        for (int g = 1; g <= c.crowdGroupCount; ++g) {
+            EXPECT_GT(c.crowdGroups[g].personCount, 0);
+            EXPECT_EQ(c.crowdGroups[g].persons.size(), size_t(c.crowdGroups[g].personCount + 1));
+            EXPECT_GT(c.crowdGroups[g].angle2, c.crowdGroups[g].angle1);
+        }
+    }
+}
+
+TEST_F(GeneratedCircuit, SpectatorsAndAnimatedDecorMoveThroughTheirFrames) {
+    Load(L"Anneau");
+    const CircuitData& c = game.circuit;
+    auto moves = [](scene::IAnimatedMesh* mesh, s32 from, s32 to) {
+        const core::aabbox3df a = mesh->getMesh(from)->getBoundingBox();
+        const core::aabbox3df b = mesh->getMesh(from + (to - from) / 4)->getBoundingBox();
+        return a.MinEdge.getDistanceFrom(b.MinEdge) + a.MaxEdge.getDistanceFrom(b.MaxEdge) > 0.5f;
+    };
+    for (int m = 1; m <= c.crowdModelCount; ++m) {
+        scene::IAnimatedMesh* mesh = game.sceneManager->getMesh(GamePath(L"\\" + c.crowdModels[m].meshFile).c_str());
+        ASSERT_NE(mesh, nullptr);
+        EXPECT_TRUE(moves(mesh, c.crowdModels[m].frameStart, c.crowdModels[m].frameEnd)) << m;
+        // Feet on the ground: the game raises spectators by 24.
+        EXPECT_NEAR(mesh->getMesh(0)->getBoundingBox().MinEdge.Y, -24, 0.5);
+    }
+    for (int k = 1; k <= c.decorCount; ++k)
+        if (c.decorItems[k].animated) {
+            scene::IAnimatedMesh* mesh = game.sceneManager->getMesh(GamePath(L"\\" + c.decorItems[k].meshFile).c_str());
+            EXPECT_TRUE(moves(mesh, c.decorItems[k].frameStart, c.decorItems[k].frameEnd)) << k;
+        }
+}
+
+TEST_F(GeneratedCircuit, StartSlotsAreDistinctFreeCellsBehindTheStartLine) {
+    int mostSlots = 0;
+    for (const wchar_t* name : kCircuits) {
+        SCOPED_TRACE(ToUtf8(name));
+        Load(name);
+        const CircuitData& c = game.circuit;
+        mostSlots = std::max(mostSlots, c.circuitMaxCars);
+        EXPECT_GE(c.circuitMaxCars, 6);
+        std::set<std::pair<int, int>> seen;
+        const Point lineA = GateEnd(1, true), lineB = GateEnd(1, false);
+        const Point firstSlot{double(c.startCellX[1]), double(c.startCellY[1])};
+        for (int s = 1; s <= c.circuitMaxCars; ++s) {
+            const Point slot{double(c.startCellX[s]), double(c.startCellY[s])};
+            EXPECT_TRUE(InGrid(c.startCellX[s], c.startCellY[s])) << s;
+            EXPECT_TRUE(seen.insert({c.startCellX[s], c.startCellY[s]}).second) << "slot " << s << " shared";
+            // (Walls are 10 thick on the cell border: they reach 0.05 into the cell.)
+            for (const Point d : {Point{0.44, 0}, Point{-0.44, 0}, Point{0, 0.44}, Point{0, -0.44}})
+                EXPECT_FALSE(Wall(slot, {slot.x + d.x, slot.y + d.y})) << "wall inside slot " << s;
+            // On the same side of the start line as slot 1, and no wall between them.
+            EXPECT_FALSE(Crosses(slot, firstSlot, lineA, lineB)) << s;
+            EXPECT_FALSE(Wall(slot, firstSlot)) << s;
+        }
+    }
+    EXPECT_GE(mostSlots, 8);
+}
+
+TEST_F(GeneratedCircuit, GatesLieOnOpenTrackWithAWallJustPastEachEnd) {
+    for (const wchar_t* name : kCircuits) {
+        SCOPED_TRACE(ToUtf8(name));
+        Load(name);
+        for (int n = 1; n <= game.circuit.checkpointCount; ++n) {
+            const Point a = GateEnd(n, true), b = GateEnd(n, false);
+            EXPECT_FALSE(Wall(a, b)) << "gate " << n;
+            const double length = std::hypot(b.x - a.x, b.y - a.y);
+            ASSERT_GT(length, 1.5) << "gate " << n;
+            const Point step{(b.x - a.x) / length, (b.y - a.y) / length};
+            EXPECT_TRUE(Wall(b, {b.x + step.x, b.y + step.y})) << "gate " << n << " end";
+            EXPECT_TRUE(Wall(a, {a.x - step.x, a.y - step.y})) << "gate " << n << " start";
+        }
+    }
+}
+
+TEST_F(GeneratedCircuit, DriverAimingAtTheNextGateSeesIt) {
+    for (const wchar_t* name : kCircuits) {
+        SCOPED_TRACE(ToUtf8(name));
+        Load(name);
+        for (int n = 1; n < game.circuit.checkpointCount; ++n) {
+            const Point s = GateEnd(n, true), e = GateEnd(n, false);
+            const Point c = GateEnd(n + 1, true), d = GateEnd(n + 1, false);
+            const Point middle{(c.x + d.x) / 2, (c.y + d.y) / 2};
+            for (int k = 1; k <= 9; ++k) {
+                const Point p{e.x + k * (s.x - e.x) / 10, e.y + k * (s.y - e.y) / 10};
+                EXPECT_FALSE(Wall(p, middle)) << "from gate " << n << " point " << k;
+            }
+        }
+    }
+}
+
+TEST_F(GeneratedCircuit, EveryStartSlotCanDriveThroughAllGatesInOrder) {
+    for (const wchar_t* name : kCircuits) {
+        SCOPED_TRACE(ToUtf8(name));
+        Load(name);
+        const CircuitData& c = game.circuit;
+        const std::vector<int> free = FreeMoves();
+        for (int s = 1; s <= c.circuitMaxCars; ++s) {
+            // Breadth-first over (cell, gates passed), one cell per move.
+            const int cells = c.gridWidth * c.gridLength;
+            std::vector<char> seen(static_cast<size_t>(cells) * (c.checkpointCount + 1), 0);
+            std::queue<std::pair<int, int>> open;
+            open.push({c.startCellY[s] * c.gridWidth + c.startCellX[s], 0});
+            bool finished = false;
+            while (!open.empty() && !finished) {
+                const auto [cell, passed] = open.front();
+                open.pop();
+                const int x = cell % c.gridWidth, y = cell / c.gridWidth;
+                for (int d = 0; d < 8; ++d) {
+                    if (!(free[cell] & (1 << d))) continue;
+                    const Point from{double(x), double(y)}, to{double(x + kDx[d]), double(y + kDy[d])};
+                    int now = passed;
+                    while (now < c.checkpointCount && Crosses(from, to, GateEnd(now + 1, true), GateEnd(now + 1, false))) ++now;
+                    const int next = (y + kDy[d]) * c.gridWidth + x + kDx[d];
+                    if (now == c.checkpointCount) finished = true;
+                    char& mark = seen[static_cast<size_t>(now) * cells + next];
+                    if (!mark) mark = 1, open.push({next, now});
+                }
+            }
+            EXPECT_TRUE(finished) << "slot " << s;
+        }
+    }
+}
+
+TEST_F(GeneratedCircuit, CrowdsStandOutsideTheWalls) {
+    for (const wchar_t* name : kCircuits) {
+        SCOPED_TRACE(ToUtf8(name));
+        Load(name);
+        const CircuitData& c = game.circuit;
+        const std::vector<int> free = FreeMoves();
+        // The cells a car can reach from slot 1.
+        std::vector<char> track(free.size(), 0);
+        std::vector<int> stack{c.startCellY[1] * c.gridWidth + c.startCellX[1]};
+        track[stack.back()] = 1;
+        while (!stack.empty()) {
+            const int cell = stack.back();
+            stack.pop_back();
+            for (int d = 0; d < 8; ++d)
+                if (free[cell] & (1 << d)) {
+                    const int next = cell + kDy[d] * c.gridWidth + kDx[d];
+                    if (!track[next]) track[next] = 1, stack.push_back(next);
+                }
+        }
+        for (int g = 1; g <= c.crowdGroupCount; ++g) {
+            const CrowdGroup& group = c.crowdGroups[g];
+            for (int x = (group.x1 + 50) / 100; x <= (group.x2 + 50) / 100; ++x)
+                for (int y = (group.z1 + 50) / 100; y <= (group.z2 + 50) / 100; ++y)
+                    EXPECT_FALSE(InGrid(x, y) && track[y * c.gridWidth + x]) << "group " << g << " on the track";
+        }
+    }
+}
+
+TEST_F(GameTest, SamplePilotsPassTheirIntegrityCheck) {
+    ASSERT_TRUE(CopyFromGameFolder("pilotes"));
+    FillCatalogue();
+    const std::vector<std::wstring> names = ListXmlEntries(GamePath(L"\\pilotes\\"));
+    ASSERT_GE(names.size(), 4u);
+    bool accented = false;
+    std::set<int> models;
+    for (const std::wstring& file : names) {
+        const bool withExtension = file.size() > 4 && file.compare(file.size() - 4, 4, L".xml") == 0;
+        const std::wstring name = withExtension ? file.substr(0, file.size() - 4) : file;
+        ReadPilotFile(1, name);
+        EXPECT_EQ(game.cars[1].pilotName, name);
+        EXPECT_EQ(game.cars[1].secu, ComputeSecu(1)) << ToUtf8(name);
+        EXPECT_FALSE(game.cars[1].secu.empty());
+        models.insert(game.cars[1].meshNumber);
+        for (wchar_t ch : name) accented |= ch > 127;
+    }
+    EXPECT_TRUE(accented);
+    EXPECT_EQ(models.size(), 3u) << "the samples drive every car model";
+}
