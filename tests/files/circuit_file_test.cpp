@@ -216,7 +216,7 @@ TEST_F(CircuitFileTest, ItemsOutOfRangeBeforeTheirCountOrWithUnknownKeysStoreNot
 
 TEST_F(CircuitFileTest, NumbersFollowTheCLibraryRulesAndStayInRange) {
     WriteCircuit("Nombres",
-                 "<c>\n<NbVoitures>3 voitures</NbVoitures>\n<DeltaX>\t-7x</DeltaX>\n"
+                 "<c>\n<NbVoitures>40 voitures</NbVoitures>\n<DeltaX>\t-7x</DeltaX>\n"
                  "<DeltaY>+8</DeltaY>\n<DeltaZ>abc</DeltaZ>\n"
                  "<NbCasesEnLargeur>99999999999</NbCasesEnLargeur>\n"
                  "<NbCasesEnLongueur>-99999999999</NbCasesEnLongueur>\n"
@@ -224,7 +224,7 @@ TEST_F(CircuitFileTest, NumbersFollowTheCLibraryRulesAndStayInRange) {
                  "<NbGroupesFoules>1</NbGroupesFoules>\n"
                  "<GroupeFoule no=\"1\" var=\"NbPersonnes\">-3</GroupeFoule>\n</c>");
     LoadCircuitFile(L"Nombres");
-    EXPECT_EQ(circuit.circuitMaxCars, 3);
+    EXPECT_EQ(circuit.circuitMaxCars, kMaxCars) << "no more slots than the car table holds";
     EXPECT_EQ(circuit.circuitOffsetX, -7);
     EXPECT_EQ(circuit.circuitOffsetY, 8);
     EXPECT_EQ(circuit.circuitOffsetZ, 0);
@@ -236,12 +236,6 @@ TEST_F(CircuitFileTest, NumbersFollowTheCLibraryRulesAndStayInRange) {
     EXPECT_EQ(circuit.decorItems.size(), size_t(kMaxCircuitItems) + 1);
     EXPECT_EQ(circuit.crowdGroups.at(1).personCount, 0);
     EXPECT_EQ(circuit.crowdGroups.at(1).persons.size(), 1u);
-}
-
-TEST_F(CircuitFileTest, MoreCarSlotsThanTheCarTableAreNotOffered) {
-    WriteCircuit("Grand", "<NbVoitures>40</NbVoitures>");
-    LoadCircuitFile(L"Grand");
-    EXPECT_EQ(circuit.circuitMaxCars, kMaxCars);
 }
 
 TEST_F(CircuitFileTest, TextGoesToTheElementOpenedLast) {

@@ -204,12 +204,6 @@ TEST_F(PilotFileTest, DeletingRemovesOnlyThatPilot) {
     EXPECT_FALSE(fs::exists(workDir + "/pilotes/Zo\xc3\xa9.xml"));
 }
 
-TEST_F(PilotFileTest, AMissingFolderMakesTheWriteFail) {
-    fs::remove_all(workDir + "/pilotes");
-    MakePilot(1);
-    EXPECT_FALSE(WritePilotFile(1));
-}
-
 TEST_F(PilotFileTest, ListsTheXmlFilesThatAreNotFolders) {
     WriteFile("pilotes/Max.xml", "");
     WriteFile("pilotes/Zo\xc3\xa9.xml", "");

@@ -60,11 +60,6 @@ TEST(MixTexts, EveryPairOfBytesGivesAPrintableCharacterOutsideTheForbiddenFive) 
     }
 }
 
-TEST(ReverseText, ReversesCharacters) {
-    EXPECT_EQ(ReverseText(L"Zoé!"), L"!éoZ");
-    EXPECT_EQ(ReverseText(L""), L"");
-}
-
 TEST(ComputeSecu, GivesTheKnownTextOfASamplePilot) {
     MakeSamplePilot(3);
     EXPECT_EQ(ComputeSecu(3), L"&z8K+/5bcUco]i[aUk*jmlUn#d*l[cophUkW#y)!(0]E;8>-53(H");
@@ -106,7 +101,3 @@ TEST(ComputeSecu, IgnoresModelHitPointsAndTheMiscellaneousSlot) {
     EXPECT_EQ(ComputeSecu(1), original);
 }
 
-TEST(ComputeSecu, OutOfTableCarGivesEmptyText) {
-    EXPECT_EQ(ComputeSecu(-1), L"");
-    EXPECT_EQ(ComputeSecu(kCarTableSize), L"");
-}

@@ -99,14 +99,6 @@ TEST_F(FittedGadgetsTest, RemovingKeepsTheOrderAndRecomputesTheMass) {
     EXPECT_EQ(Names(1, SideRight), (std::vector<std::wstring>{L"Blindage", L"Volant double"}));
 }
 
-TEST_F(FittedGadgetsTest, MassGrowsByOneEveryThreeGadgets) {
-    const int expected[] = {2, 2, 2, 3, 3, 3, 4, 4, 4, 5};
-    for (int count = 0; count < 10; ++count) {
-        EXPECT_EQ(ComputeMass(1), expected[count]) << count;
-        AddGadget(1, count % kSideCount, L"Blindage");
-    }
-}
-
 TEST_F(FittedGadgetsTest, RemovingAllEmptiesEverySide) {
     for (int side = 0; side < kSideCount; ++side) {
         AddGadget(2, side, L"Nitro");
