@@ -5,11 +5,11 @@
 
 #include "core/frame_pump.h"
 #include "core/game_state.h"
-#include "scene/race_frame.h"
 #include "core/random.h"
 #include "rules/move_candidates.h"
 #include "rules/move_choice.h"
 #include "rules/move_execution.h"
+#include "scene/race_frame.h"
 #include "scene/wall_test.h"
 
 namespace {

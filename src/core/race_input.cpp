@@ -19,7 +19,7 @@ void HandleCarPick() {
     game.mouse.pickRequest = 0;
     const core::position2di cursor = CursorPosition();
     scene::ISceneNode* node = game.sceneManager->getSceneCollisionManager()
-                                  ->getSceneNodeFromScreenCoordinatesBB(cursor, kPickableId);
+                                  ->getSceneNodeFromScreenCoordinatesBB(cursor, kCarPickId);
     if (!node) return;
     const std::string name = node->getName();
     if (name.compare(0, 7, "Voiture") != 0) return;
@@ -52,17 +52,17 @@ void HandleGuiId(int id) {
     }
 }
 
-bool IsPickable(const scene::ISceneNode* node) {
+s32 PickId(const scene::ISceneNode* node) {
     for (int i = 1; i <= game.carCount; ++i)
-        if (node == game.cars[i].sceneNode) return true;
+        if (node == game.cars[i].sceneNode) return kCarPickId;
     for (const CrossMarker& marker : game.crossMarkers)
-        if (marker.node && node == marker.node) return true;
-    return false;
+        if (marker.node && node == marker.node) return kMarkerPickId;
+    return 0;
 }
 
 void MarkTree(scene::ISceneNode* node) {
     for (scene::ISceneNode* child : node->getChildren()) {
-        child->setID(IsPickable(child) ? kPickableId : 0);
+        child->setID(PickId(child));
         MarkTree(child);
     }
 }

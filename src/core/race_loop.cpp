@@ -7,13 +7,14 @@
 #include "core/end_turn.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
-#include "scene/race_frame.h"
 #include "core/race_input.h"
 #include "core/race_screen.h"
 #include "core/random.h"
 #include "platform/clock.h"
 #include "rules/fitted_gadgets.h"
 #include "rules/move_choice.h"
+#include "scene/hud.h"
+#include "scene/race_frame.h"
 
 namespace {
 const wchar_t* const kAlreadyMoved = L"Vous vous êtes déjà déplacé ce tour çi";
@@ -164,6 +165,8 @@ bool RaceFrame() {
 
 void RunRace() {
     CreateRaceScreen();
+    SetHudDrawer(UpdateHud);
+    SetDialogEventHandler(HandleRaceScreenEvents);
     MarkPickableNodes();
     StartRace();
     while (PumpFrame())

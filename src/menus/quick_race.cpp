@@ -7,6 +7,8 @@
 #include "core/dice_dialog.h"
 #include "core/game_state.h"
 #include "core/program_entry.h"
+#include "core/race_loop.h"
+#include "core/race_screen.h"
 #include "core/settings.h"
 #include "files/circuit_file.h"
 #include "files/file_listing.h"
@@ -14,7 +16,6 @@
 #include "files/pilot_file.h"
 #include "platform/text.h"
 #include "scene/circuit_scene.h"
-#include "scene/race_view.h"
 #include "scene/scene_files.h"
 
 using namespace irr;
@@ -192,8 +193,16 @@ int RunQuickRace(int argc, char** argv) {
     LoadRaceScreenData();
     std::wstring sceneError;
     const bool built = BuildCircuitScene(sceneError);
-    if (built) RunRaceView();
-    else ReportSceneError(sceneError);
+    if (built) {
+        CreateStatusLines();
+        RunRace();
+    } else {
+        ReportSceneError(sceneError);
+    }
     ReleaseGameDevice();
+    if (game.quitToMenu) {
+        RestartGame();
+        return 1;
+    }
     return built ? 0 : 1;
 }

@@ -6,8 +6,11 @@
 
 #include "core/game_state.h"
 
-// Scene-node id bit of the nodes the mouse can pick: cars and markers.
-constexpr irr::s32 kPickableId = 1;
+// Scene-node id bits of the nodes the mouse can pick. The choice of a cross
+// looks at markers only, so a car standing over its own cell does not hide
+// the cross beneath it; a right click looks at cars only.
+constexpr irr::s32 kCarPickId = 1;
+constexpr irr::s32 kMarkerPickId = 2;
 
 // "Croix" + the number on three digits: Croix001 .. Croix099.
 std::wstring MarkerName(int k);

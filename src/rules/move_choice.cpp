@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "core/camera_control.h"
-#include "core/cursor.h"
 #include "core/car_message.h"
+#include "core/cursor.h"
 #include "core/dice_dialog.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
-#include "scene/race_frame.h"
 #include "core/race_input.h"
 #include "core/random.h"
 #include "platform/clock.h"
@@ -20,6 +19,7 @@
 #include "rules/move_candidates.h"
 #include "rules/move_execution.h"
 #include "scene/hud.h"
+#include "scene/race_frame.h"
 
 using namespace irr;
 
@@ -39,14 +39,12 @@ void ClearActionRequests() {
 
 // The marker nearest to the cursor on screen, within 220 pixels, or null.
 scene::ISceneNode* NearestMarker(core::position2di cursor) {
-    scene::ISceneCollisionManager* collisions = game.sceneManager->getSceneCollisionManager();
     scene::ISceneNode* nearest = nullptr;
     f32 best = std::numeric_limits<f32>::max();
     for (int k = 1; k <= 9; ++k) {
         scene::ISceneNode* node = game.crossMarkers[k].node;
         if (!node || !node->isVisible()) continue;
-        const core::position2di at =
-            collisions->getScreenCoordinatesFrom3DPosition(node->getAbsolutePosition(), game.camera);
+        const core::position2di at = ScreenPosition(node->getAbsolutePosition());
         const f32 distance = static_cast<f32>(at.getDistanceFrom(cursor));
         if (distance < kPickRadius && distance < best) {
             best = distance;
@@ -60,8 +58,9 @@ scene::ISceneNode* NearestMarker(core::position2di cursor) {
 // (the status line then says what was under the cursor).
 int PickedMarker() {
     const core::position2di cursor = CursorPosition();
+    ScreenPosition({0, 0, 0});  // brings the camera's view up to date for the pick
     scene::ISceneNode* node = game.sceneManager->getSceneCollisionManager()
-                                  ->getSceneNodeFromScreenCoordinatesBB(cursor, kPickableId);
+                                  ->getSceneNodeFromScreenCoordinatesBB(cursor, kMarkerPickId);
     if (!node) node = NearestMarker(cursor);
     if (!node) {
         ShowStatus(L"Pas de Node", kStatusFrames, false);

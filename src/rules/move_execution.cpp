@@ -7,11 +7,11 @@
 #include "core/checkpoints.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
-#include "scene/race_frame.h"
 #include "core/random.h"
 #include "platform/clock.h"
 #include "rules/move_geometry.h"
 #include "rules/oil_patches.h"
+#include "scene/race_frame.h"
 
 using namespace irr;
 

@@ -2,13 +2,13 @@
 
 #include "core/camera_control.h"
 #include "core/dice_dialog.h"
-#include "core/message_window.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
-#include "scene/race_frame.h"
+#include "core/message_window.h"
 #include "core/race_screen.h"
 #include "platform/clock.h"
 #include "platform/text.h"
+#include "scene/race_frame.h"
 
 using namespace irr;
 

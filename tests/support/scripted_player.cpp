@@ -84,6 +84,11 @@ void ScriptedPlayer::LeftClickAt(int x, int y) {
     MouseButton(EMIE_LMOUSE_LEFT_UP, x, y);
 }
 
+void ScriptedPlayer::LeftClickOverTwoFrames(int x, int y) {
+    MouseButton(EMIE_LMOUSE_PRESSED_DOWN, x, y);
+    AtFrame(1, [this, x, y] { MouseButton(EMIE_LMOUSE_LEFT_UP, x, y); });
+}
+
 void ScriptedPlayer::RightClickAt(int x, int y) {
     MouseButton(EMIE_RMOUSE_PRESSED_DOWN, x, y);
     MouseButton(EMIE_RMOUSE_LEFT_UP, x, y);

@@ -39,6 +39,9 @@ public:
     // Events, posted through the device as the window would deliver them.
     void ClickButton(int id);  // a left click on the centre of a visible, enabled element
     void LeftClickAt(int x, int y);
+    // Pressed now and released on the next frame, as a person clicks: loops
+    // that poll the held button (the choice of a cross) see it.
+    void LeftClickOverTwoFrames(int x, int y);
     void RightClickAt(int x, int y);
     void RightDrag(int fromX, int fromY, int toX, int toY);
     void MoveMouse(int x, int y);

@@ -1,0 +1,119 @@
+#include "support/race_fixture.h"
+
+#include <sstream>
+
+#include "core/game_state.h"
+#include "core/race_screen.h"
+#include "files/circuit_file.h"
+#include "files/gadget_catalogue.h"
+#include "scene/circuit_scene.h"
+#include "scene/race_frame.h"
+
+using namespace irr;
+
+namespace {
+// A quad as two triangles of an OBJ file.
+void Quad(std::ostringstream& obj, int& vertices, float x1, float y1, float z1, float x2, float y2,
+          float z2, float x3, float y3, float z3, float x4, float y4, float z4) {
+    obj << "v " << x1 << ' ' << y1 << ' ' << z1 << "\nv " << x2 << ' ' << y2 << ' ' << z2
+        << "\nv " << x3 << ' ' << y3 << ' ' << z3 << "\nv " << x4 << ' ' << y4 << ' ' << z4 << "\n";
+    obj << "f " << vertices + 1 << ' ' << vertices + 2 << ' ' << vertices + 3 << "\nf "
+        << vertices + 1 << ' ' << vertices + 3 << ' ' << vertices + 4 << "\n";
+    vertices += 4;
+}
+
+std::string SquareCircuitMesh() {
+    std::ostringstream obj;
+    int n = 0;
+    const float lo = -50, hi = 950, bottom = -5, top = 60;
+    Quad(obj, n, lo, bottom, lo, lo, bottom, hi, hi, bottom, hi, hi, bottom, lo);  // track
+    Quad(obj, n, lo, bottom, lo, hi, bottom, lo, hi, top, lo, lo, top, lo);        // walls
+    Quad(obj, n, lo, bottom, hi, lo, top, hi, hi, top, hi, hi, bottom, hi);
+    Quad(obj, n, lo, bottom, lo, lo, top, lo, lo, top, hi, lo, bottom, hi);
+    Quad(obj, n, hi, bottom, lo, hi, bottom, hi, hi, top, hi, hi, top, lo);
+    return obj.str();
+}
+
+std::string Gate(int n, int x) {
+    const std::string no = std::to_string(n), xs = std::to_string(x);
+    return "<Checkpoint Numero=\"" + no + "\" Pos=\"Dep\" Coord=\"x\">" + xs + "</Checkpoint>\n" +
+           "<Checkpoint Numero=\"" + no + "\" Pos=\"Dep\" Coord=\"y\">0</Checkpoint>\n" +
+           "<Checkpoint Numero=\"" + no + "\" Pos=\"Arr\" Coord=\"x\">" + xs + "</Checkpoint>\n" +
+           "<Checkpoint Numero=\"" + no + "\" Pos=\"Arr\" Coord=\"y\">9</Checkpoint>\n";
+}
+}  // namespace
+
+void RaceTest::WriteSquareCircuit() {
+    WriteFile("data/carre.obj", SquareCircuitMesh());
+    WriteFile("circuits/carre.xml",
+                   "<Circuit>\n<NomCircuit>carre</NomCircuit>\n<NbVoitures>2</NbVoitures>\n"
+                   "<Mesh>carre.obj</Mesh>\n<Mapping>rouge.bmp</Mapping>\n"
+                   "<NbCasesEnLargeur>10</NbCasesEnLargeur>\n<NbCasesEnLongueur>10</NbCasesEnLongueur>\n"
+                   "<NbCheckpoints>2</NbCheckpoints>\n" +
+                       Gate(1, 3) + Gate(2, 6) +
+                       "<PositionDepart Voiture=\"1\" Coord=\"x\">2</PositionDepart>\n"
+                       "<PositionDepart Voiture=\"1\" Coord=\"y\">2</PositionDepart>\n"
+                       "<PositionDepart Voiture=\"2\" Coord=\"x\">2</PositionDepart>\n"
+                       "<PositionDepart Voiture=\"2\" Coord=\"y\">6</PositionDepart>\n"
+                       "</Circuit>\n");
+}
+
+void RaceTest::SetUp() {
+    GameTest::SetUp();
+    for (const char* path : {"data/croix.ms3d", "data/voitures", "data/rouge.bmp",
+                             "data/rougeclair.bmp", "data/bleu.bmp", "data/bleuclair.bmp",
+                             "data/fontes"})
+        ASSERT_TRUE(CopyFromGameFolder(path));
+    WriteSquareCircuit();
+    FillCatalogue();
+    LoadCircuitFile(L"carre");
+    ASSERT_EQ(game.circuit.checkpointCount, 2);
+    game.carCount = 2;
+    const wchar_t* colours[] = {L"", L"rouge", L"bleu"};
+    for (int i = 1; i <= 2; ++i) {
+        CarRecord& car = game.cars[i];
+        car.pilotName = i == 1 ? L"Ann" : L"Bob";
+        car.controller = L"Humain";
+        car.colourName = colours[i];
+        car.drivingSkill = 10;
+        car.meshNumber = 1;
+        car.meshFile = L"voiture_modele_1.ms3d";
+        car.textureBase = L"map_voiture_1";
+        car.textureExt = L".jpg";
+        car.hitPoints = 4;
+        car.inRace = 1;
+        car.finishOrder = -1;
+    }
+    std::wstring error;
+    ASSERT_TRUE(BuildCircuitScene(error)) << std::string(error.begin(), error.end());
+    game.frameDelay = 0;
+    CreateStatusLines();
+}
+
+core::position2di RaceTest::MarkerOnScreen(int k) const {
+    scene::ISceneNode* node = game.crossMarkers[k].node;
+    node->updateAbsolutePosition();
+    return ScreenPosition(node->getAbsolutePosition());
+}
+
+void RaceTest::ClickMarkerTwice(int k, int gap) {
+    // The player first looks down at the current car, clear of the buttons.
+    const CarRecord& car = game.cars[game.currentCar];
+    game.camera->setPosition({car.cellX * 100, 900, car.cellY * 100 - 300});
+    game.camera->setTarget({car.cellX * 100, 0, car.cellY * 100});
+    game.camera->updateAbsolutePosition();
+    const core::position2di at = MarkerOnScreen(k);
+    player.LeftClickOverTwoFrames(at.X, at.Y);
+    player.AtFrame(gap, [this, at] { player.LeftClickOverTwoFrames(at.X, at.Y); });
+}
+
+bool RaceTest::ChoiceShown() {
+    return game.dialog.dialogOpen == 0 && game.crossMarkers[5].node &&
+           game.crossMarkers[5].node->isVisible();
+}
+
+void RaceTest::LeaveWhenCarPlays(int car) {
+    player.When([car] { return game.currentCar == car; },
+                [] { game.actionRequests[RequestQuit] = 1; });
+    player.AnswerDialogs(1);
+}

@@ -1,0 +1,27 @@
+// A race ready to run on the null renderer: a small walled square circuit
+// written by the fixture, two cars dressed with the generated car models,
+// the scene built and the status lines made, as program start leaves them
+// before the race loop.
+#pragma once
+
+#include <irrlicht.h>
+
+#include "support/game_test.h"
+
+class RaceTest : public GameTest {
+protected:
+    void SetUp() override;
+
+    // Where marker k of the current choice shows on screen.
+    irr::core::position2di MarkerOnScreen(int k) const;
+    // Two held clicks on marker k, the second `gap` frames after the first.
+    void ClickMarkerTwice(int k, int gap = 3);
+    // Once that car has the turn the player leaves through "Quitter", "Oui".
+    void LeaveWhenCarPlays(int car);
+    // Whether the human choice of a move is waiting for the player.
+    static bool ChoiceShown();
+
+    // The circuit: 10 x 10 cells walled on every side; gate 1 at x = 3,
+    // gate 2 (the finish) at x = 6, each across the whole width.
+    void WriteSquareCircuit();
+};
