@@ -1,5 +1,6 @@
 #include "core/settings.h"
 
+#include "files/xml_values.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 
@@ -7,38 +8,21 @@ using namespace irr;
 
 bool ReadSettings(std::wstring& driver, std::wstring& resolution, std::wstring& screenMode,
                   std::wstring& synchro) {
-    // A null device, only for the engine's file system and XML reader.
-    SIrrlichtCreationParameters params;
-    params.DriverType = video::EDT_NULL;
-    params.WindowSize = core::dimension2du(640, 480);
-    params.Bits = 16;
-    params.LoggingLevel = ELL_NONE;
-    IrrlichtDevice* device = createDeviceEx(params);
-    if (!device) return false;
-    io::IXMLReader* reader =
-        device->getFileSystem()->createXMLReader(GamePath(L"\\config.xml").c_str());
-    if (!reader) {
-        device->drop();
-        return false;
-    }
     std::wstring name;
-    while (reader->read()) {
+    return VisitXmlNodes(GamePath(L"\\config.xml"), [&](io::IXMLReader& reader) {
         std::wstring value;
-        if (reader->getNodeType() == io::EXN_ELEMENT) {
-            name = reader->getNodeName();
+        if (reader.getNodeType() == io::EXN_ELEMENT) {
+            name = NodeText(reader.getNodeName());
             value = name;
-        } else if (reader->getNodeType() == io::EXN_TEXT) {
-            value = reader->getNodeData();
+        } else if (reader.getNodeType() == io::EXN_TEXT) {
+            value = NodeText(reader.getNodeData());
         }
-        if (value.empty()) continue;
+        if (value.empty()) return;
         if (name == L"driver") driver = value;
         else if (name == L"resolution") resolution = value;
         else if (name == L"modeecran") screenMode = value;
         else if (name == L"synchro") synchro = value;
-    }
-    reader->drop();
-    device->drop();
-    return true;
+    });
 }
 
 bool ReadSettings(Settings& settings) {

@@ -91,24 +91,30 @@ io::IXMLReader* CreateReader(io::IFileSystem& fileSystem, const std::string& pat
 }
 }  // namespace
 
-bool ReadXmlValues(const std::string& path, const std::function<void(const XmlValue&)>& apply) {
+bool VisitXmlNodes(const std::string& path, const std::function<void(io::IXMLReader&)>& visit) {
     std::string bytes;
     if (!ReadGuardedFile(path, bytes)) return false;
     FileSystemAccess fileSystem;
     if (!fileSystem.get()) return false;
     io::IXMLReader* reader = CreateReader(*fileSystem.get(), path, bytes);
     if (!reader) return false;
-    XmlValue current;
-    while (reader->read()) {
-        if (reader->getNodeType() == io::EXN_ELEMENT) {
-            TakeElement(*reader, current);
-            continue;
-        }
-        if (reader->getNodeType() != io::EXN_TEXT) continue;
-        // A text of spaces only trims to nothing and is not applied.
-        current.text = TrimSpaces(LowByteText(reader->getNodeData()));
-        if (!current.text.empty()) apply(current);
-    }
+    while (reader->read()) visit(*reader);
     reader->drop();
     return true;
+}
+
+std::wstring NodeText(const wchar_t* text) { return LowByteText(text); }
+
+bool ReadXmlValues(const std::string& path, const std::function<void(const XmlValue&)>& apply) {
+    XmlValue current;
+    return VisitXmlNodes(path, [&](io::IXMLReader& reader) {
+        if (reader.getNodeType() == io::EXN_ELEMENT) {
+            TakeElement(reader, current);
+            return;
+        }
+        if (reader.getNodeType() != io::EXN_TEXT) return;
+        // A text of spaces only trims to nothing and is not applied.
+        current.text = TrimSpaces(LowByteText(reader.getNodeData()));
+        if (!current.text.empty()) apply(current);
+    });
 }

@@ -3,6 +3,8 @@
 // attributes of the element opened last.
 #pragma once
 
+#include <irrlicht.h>
+
 #include <functional>
 #include <map>
 #include <string>
@@ -24,3 +26,12 @@ struct XmlValue {
 // and calls `apply` for each value in file order. Returns false when the
 // file cannot be opened.
 bool ReadXmlValues(const std::string& path, const std::function<void(const XmlValue&)>& apply);
+
+// The lower level of the same reading: opens the file with the engine's XML
+// reader, cut before anything the reader cannot finish, and hands over every
+// node in file order. Returns false when the file cannot be opened.
+bool VisitXmlNodes(const std::string& path,
+                   const std::function<void(irr::io::IXMLReader&)>& visit);
+
+// A name or text of the reader as 8-bit text (each character's low byte).
+std::wstring NodeText(const wchar_t* text);
