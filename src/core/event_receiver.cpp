@@ -79,6 +79,7 @@ bool GameEventReceiver::OnMouseEvent(const SEvent::SMouseInput& event) {
     switch (event.Event) {
         case EMIE_LMOUSE_PRESSED_DOWN:
             mouse.leftHeld = 1;
+            mouse.leftClicked = 1;
             return false;
         case EMIE_LMOUSE_LEFT_UP:
             mouse.leftHeld = 0;

@@ -163,6 +163,9 @@ enum ActionRequest {
 
 struct MouseState {
     u8 leftHeld = 0;
+    // Set by every press of the left button, cleared by the loop that takes
+    // it: a click shorter than a frame is not lost.
+    u8 leftClicked = 0;
     f32 wheelZoom = 0;
     f32 rightPressX = 0;
     f32 rightPressY = 0;

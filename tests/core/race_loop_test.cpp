@@ -37,6 +37,18 @@ TEST_F(RaceTest, TwoClicksOnACrossMoveTheCarAndPassTheTurn) {
     EXPECT_FLOAT_EQ(at.Z, 200.0f);
 }
 
+TEST_F(RaceTest, ClicksShorterThanAFrameAreNotLost) {
+    player.When(ChoiceShown, [this] {
+        AimCameraAtCurrentCar();
+        const core::position2di at = MarkerOnScreen(8);
+        player.LeftClickAt(at.X, at.Y);  // pressed and released at once
+        player.AtFrame(3, [this, at] { player.LeftClickAt(at.X, at.Y); });
+    });
+    LeaveWhenCarPlays(2);
+    RunRace();
+    EXPECT_EQ(game.cars[1].cellX, 3.0f);
+}
+
 TEST_F(RaceTest, ASecondCrossMovesTheSelectionAndTheNextClickCommitsIt) {
     player.When(ChoiceShown, [this] {
         const core::position2di three = MarkerOnScreen(3), seven = MarkerOnScreen(7);
@@ -67,6 +79,22 @@ TEST_F(RaceTest, TheStatusNamesTheNinthCrossAndQuittingLeavesTheChoice) {
     EXPECT_EQ(game.quitToMenu, 1);
     EXPECT_EQ(game.cars[1].hasMoved, 0);
     EXPECT_FALSE(game.crossMarkers[9].node->isVisible());
+}
+
+TEST_F(RaceTest, TheCheckBoxesSetTheCurrentCarsFlagsDuringTheChoice) {
+    player.When(ChoiceShown, [this] {
+        player.ClickButton(gui_id::ShowTrail);
+        player.AtFrame(2, [this] { player.ClickButton(gui_id::AutoEndTurn); });
+    });
+    player.When([] { return game.cars[1].autoEndTurn == 0; }, [this] { ClickMarkerTwice(8); });
+    player.When([] { return game.cars[1].hasMoved == 1; },
+                [] { game.actionRequests[RequestQuit] = 1; });
+    player.AnswerDialogs(1);
+    RunRace();
+    EXPECT_EQ(game.cars[1].showTrail, 1);
+    EXPECT_EQ(game.cars[1].autoEndTurn, 0);
+    EXPECT_EQ(game.currentCar, 1);  // no automatic end of turn after the move
+    EXPECT_TRUE(raceScreen.endTurn->isEnabled());
 }
 
 TEST_F(RaceTest, EndTurnBeforeMovingKeepsTheTurn) {

@@ -96,12 +96,15 @@ core::position2di RaceTest::MarkerOnScreen(int k) const {
     return ScreenPosition(node->getAbsolutePosition());
 }
 
-void RaceTest::ClickMarkerTwice(int k, int gap) {
-    // The player first looks down at the current car, clear of the buttons.
+void RaceTest::AimCameraAtCurrentCar() {
     const CarRecord& car = game.cars[game.currentCar];
     game.camera->setPosition({car.cellX * 100, 900, car.cellY * 100 - 300});
     game.camera->setTarget({car.cellX * 100, 0, car.cellY * 100});
     game.camera->updateAbsolutePosition();
+}
+
+void RaceTest::ClickMarkerTwice(int k, int gap) {
+    AimCameraAtCurrentCar();
     const core::position2di at = MarkerOnScreen(k);
     player.LeftClickOverTwoFrames(at.X, at.Y);
     player.AtFrame(gap, [this, at] { player.LeftClickOverTwoFrames(at.X, at.Y); });

@@ -14,6 +14,8 @@ protected:
 
     // Where marker k of the current choice shows on screen.
     irr::core::position2di MarkerOnScreen(int k) const;
+    // The player looks down at the current car, clear of the buttons.
+    void AimCameraAtCurrentCar();
     // Two held clicks on marker k, the second `gap` frames after the first.
     void ClickMarkerTwice(int k, int gap = 3);
     // Once that car has the turn the player leaves through "Quitter", "Oui".
