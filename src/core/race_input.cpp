@@ -27,6 +27,8 @@ void HandleCarPick() {
     if (car < 1 || car > game.carCount) return;
     ShowStatus(L"Voiture Cliquée", 100, false);
     CarMenu(car, cursor.X, cursor.Y);
+    // The clicks made in the menu and the sheet were theirs.
+    game.mouse.leftClicked = 0;
 }
 
 u8 Checked(gui::IGUICheckBox* box) { return box && box->isChecked() ? 1 : 0; }

@@ -66,6 +66,9 @@ void CreateCarMenu() {
     gui::IGUIWindow* window = gui->addWindow(core::recti(0, 0, 150, 81), false, L"--->");
     gui->addButton(core::recti(2, 18, 148, 48), window, gui_id::ViewCar, L"Voir véhicule");
     gui->addButton(core::recti(2, 48, 148, 80), window, gui_id::CentreCamera, L"Centrer Caméra");
+    // Closing it would delete the window the car menu shows again: it hides
+    // itself through its two buttons or another right click instead.
+    window->getCloseButton()->setVisible(false);
     window->setVisible(false);
     raceScreen.carMenu = window;
 }

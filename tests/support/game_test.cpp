@@ -27,7 +27,9 @@ void GameTest::SetUp() {
     fs::current_path(workDir);
 
     SIrrlichtCreationParameters params;
-    params.DriverType = video::EDT_NULL;
+    // The real-window tests run the same cases on OpenGL under Xvfb.
+    const char* driver = std::getenv("SKARVOLL_TEST_DRIVER");
+    params.DriverType = driver && std::string(driver) == "opengl" ? video::EDT_OPENGL : video::EDT_NULL;
     params.WindowSize = core::dimension2du(1024, 768);
     params.LoggingLevel = ELL_NONE;
     ASSERT_TRUE(CreateGameDevice(params));
