@@ -11,17 +11,20 @@
 using namespace irr;
 
 ScriptedPlayer& ScriptedPlayer::AtFrame(long long frame, Action action) {
-    steps_.push_back({framesSeen_ + frame, nullptr, std::move(action), false, false});
+    steps_.push_back({framesSeen_ + frame, nullptr, std::make_shared<Action>(std::move(action)),
+                      false, false});
     return *this;
 }
 
 ScriptedPlayer& ScriptedPlayer::When(Condition condition, Action action) {
-    steps_.push_back({-1, std::move(condition), std::move(action), false, false});
+    steps_.push_back(
+        {-1, std::move(condition), std::make_shared<Action>(std::move(action)), false, false});
     return *this;
 }
 
 ScriptedPlayer& ScriptedPlayer::Whenever(Condition condition, Action action) {
-    steps_.push_back({-1, std::move(condition), std::move(action), true, false});
+    steps_.push_back(
+        {-1, std::move(condition), std::make_shared<Action>(std::move(action)), true, false});
     return *this;
 }
 
@@ -147,7 +150,7 @@ void ScriptedPlayer::OnFrame() {
                                              : framesSeen_ >= steps_[i].frame;
         if (!due) continue;
         if (!steps_[i].repeat) steps_[i].done = true;
-        Action action = steps_[i].action;
-        action();
+        const std::shared_ptr<Action> action = steps_[i].action;
+        (*action)();
     }
 }

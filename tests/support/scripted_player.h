@@ -7,6 +7,7 @@
 #include <irrlicht.h>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -62,7 +63,7 @@ private:
     struct Step {
         long long frame = -1;
         Condition condition;
-        Action action;
+        std::shared_ptr<Action> action;  // shared: an action keeps its own state
         bool repeat = false;
         bool done = false;
     };
