@@ -1,5 +1,7 @@
 #include "core/race_loop.h"
 
+#include <cmath>
+
 #include "core/camera_control.h"
 #include "core/car_message.h"
 #include "core/computer_driver.h"

@@ -28,8 +28,7 @@ std::wstring StructureLine(const wchar_t* word, const CarSide& side) {
 }
 
 // Camera input and one frame of the race view, without advancing the race.
-void RunViewFrame() {
-    PumpFrameOrEnd();
+void DrawViewFrame() {
     CameraControl();
     DrawRaceFrame();
     SleepMilliseconds(static_cast<int>(game.frameDelay));
@@ -71,7 +70,7 @@ void CarMenu(int index, int x, int y) {
     menu->setVisible(true);
     game.guiEnvironment->getRootGUIElement()->bringToFront(menu);
     while (menu->isVisible()) {
-        RunViewFrame();
+        PumpFrameOrEnd();
         if (game.mouse.pickRequest) {
             game.mouse.pickRequest = 0;
             menu->setVisible(false);
@@ -86,6 +85,7 @@ void CarMenu(int index, int x, int y) {
             menu->setVisible(false);
             PlaceCameraNear(game.cars[index]);
         }
+        DrawViewFrame();
     }
 }
 
@@ -102,7 +102,10 @@ void CarSheet(int index) {
     // The window removes itself when its close button is pressed; hold a
     // reference to see it go.
     window->grab();
-    while (window->getParent()) RunViewFrame();
+    while (window->getParent()) {
+        PumpFrameOrEnd();
+        DrawViewFrame();
+    }
     window->drop();
     SetDialogOpaque(false, false);
 }

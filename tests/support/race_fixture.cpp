@@ -12,11 +12,13 @@
 using namespace irr;
 
 namespace {
-// A quad as two triangles of an OBJ file.
+// A quad as two triangles of an OBJ file. The engine's OBJ reader turns the
+// file's right-handed x around, so x is written negated.
 void Quad(std::ostringstream& obj, int& vertices, float x1, float y1, float z1, float x2, float y2,
           float z2, float x3, float y3, float z3, float x4, float y4, float z4) {
-    obj << "v " << x1 << ' ' << y1 << ' ' << z1 << "\nv " << x2 << ' ' << y2 << ' ' << z2
-        << "\nv " << x3 << ' ' << y3 << ' ' << z3 << "\nv " << x4 << ' ' << y4 << ' ' << z4 << "\n";
+    obj << "v " << -x1 << ' ' << y1 << ' ' << z1 << "\nv " << -x2 << ' ' << y2 << ' ' << z2
+        << "\nv " << -x3 << ' ' << y3 << ' ' << z3 << "\nv " << -x4 << ' ' << y4 << ' ' << z4
+        << "\n";
     obj << "f " << vertices + 1 << ' ' << vertices + 2 << ' ' << vertices + 3 << "\nf "
         << vertices + 1 << ' ' << vertices + 3 << ' ' << vertices + 4 << "\n";
     vertices += 4;
