@@ -57,6 +57,7 @@ protected:
         scene::IAnimatedMeshSceneNode* node = game.sceneManager->addAnimatedMeshSceneNode(mesh);
         node->setPosition(core::vector3df(c.circuitOffsetX, c.circuitOffsetY, c.circuitOffsetZ));
         node->updateAbsolutePosition();
+        if (selector_) selector_->drop();  // the circuit loaded before
         selector_ = game.sceneManager->createOctreeTriangleSelector(mesh->getMesh(0), node, 100);
         box_ = node->getTransformedBoundingBox();
     }
