@@ -1,20 +1,23 @@
 # Shared by the real-window tests: starts a private Xvfb display and stops it
-# on exit. Source it, then use $DISPLAY, wait_for_window and close_window_of.
+# on exit. Source it, then use start_xvfb, $DISPLAY and wait_for_window.
 set -euo pipefail
 
 start_xvfb() {
-    local n
-    for n in $(seq 90 130); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        XVFB_PID=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do
-            xdpyinfo >/dev/null 2>&1 && return 0 || true
-            [ -e "/tmp/.X11-unix/X$n" ] && return 0
-            sleep 0.1
-        done
+    # Xvfb picks a free display itself and writes its number to fd 3, so
+    # tests running side by side never share one.
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        if [ -s "$number_file" ]; then
+            export DISPLAY=":$(tr -d '[:space:]' < "$number_file")"
+            rm -f "$number_file"
+            return 0
+        fi
+        sleep 0.1
     done
+    rm -f "$number_file"
     echo "no Xvfb display could be started" >&2
     return 1
 }
