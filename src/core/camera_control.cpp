@@ -156,3 +156,11 @@ void CameraControl() {
     ApplyDrag();
     ApplyWheel();
 }
+
+void PlaceCameraNearCar(int index) {
+    if (!game.camera) return;
+    const CarRecord& car = game.cars[index];
+    const f32 cell = static_cast<f32>(game.circuit.cellSize);
+    game.camera->setPosition({cell * car.cellX + 200, 300, cell * car.cellY - 400});
+    game.camera->setTarget({cell * car.cellX, 0, cell * car.cellY});
+}

@@ -21,5 +21,9 @@ bool CamZoom(float distance);
 // Moves camera and target together: "avant", "arriere", "gauche", "droite".
 void CamPan(const std::wstring& direction, float distance);
 
+// The camera 200 units right of and 400 behind the car's cell, 300 up,
+// looking at the cell: where the race starts and "Centrer Caméra" goes.
+void PlaceCameraNearCar(int car);
+
 // Heading of the camera around its target, in degrees.
 float CameraHeading(const irr::core::vector3df& position, const irr::core::vector3df& target);

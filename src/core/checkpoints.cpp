@@ -12,17 +12,25 @@ int Orientation(float px, float py, float qx, float qy, float rx, float ry) {
 
 // Whether checkpoint n crosses the trail segment from point k to point k + 1.
 bool CheckpointCrossesTrail(int n, const CarRecord& car, int k) {
-    const CircuitData& circuit = game.circuit;
-    const size_t first = static_cast<size_t>(2 * n - 1);
-    if (k < 1 || first + 1 >= circuit.checkpointX.size() ||
-        first + 1 >= circuit.checkpointY.size())
-        return false;
+    float sx, sy, ex, ey;
+    if (k < 1 || !CheckpointLine(n, sx, sy, ex, ey)) return false;
     const std::vector<f32>& trail = car.trail;
-    return SegmentsCross(circuit.checkpointX[first], circuit.checkpointY[first],
-                         circuit.checkpointX[first + 1], circuit.checkpointY[first + 1],
-                         trail[2 * k - 1], trail[2 * k], trail[2 * k + 1], trail[2 * k + 2]);
+    return SegmentsCross(sx, sy, ex, ey, trail[2 * k - 1], trail[2 * k], trail[2 * k + 1],
+                         trail[2 * k + 2]);
 }
 }  // namespace
+
+bool CheckpointLine(int n, float& startX, float& startY, float& endX, float& endY) {
+    const CircuitData& circuit = game.circuit;
+    const size_t end = static_cast<size_t>(2 * n);
+    if (n < 1 || end >= circuit.checkpointX.size() || end >= circuit.checkpointY.size())
+        return false;
+    startX = circuit.checkpointX[end - 1];
+    startY = circuit.checkpointY[end - 1];
+    endX = circuit.checkpointX[end];
+    endY = circuit.checkpointY[end];
+    return true;
+}
 
 bool SegmentsCross(float ax, float ay, float bx, float by, float cx, float cy, float dx,
                    float dy) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/checkpoints.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
 #include "core/random.h"
@@ -28,18 +29,14 @@ bool WallBetweenCells(double x1, double y1, double x2, double y2) {
                            static_cast<float>(x2 * cell), static_cast<float>(y2 * cell));
 }
 
-// Checkpoint n's ends, in cells.
+// Checkpoint n's ends, in cells; all zero when there is no such checkpoint.
 void CheckpointEnds(int n, double& sx, double& sy, double& ex, double& ey) {
-    const CircuitData& circuit = game.circuit;
-    const size_t first = static_cast<size_t>(2 * n - 1);
-    if (n < 1 || first + 1 >= circuit.checkpointX.size() || first + 1 >= circuit.checkpointY.size()) {
-        sx = sy = ex = ey = 0;
-        return;
-    }
-    sx = circuit.checkpointX[first];
-    sy = circuit.checkpointY[first];
-    ex = circuit.checkpointX[first + 1];
-    ey = circuit.checkpointY[first + 1];
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    CheckpointLine(n, x1, y1, x2, y2);
+    sx = x1;
+    sy = y1;
+    ex = x2;
+    ey = y2;
 }
 
 AimPoint Midpoint(int n) {

@@ -74,10 +74,6 @@ bool AdvanceDie(const MessageWindow& w, DialogState& dialog, DieRoll& roll) {
     return roll.slowdown.counter < 1;
 }
 
-void ClearActionRequests() {
-    for (u8& request : game.actionRequests) request = 0;
-}
-
 // The line from the window to the anchor point and the coloured frame that
 // the window covers but for one pixel.
 void DrawAnchor(const MessageWindow& w, const core::vector3df& anchor, video::SColor colour) {

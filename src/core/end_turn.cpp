@@ -1,12 +1,11 @@
 #include "core/end_turn.h"
 
+#include "core/car_message.h"
 #include "core/dice_dialog.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
 
 namespace {
-const u32 kOpaqueGreen = 0xFF00FF00;
-
 bool AnyCarInRace() {
     for (int i = 1; i <= game.carCount; ++i)
         if (game.cars[i].inRace) return true;
@@ -34,12 +33,10 @@ void CongratulateFirstFinisher(int index) {
     const bool justFinished = car.finishOrder != -1 && car.finishOrder == game.roundNumber;
     const int carsStillRacing = game.carCount - CountCars(IsOut);
     if (!justFinished || CountCars(HasFinished) != 1 || carsStillRacing <= 2) return;
-    const irr::core::vector3df at =
-        car.sceneNode ? car.sceneNode->getPosition() : irr::core::vector3df(-1, -1, -1);
-    DiceDialog(car.pilotName + L" vous avez passé la ligne d'arrivée premier.\n" +
-                   L"Veuillez vous mettre à l'abri en attendant que le véhicule suivant passe la ligne.\n",
-               static_cast<int>(at.X), static_cast<int>(at.Y), static_cast<int>(at.Z), -1, true,
-               car.colour);
+    DiceDialogAboutCar(car.pilotName + L" vous avez passé la ligne d'arrivée premier.\n" +
+                           L"Veuillez vous mettre à l'abri en attendant que le véhicule suivant "
+                           L"passe la ligne.\n",
+                       index, car.colour);
 }
 
 int NextIndex(int index) { return index >= game.carCount ? 1 : index + 1; }

@@ -9,6 +9,16 @@ void CarRecord::AppendTrailPoint(f32 x, f32 y) {
     trail[2 * trailCount] = y;
 }
 
+bool AnyActionRequest() {
+    for (u8 request : game.actionRequests)
+        if (request) return true;
+    return false;
+}
+
+void ClearActionRequests() {
+    for (u8& request : game.actionRequests) request = 0;
+}
+
 const wchar_t* SideName(int side) {
     static const wchar_t* const names[kSideCount] = {L"Divers", L"Avant", L"Arrière", L"Droite",
                                                      L"Gauche"};

@@ -232,5 +232,9 @@ struct GameState {
 
 extern GameState game;
 
+// Whether any action button of the race screen was pressed; clearing them all.
+bool AnyActionRequest();
+void ClearActionRequests();
+
 // Side names as the car sheet and the files write them.
 const wchar_t* SideName(int side);

@@ -101,10 +101,12 @@ void CreateRaceScreen() {
     CreateMessageWindow();
 }
 
+video::ITexture* LightShadeTexture(const std::wstring& colourName) {
+    return game.videoDriver->getTexture(GamePath(L"\\data\\" + colourName + L"clair.bmp").c_str());
+}
+
 ButtonHighlight::ButtonHighlight(gui::IGUIButton* button) : button_(button) {
-    const CarRecord& car = game.cars[game.currentCar];
-    video::ITexture* light =
-        game.videoDriver->getTexture(GamePath(L"\\data\\" + car.colourName + L"clair.bmp").c_str());
+    video::ITexture* light = LightShadeTexture(game.cars[game.currentCar].colourName);
     if (button_ && light) {
         button_->setImage(light);
         button_->setScaleImage(true);

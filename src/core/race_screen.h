@@ -4,6 +4,8 @@
 
 #include <irrlicht.h>
 
+#include <string>
+
 struct RaceScreen {
     irr::gui::IGUIImage* hudColourImage = nullptr;
     irr::gui::IGUIStaticText* hudCarText = nullptr;
@@ -33,6 +35,10 @@ void CreateStatusLines();
 // The HUD plate, the column of race buttons, the hidden car menu and the
 // hidden message window.
 void CreateRaceScreen();
+
+// "\data\" + colour word + "clair.bmp": the light shade of a car's colour,
+// shown by the HUD plate and on a running button.
+irr::video::ITexture* LightShadeTexture(const std::wstring& colourName);
 
 // While a move or weapon started by a button runs, the button shows the
 // light shade of the current car's colour.

@@ -27,16 +27,6 @@ namespace {
 constexpr int kStatusFrames = 100;
 constexpr f32 kPickRadius = 220.0f;
 
-bool AnyActionRequest() {
-    for (u8 request : game.actionRequests)
-        if (request) return true;
-    return false;
-}
-
-void ClearActionRequests() {
-    for (u8& request : game.actionRequests) request = 0;
-}
-
 // The marker nearest to the cursor on screen, within 220 pixels, or null.
 scene::ISceneNode* NearestMarker(core::position2di cursor) {
     scene::ISceneNode* nearest = nullptr;

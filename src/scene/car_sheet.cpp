@@ -33,13 +33,6 @@ void DrawViewFrame() {
     DrawRaceFrame();
     SleepMilliseconds(static_cast<int>(game.frameDelay));
 }
-
-void PlaceCameraNear(const CarRecord& car) {
-    if (!game.camera) return;
-    const f32 cell = static_cast<f32>(game.circuit.cellSize);
-    game.camera->setPosition({cell * car.cellX + 200, 300, cell * car.cellY - 400});
-    game.camera->setTarget({cell * car.cellX, 0, cell * car.cellY});
-}
 }  // namespace
 
 std::wstring CarSheetText(int index) {
@@ -83,7 +76,7 @@ void CarMenu(int index, int x, int y) {
         } else if (game.cameraCommand == 2) {
             game.cameraCommand = 0;
             menu->setVisible(false);
-            PlaceCameraNear(game.cars[index]);
+            PlaceCameraNearCar(index);
         }
         DrawViewFrame();
     }

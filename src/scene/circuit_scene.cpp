@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/camera_control.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "platform/text.h"
@@ -69,17 +70,14 @@ bool BuildCircuit(std::wstring& error) {
 }
 
 void BuildCamera() {
-    const CarRecord& first = game.cars[1];
-    const f32 size = static_cast<f32>(game.circuit.cellSize);
     scene::ICameraSceneNode* camera = game.sceneManager->addCameraSceneNode(
         nullptr, core::vector3df(0, 0, 0), core::vector3df(0, 0, 100));
-    camera->setPosition({first.cellX * size + 200, 300, first.cellY * size - 400});
-    camera->setTarget({first.cellX * size, 0, first.cellY * size});
+    game.camera = camera;
+    PlaceCameraNearCar(1);
     camera->setVisible(true);
     camera->setName("Camera1");
     camera->setFarValue(1000000);
     camera->setFOV(3.14159f / 2.5f);
-    game.camera = camera;
 }
 
 void LoadRuleImages() {

@@ -3,7 +3,6 @@
 #include "core/game_state.h"
 #include "core/race_screen.h"
 #include "files/value_text.h"
-#include "platform/paths.h"
 #include "platform/text.h"
 #include "rules/fitted_gadgets.h"
 
@@ -54,8 +53,7 @@ void UpdateWalls(const CarRecord& car) {
 void UpdatePlate(const CarRecord& car) {
     SetText(raceScreen.hudCarText,
             CenterText(L"Voiture " + IntText(game.currentCar), ElementWidth(raceScreen.hudCarText)));
-    video::ITexture* light =
-        game.videoDriver->getTexture(GamePath(L"\\data\\" + car.colourName + L"clair.bmp").c_str());
+    video::ITexture* light = LightShadeTexture(car.colourName);
     if (raceScreen.hudColourImage && raceScreen.hudColourImage->getImage() != light)
         raceScreen.hudColourImage->setImage(light);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/checkpoints.h"
 #include "core/cursor.h"
 #include "core/game_state.h"
 
@@ -31,12 +32,9 @@ void DrawIntersection(f32 x, f32 z, video::SColor colour) {
 }
 
 void DrawCheckpoint(int n) {
-    const CircuitData& c = game.circuit;
-    if (n < 1 || static_cast<size_t>(2 * n) >= c.checkpointX.size() ||
-        static_cast<size_t>(2 * n) >= c.checkpointY.size())
-        return;
-    GroundLine(World(c.checkpointX[2 * n - 1]), World(c.checkpointY[2 * n - 1]),
-               World(c.checkpointX[2 * n]), World(c.checkpointY[2 * n]), video::SColor(255, 0, 0, 0));
+    float sx, sy, ex, ey;
+    if (!CheckpointLine(n, sx, sy, ex, ey)) return;
+    GroundLine(World(sx), World(sy), World(ex), World(ey), video::SColor(255, 0, 0, 0));
 }
 
 void DrawImageAt(video::ITexture* image, core::position2di topLeft) {

@@ -28,19 +28,13 @@ TEST_F(RaceTest, TheDoubleWheelIsAskedOfAPlayerAndDrawnForTheComputer) {
 }
 
 namespace {
-bool AnyRequestPending() {
-    for (u8 request : game.actionRequests)
-        if (request) return true;
-    return false;
-}
-
 // After car 1's move (with no automatic end of turn), each request in turn
 // once the one before was answered, then the player leaves.
 void RequestAfterTheMove(ScriptedPlayer& player, std::vector<ActionRequest> requests) {
     player.Whenever(
         [] {
             return game.cars[1].hasMoved == 1 && game.dialog.dialogOpen == 0 &&
-                   !AnyRequestPending();
+                   !AnyActionRequest();
         },
         [requests, next = size_t{0}]() mutable {
             game.actionRequests[next < requests.size() ? requests[next] : RequestQuit] = 1;
