@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/game_device.h"
 #include "core/game_state.h"
-#include "core/program_entry.h"
 #include "files/circuit_file.h"
 #include "files/file_listing.h"
 #include "platform/clock.h"

@@ -1,11 +1,11 @@
 #include "files/pilot_file.h"
 
+#include "core/fitted_gadgets.h"
 #include "core/game_state.h"
 #include "files/value_text.h"
 #include "files/xml_values.h"
 #include "platform/paths.h"
 #include "platform/text.h"
-#include "rules/fitted_gadgets.h"
 
 namespace {
 bool IsCar(int car) { return car >= 0 && car < kCarTableSize; }

@@ -4,19 +4,18 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/dice_dialog.h"
+#include "core/gadget_catalogue.h"
+#include "core/game_device.h"
 #include "core/game_state.h"
-#include "core/program_entry.h"
-#include "core/race_loop.h"
-#include "core/race_screen.h"
-#include "core/settings.h"
 #include "files/circuit_file.h"
 #include "files/file_listing.h"
-#include "files/gadget_catalogue.h"
 #include "files/pilot_file.h"
 #include "platform/text.h"
+#include "race/race_loop.h"
 #include "scene/circuit_scene.h"
 #include "scene/scene_files.h"
+#include "ui/dice_dialog.h"
+#include "ui/race_screen.h"
 
 using namespace irr;
 
@@ -98,20 +97,6 @@ std::vector<std::wstring> SetUpWithoutWindow(const QuickRaceOptions& options) {
     return refusals;
 }
 
-bool OpenGameWindow() {
-    Settings settings;
-    if (!ReadSettings(settings)) {
-        std::fprintf(stderr, "Le fichier config.xml manque : lancez skarvoll3d-config d'abord.\n");
-        return false;
-    }
-    if (!CreateGameDevice(DeviceParameters(settings))) {
-        std::fprintf(stderr, "Impossible d'ouvrir la fenêtre du jeu.\n");
-        return false;
-    }
-    PrepareGameDevice();
-    return true;
-}
-
 void LoadRaceScreenData() {
     if (gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdana.bmp"))
         game.guiEnvironment->getSkin()->setFont(font);
@@ -173,36 +158,35 @@ std::vector<std::wstring> SetUpQuickRace(const QuickRaceOptions& options) {
     return {};
 }
 
-int RunQuickRace(int argc, char** argv) {
-    QuickRaceOptions options;
+bool PrepareQuickRace(int argc, char** argv, QuickRaceOptions& options, int& exitCode) {
     std::string error;
     if (!ParseQuickRaceArgs(argc, argv, options, error)) {
         std::fprintf(stderr, "%s\n%s", error.c_str(), QuickRaceUsage().c_str());
-        return 2;
+        exitCode = 2;
+        return false;
     }
     if (options.help) {
         std::fputs(QuickRaceUsage().c_str(), stdout);
-        return 0;
+        exitCode = 0;
+        return false;
     }
     const std::vector<std::wstring> refusals = SetUpWithoutWindow(options);
     if (!refusals.empty()) {
         PrintMessages(refusals);
-        return 2;
+        exitCode = 2;
+        return false;
     }
-    if (!OpenGameWindow()) return 1;
+    return true;
+}
+
+int PlayQuickRace() {
     LoadRaceScreenData();
     std::wstring sceneError;
-    const bool built = BuildCircuitScene(sceneError);
-    if (built) {
-        CreateStatusLines();
-        RunRace();
-    } else {
+    if (!BuildCircuitScene(sceneError)) {
         ReportSceneError(sceneError);
-    }
-    ReleaseGameDevice();
-    if (game.quitToMenu) {
-        RestartGame();
         return 1;
     }
-    return built ? 0 : 1;
+    CreateStatusLines();
+    RunRace();
+    return 0;
 }

@@ -31,6 +31,12 @@ bool ParseQuickRaceArgs(int argc, char** argv, QuickRaceOptions& options, std::s
 // start. Needs an engine device (for the file reader).
 std::vector<std::wstring> SetUpQuickRace(const QuickRaceOptions& options);
 
-// The whole run from the command line; returns the exit code (2 for a
-// refused race or wrong options).
-int RunQuickRace(int argc, char** argv);
+// Reads the options and checks the race without opening a window: false,
+// with the exit code to end on, after --help (0) or a refused race or wrong
+// options (2, the reasons on standard error). True when the race is loaded
+// into the car table and may be played.
+bool PrepareQuickRace(int argc, char** argv, QuickRaceOptions& options, int& exitCode);
+
+// With the game window open: builds the circuit scene and runs the race.
+// Returns the exit code (1 when the scene could not be built).
+int PlayQuickRace();

@@ -5,21 +5,21 @@
 #include <string>
 #include <vector>
 
-#include "core/camera_control.h"
-#include "core/car_message.h"
 #include "core/cursor.h"
-#include "core/dice_dialog.h"
+#include "core/fitted_gadgets.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
-#include "core/race_input.h"
 #include "core/random.h"
 #include "platform/clock.h"
-#include "rules/cross_markers.h"
-#include "rules/fitted_gadgets.h"
 #include "rules/move_candidates.h"
 #include "rules/move_execution.h"
-#include "scene/hud.h"
+#include "scene/camera_control.h"
+#include "scene/cross_markers.h"
 #include "scene/race_frame.h"
+#include "ui/car_message.h"
+#include "ui/dice_dialog.h"
+#include "ui/hud.h"
+#include "ui/race_screen.h"
 
 using namespace irr;
 
@@ -82,7 +82,7 @@ bool ClickOnControl() {
 // One frame of a choice loop.
 void ChoiceFrame() {
     PumpFrameOrEnd();
-    HandleRaceScreenEvents();
+    RunRaceScreenEventHandler();
     CameraControl();
     DrawRaceFrame();
     SleepMilliseconds(static_cast<int>(game.frameDelay));

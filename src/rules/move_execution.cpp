@@ -3,7 +3,6 @@
 #include <cmath>
 #include <vector>
 
-#include "core/camera_control.h"
 #include "core/checkpoints.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
@@ -11,6 +10,7 @@
 #include "platform/clock.h"
 #include "rules/move_geometry.h"
 #include "rules/oil_patches.h"
+#include "scene/camera_control.h"
 #include "scene/race_frame.h"
 
 using namespace irr;

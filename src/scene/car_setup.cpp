@@ -1,8 +1,8 @@
 #include "scene/car_setup.h"
 
+#include "core/fitted_gadgets.h"
 #include "core/game_state.h"
 #include "platform/text.h"
-#include "rules/fitted_gadgets.h"
 #include "scene/scene_files.h"
 
 using namespace irr;

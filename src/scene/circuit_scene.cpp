@@ -2,11 +2,11 @@
 
 #include <utility>
 
-#include "core/camera_control.h"
+#include "core/fitted_gadgets.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "platform/text.h"
-#include "rules/fitted_gadgets.h"
+#include "scene/camera_control.h"
 #include "scene/car_setup.h"
 #include "scene/cross_marker_build.h"
 #include "scene/decor.h"

@@ -1,8 +1,8 @@
 #include "core/event_receiver.h"
 
 #include "core/frame_pump.h"
+#include "core/game_device.h"
 #include "core/game_state.h"
-#include "core/program_entry.h"
 #include "support/game_test.h"
 
 using namespace irr;

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
 #include "files/circuit_file.h"
-#include "files/gadget_catalogue.h"
 #include "files/pilot_file.h"
 #include "files/pilot_integrity.h"
 #include "platform/paths.h"

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/fitted_gadgets.h"
+#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
-#include "files/gadget_catalogue.h"
 #include "platform/text.h"
-#include "rules/fitted_gadgets.h"
 #include "support/game_test.h"
 
 namespace fs = std::filesystem;

@@ -4,9 +4,9 @@
 
 #include <functional>
 
+#include "core/fitted_gadgets.h"
+#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
-#include "files/gadget_catalogue.h"
-#include "rules/fitted_gadgets.h"
 
 namespace {
 // Zoé: shooting 7, driving 12, -30 Zonks, structures front 10, rear 9,

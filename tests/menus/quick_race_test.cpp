@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
-#include "files/gadget_catalogue.h"
 #include "files/pilot_file.h"
 #include "menus/quick_race.h"
 #include "support/game_test.h"

@@ -1,7 +1,7 @@
 #include "rules/move_candidates.h"
 
 #include "core/game_state.h"
-#include "rules/cross_markers.h"
+#include "scene/cross_markers.h"
 #include "support/game_test.h"
 
 using namespace irr;

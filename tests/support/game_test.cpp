@@ -9,8 +9,8 @@
 
 #include "core/cursor.h"
 #include "core/frame_pump.h"
+#include "core/game_device.h"
 #include "core/game_state.h"
-#include "core/program_entry.h"
 #include "core/random.h"
 #include "platform/clock.h"
 

@@ -2,12 +2,12 @@
 
 #include <sstream>
 
+#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
-#include "core/race_screen.h"
 #include "files/circuit_file.h"
-#include "files/gadget_catalogue.h"
 #include "scene/circuit_scene.h"
 #include "scene/race_frame.h"
+#include "ui/race_screen.h"
 
 using namespace irr;
 

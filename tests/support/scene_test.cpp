@@ -1,10 +1,10 @@
 #include "support/scene_test.h"
 
+#include "core/fitted_gadgets.h"
+#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
-#include "files/gadget_catalogue.h"
-#include "rules/fitted_gadgets.h"
-#include "scene/circuit_scene.h"
 #include "platform/text.h"
+#include "scene/circuit_scene.h"
 #include "support/test_meshes.h"
 
 void SceneTest::SetUp() {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/settings.h"
+#include "files/settings.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/text.h"

@@ -4,11 +4,11 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/fitted_gadgets.h"
+#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
-#include "files/gadget_catalogue.h"
 #include "files/pilot_file.h"
 #include "platform/paths.h"
-#include "rules/fitted_gadgets.h"
 
 namespace fs = std::filesystem;
 

@@ -1,0 +1,73 @@
+#include "files/settings.h"
+
+#include "files/xml_values.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+using namespace irr;
+
+bool ReadSettings(std::wstring& driver, std::wstring& resolution, std::wstring& screenMode,
+                  std::wstring& synchro) {
+    std::wstring name;
+    return VisitXmlNodes(GamePath(L"\\config.xml"), [&](io::IXMLReader& reader) {
+        std::wstring value;
+        if (reader.getNodeType() == io::EXN_ELEMENT) {
+            name = NodeText(reader.getNodeName());
+            value = name;
+        } else if (reader.getNodeType() == io::EXN_TEXT) {
+            value = NodeText(reader.getNodeData());
+        }
+        if (value.empty()) return;
+        if (name == L"driver") driver = value;
+        else if (name == L"resolution") resolution = value;
+        else if (name == L"modeecran") screenMode = value;
+        else if (name == L"synchro") synchro = value;
+    });
+}
+
+bool ReadSettings(Settings& settings) {
+    return ReadSettings(settings.driver, settings.resolution, settings.screenMode,
+                        settings.synchro);
+}
+
+const std::vector<std::wstring>& DriverValues() {
+    static const std::vector<std::wstring> values = {L"EDT_OPENGL", L"EDT_SOFTWARE",
+                                                     L"EDT_DIRECTX9", L"EDT_DIRECTX8"};
+    return values;
+}
+const std::vector<std::wstring>& ResolutionValues() {
+    static const std::vector<std::wstring> values = {L"1024*768", L"800*600"};
+    return values;
+}
+const std::vector<std::wstring>& ScreenModeValues() {
+    static const std::vector<std::wstring> values = {L"Fenetre", L"Full screen"};
+    return values;
+}
+const std::vector<std::wstring>& SynchroValues() {
+    static const std::vector<std::wstring> values = {L"Actif", L"Inactif"};
+    return values;
+}
+
+SIrrlichtCreationParameters DeviceParameters(const Settings& settings) {
+    SIrrlichtCreationParameters params;
+    // Direct3D does not exist here: its values and the default give OpenGL.
+    params.DriverType =
+        settings.driver == L"EDT_SOFTWARE" ? video::EDT_SOFTWARE : video::EDT_OPENGL;
+    params.WindowSize = settings.resolution == L"800*600" ? core::dimension2du(800, 600)
+                                                          : core::dimension2du(1024, 768);
+    params.Bits = 16;
+    params.Fullscreen = settings.screenMode != L"Fenetre";
+    params.Stencilbuffer = false;
+    params.Vsync = settings.synchro != L"Inactif";
+    return params;
+}
+
+bool WriteSettingsFile(const std::string& folder, const Settings& settings) {
+    std::wstring text = L"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<config>\n";
+    text += L"<driver>" + settings.driver + L"</driver>\n";
+    text += L"<resolution>" + settings.resolution + L"</resolution>\n";
+    text += L"<modeecran>" + settings.screenMode + L"</modeecran>\n";
+    text += L"<synchro>" + settings.synchro + L"</synchro>\n";
+    text += L"</config>\n";
+    return WriteFileAtomically(folder + "/config.xml", ToLatin1(text));
+}

@@ -1,3 +1,0 @@
-#include "core/program_entry.h"
-
-int main(int argc, char** argv) { return RunGame(argc, argv); }

@@ -1,0 +1,176 @@
+#include "race/race_loop.h"
+
+#include <cmath>
+
+#include "core/fitted_gadgets.h"
+#include "core/frame_pump.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "platform/clock.h"
+#include "race/computer_driver.h"
+#include "race/end_turn.h"
+#include "race/race_input.h"
+#include "rules/move_choice.h"
+#include "scene/camera_control.h"
+#include "scene/race_frame.h"
+#include "ui/car_message.h"
+#include "ui/dice_dialog.h"
+#include "ui/hud.h"
+#include "ui/race_screen.h"
+
+namespace {
+const wchar_t* const kAlreadyMoved = L"Vous vous êtes déjà déplacé ce tour çi";
+const wchar_t* const kAlreadyActed = L"Vous avez déjà effectué votre action ce tour ci";
+const wchar_t* const kOilAlreadyOn = L"Vous avez déjà activé le projecteur d'huile pour ce tour";
+const wchar_t* const kOilAfterMove =
+    L"Vous devez activer le projecteur d'huile AVANT votre mouvement\n";
+const wchar_t* const kBazookaTooFast =
+    L"Vous devez être en vitesse 1 ou à l'arrêt pour pouvoir recharger votre bazooka";
+const wchar_t* const kNoWeaponYet = L"Cette arme n'est pas encore montée sur les voitures de course.\n";
+
+void Refuse(const wchar_t* text) { DiceDialogUnanchored(text, kOpaqueGreen); }
+
+// Takes a request: true when it was set, which clears it.
+bool TakeRequest(ActionRequest request) {
+    const bool set = game.actionRequests[request] != 0;
+    game.actionRequests[request] = 0;
+    return set;
+}
+
+void ChooseWheelSide(int index) {
+    CarRecord& car = game.cars[index];
+    if (car.controller != L"IA") {
+        game.dialog.choiceLabels[1] = L"Gauche";
+        game.dialog.choiceLabels[2] = L"Droite";
+        game.dialog.choiceState = 2;
+        const int answer = DiceDialogAboutCar(
+            car.pilotName +
+                L" vous avez un système de volant double.\nDe quel côté souhaitez vous "
+                L"l'installer pour cette course ?\n",
+            index, car.colour);
+        car.wheelSide = answer == 1 ? L"Gauche" : L"Droite";
+        return;
+    }
+    car.wheelSide = Rand() / 16383 == 1 ? L"Gauche" : L"Droite";
+    DiceDialogAboutCar(car.pilotName +
+                           L" dispose d'un système de volant double et a choisi de l'installer du côté " +
+                           car.wheelSide + L".\n",
+                       index, car.colour);
+}
+
+// Weapons whose rules the cars do not carry yet: the request is answered and
+// cleared like a refused one.
+void WeaponRequest(ActionRequest request, irr::gui::IGUIButton* button) {
+    if (!TakeRequest(request)) return;
+    const CarRecord& car = game.cars[game.currentCar];
+    if (car.hasActed) {
+        Refuse(kAlreadyActed);
+        return;
+    }
+    ButtonHighlight highlight(button);
+    Refuse(kNoWeaponYet);
+}
+
+void BazookaRequest() {
+    if (!TakeRequest(RequestBazooka)) return;
+    const int index = game.currentCar;
+    const CarRecord& car = game.cars[index];
+    if (car.hasActed) {
+        Refuse(kAlreadyActed);
+        return;
+    }
+    const bool loaded = CountGadgets(L"Bazooka", index, SideMisc, L"ega", 0) > 0;
+    const bool slow = std::abs(car.cellX - car.prevCellX) <= 1 && std::abs(car.cellY - car.prevCellY) <= 1;
+    if (!loaded && !slow) {
+        Refuse(kBazookaTooFast);
+        return;
+    }
+    ButtonHighlight highlight(raceScreen.bazooka);
+    Refuse(kNoWeaponYet);
+}
+
+void OilRequest() {
+    if (!TakeRequest(RequestOilProjector)) return;
+    const CarRecord& car = game.cars[game.currentCar];
+    if (car.oilSprayed)
+        Refuse(kOilAlreadyOn);
+    else if (car.hasMoved)
+        Refuse(kOilAfterMove);
+    else {
+        ButtonHighlight highlight(raceScreen.oilProjector);
+        Refuse(kNoWeaponYet);
+    }
+}
+
+void NitroRequest() {
+    if (!TakeRequest(RequestNitro)) return;
+    if (game.cars[game.currentCar].hasMoved) {
+        Refuse(kAlreadyMoved);
+        return;
+    }
+    ButtonHighlight highlight(raceScreen.nitro);
+    ChooseNitroMove(game.currentCar);
+}
+
+void QuitRequest() {
+    if (!TakeRequest(RequestQuit)) return;
+    game.dialog.choiceLabels[1] = L"Oui";
+    game.dialog.choiceLabels[2] = L"Non";
+    game.dialog.choiceState = 2;
+    const int answer = DiceDialogUnanchored(
+        L"Etes vous sûr de vouloir retourner au menu sans finir la course et sans sauvegarder ?",
+        kOpaqueWhite);
+    if (answer == 1) game.quitToMenu = 1;
+}
+
+// The current car's move, chosen by the player or by the computer.
+void CurrentCarMoves() {
+    const int index = game.currentCar;
+    const CarRecord& car = game.cars[index];
+    if (car.hasMoved || car.skidPending) return;
+    if (car.controller == L"Humain")
+        ChooseMove(index);
+    else if (car.controller == L"IA")
+        ComputerMove(index);
+}
+}  // namespace
+
+void StartRace() {
+    DrawRaceFrame();
+    for (int i = 1; i <= game.carCount; ++i)
+        if (CountGadgets(L"Volant double", i, kAllSides) > 0) ChooseWheelSide(i);
+}
+
+bool RaceFrame() {
+    CameraControl();
+    HandleRaceScreenEvents();
+    CurrentCarMoves();
+    NitroRequest();
+    WeaponRequest(RequestFrontGun, raceScreen.frontGun);
+    WeaponRequest(RequestRearGun, raceScreen.rearGun);
+    WeaponRequest(RequestPistol, raceScreen.pistol);
+    BazookaRequest();
+    WeaponRequest(RequestGrenade, raceScreen.grenade);
+    OilRequest();
+    CarRecord& car = game.cars[game.currentCar];
+    if (!car.hasMoved && car.skidPending) {
+        car.skidPending = 0;
+        SkidMove(game.currentCar);
+    }
+    if (game.cars[game.currentCar].autoEndTurn && game.cars[game.currentCar].hasMoved) EndTurn();
+    QuitRequest();
+    if (game.quitToMenu) return false;
+    DrawRaceFrame();
+    SleepMilliseconds(static_cast<int>(game.frameDelay));
+    return true;
+}
+
+void RunRace() {
+    CreateRaceScreen();
+    SetHudDrawer(UpdateHud);
+    SetRaceScreenEventHandler(HandleRaceScreenEvents);
+    MarkPickableNodes();
+    StartRace();
+    while (PumpFrame())
+        if (!RaceFrame()) break;
+}

@@ -1,0 +1,130 @@
+#include "ui/race_screen.h"
+
+#include "core/event_receiver.h"
+#include "core/game_state.h"
+#include "platform/paths.h"
+#include "ui/message_window.h"
+
+using namespace irr;
+
+RaceScreen raceScreen;
+
+namespace {
+std::function<void()> raceScreenEventHandler;
+}  // namespace
+
+void SetRaceScreenEventHandler(std::function<void()> handler) {
+    raceScreenEventHandler = std::move(handler);
+}
+
+void RunRaceScreenEventHandler() {
+    if (raceScreenEventHandler) raceScreenEventHandler();
+}
+
+namespace {
+// Lays the column out from top to bottom, 5 pixels between elements.
+class Column {
+public:
+    explicit Column(int screenWidth) : left_(screenWidth - 100), right_(screenWidth - 5) {}
+    core::recti Next(int height) {
+        top_ += 5;
+        const core::recti rect(left_, top_, right_, top_ + height);
+        top_ += height;
+        return rect;
+    }
+
+private:
+    int left_, right_;
+    int top_ = 21;  // under the HUD plate
+};
+
+// The column is 95 pixels wide: its labels use the small font to fit.
+gui::IGUIFont* ColumnFont() { return game.guiEnvironment->getFont("data/fontes/toshopsmall.bmp"); }
+
+gui::IGUIButton* AddButton(Column& column, int id, const wchar_t* label) {
+    gui::IGUIButton* button = game.guiEnvironment->addButton(column.Next(20), nullptr, id, label);
+    if (gui::IGUIFont* font = ColumnFont()) button->setOverrideFont(font);
+    return button;
+}
+
+// A check box draws its label with the skin's font; its label is a child
+// text in the small font instead, which passes its clicks to the box.
+gui::IGUICheckBox* AddCheckBox(Column& column, int id, const wchar_t* label) {
+    gui::IGUIFont* font = ColumnFont();
+    const core::recti rect = column.Next(15);
+    gui::IGUICheckBox* box =
+        game.guiEnvironment->addCheckBox(false, rect, nullptr, id, font ? L"" : label);
+    if (font) {
+        gui::IGUIStaticText* text = game.guiEnvironment->addStaticText(
+            label, core::recti(18, 0, rect.getWidth(), rect.getHeight()), false, false, box);
+        text->setOverrideFont(font);
+        text->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_CENTER);
+    }
+    return box;
+}
+
+void CreateHudPlate(int screenWidth) {
+    gui::IGUIEnvironment* gui = game.guiEnvironment;
+    const core::recti plate(screenWidth - 100, 5, screenWidth - 5, 21);
+    raceScreen.hudColourImage = gui->addImage(plate);
+    raceScreen.hudColourImage->setScaleImage(true);
+    raceScreen.hudCarText = gui->addStaticText(L"", plate, true, true);
+    if (gui::IGUIFont* bold = gui->getFont("data/fontes/verdanabold.bmp"))
+        raceScreen.hudCarText->setOverrideFont(bold);
+}
+
+void CreateCarMenu() {
+    gui::IGUIEnvironment* gui = game.guiEnvironment;
+    gui::IGUIWindow* window = gui->addWindow(core::recti(0, 0, 150, 81), false, L"--->");
+    gui->addButton(core::recti(2, 18, 148, 48), window, gui_id::ViewCar, L"Voir véhicule");
+    gui->addButton(core::recti(2, 48, 148, 80), window, gui_id::CentreCamera, L"Centrer Caméra");
+    // Closing it would delete the window the car menu shows again: it hides
+    // itself through its two buttons or another right click instead.
+    window->getCloseButton()->setVisible(false);
+    window->setVisible(false);
+    raceScreen.carMenu = window;
+}
+}  // namespace
+
+void CreateStatusLines() {
+    gui::IGUIEnvironment* gui = game.guiEnvironment;
+    raceScreen.statusLine = gui->addStaticText(L"", core::recti(10, 10, 300, 25));
+    raceScreen.secondStatusLine = gui->addStaticText(L"", core::recti(10, 30, 300, 45));
+}
+
+void CreateRaceScreen() {
+    const int width = static_cast<int>(game.videoDriver->getScreenSize().Width);
+    CreateHudPlate(width);
+    Column column(width);
+    raceScreen.endTurn = AddButton(column, gui_id::EndTurn, L"Fin Tour");
+    raceScreen.autoEndTurn = AddCheckBox(column, gui_id::AutoEndTurn, L"Auto fin tour");
+    raceScreen.showIntersections = AddCheckBox(column, gui_id::ShowIntersections, L"Voir intersec");
+    raceScreen.showTrail = AddCheckBox(column, gui_id::ShowTrail, L"Voir histo");
+    raceScreen.hideWalls = AddCheckBox(column, gui_id::HideWalls, L"Cacher murs");
+    raceScreen.quit = AddButton(column, gui_id::Quit, L"Quitter");
+    raceScreen.nitro = AddButton(column, gui_id::Nitro, L"Nitro");
+    raceScreen.frontGun = AddButton(column, gui_id::FrontGun, L"Mitrailleuse Av.");
+    raceScreen.rearGun = AddButton(column, gui_id::RearGun, L"Mitrailleuse Ar.");
+    raceScreen.oilProjector = AddButton(column, gui_id::OilProjector, L"Proj. Huile");
+    raceScreen.grenade = AddButton(column, gui_id::Grenade, L"Lance Grenade");
+    raceScreen.pistol = AddButton(column, gui_id::Pistol, L"Tir Pistolet");
+    raceScreen.bazooka = AddButton(column, gui_id::Bazooka, L"Tir Bazooka");
+    CreateCarMenu();
+    CreateMessageWindow();
+}
+
+video::ITexture* LightShadeTexture(const std::wstring& colourName) {
+    return game.videoDriver->getTexture(GamePath(L"\\data\\" + colourName + L"clair.bmp").c_str());
+}
+
+ButtonHighlight::ButtonHighlight(gui::IGUIButton* button) : button_(button) {
+    video::ITexture* light = LightShadeTexture(game.cars[game.currentCar].colourName);
+    if (button_ && light) {
+        button_->setImage(light);
+        button_->setScaleImage(true);
+    }
+}
+
+ButtonHighlight::~ButtonHighlight() {
+    if (button_) button_->setImage(nullptr);
+}

@@ -1,0 +1,68 @@
+// The game and its settings program, run as the player runs them.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "files/settings.h"
+#include "support/game_test.h"
+
+namespace {
+struct CommandRun {
+    int exitCode = -1;
+    std::string output;
+};
+
+// Runs a command in the working directory without a display, so no window
+// can open; standard error is kept with the output.
+CommandRun RunWithoutDisplay(const std::string& command) {
+    CommandRun run;
+    FILE* pipe = popen(("env -u DISPLAY " + command + " 2>&1").c_str(), "r");
+    if (!pipe) return run;
+    char buffer[512];
+    while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) run.output.append(buffer, n);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string Game() { return GameFolder() + "/skarvoll3d"; }
+std::string Config() { return GameFolder() + "/skarvoll3d-config"; }
+}  // namespace
+
+using ProgramStartTest = GameTest;
+
+TEST_F(ProgramStartTest, WithoutConfigTheGameHandsOverToTheSettingsProgram) {
+    // Without a display the settings program cannot open its window and says
+    // so: that message proves the game replaced itself by it.
+    const CommandRun run = RunWithoutDisplay(Game());
+    EXPECT_NE(run.output.find("fenêtre de configuration"), std::string::npos) << run.output;
+    EXPECT_NE(run.exitCode, 0);
+}
+
+TEST_F(ProgramStartTest, TheSettingsProgramWritesTheFileFromItsOptions) {
+    const CommandRun run = RunWithoutDisplay(Config() +
+                                      " --driver EDT_OPENGL --resolution 800*600"
+                                      " --modeecran Fenetre --synchro Inactif");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(ReadFile("config.xml"),
+              "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<config>\n"
+              "<driver>EDT_OPENGL</driver>\n<resolution>800*600</resolution>\n"
+              "<modeecran>Fenetre</modeecran>\n<synchro>Inactif</synchro>\n</config>\n");
+    Settings settings;
+    ASSERT_TRUE(ReadSettings(settings));
+    const irr::SIrrlichtCreationParameters params = DeviceParameters(settings);
+    EXPECT_EQ(params.WindowSize, irr::core::dimension2du(800, 600));
+    EXPECT_FALSE(params.Fullscreen);
+    EXPECT_FALSE(params.Vsync);
+}
+
+TEST_F(ProgramStartTest, TheSettingsProgramRefusesUnknownOptionsAndValues) {
+    for (const char* options : {"--driver EDT_VULKAN", "--couleur bleu", "--resolution",
+                                "--modeecran fenetre"}) {
+        const CommandRun run = RunWithoutDisplay(Config() + " " + options);
+        EXPECT_EQ(run.exitCode, 2) << options;
+        EXPECT_NE(run.output.find("Utilisation"), std::string::npos) << options;
+    }
+    EXPECT_TRUE(ReadFile("config.xml").empty());
+}

@@ -1,0 +1,112 @@
+#include "race/end_turn.h"
+
+#include "core/game_state.h"
+#include "support/game_test.h"
+
+class EndTurnTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        game.carCount = 3;
+        for (int i = 1; i <= 3; ++i) {
+            CarRecord& car = game.cars[i];
+            car.inRace = 1;
+            car.cellX = car.prevCellX = static_cast<f32>(i);
+            car.cellY = car.prevCellY = 2;
+            car.AppendTrailPoint(car.cellX, car.cellY);
+            car.AppendTrailPoint(car.cellX, car.cellY);
+        }
+        game.currentCar = 1;
+        game.cars[1].hasMoved = 1;
+        game.cars[1].hasActed = 1;
+        player.AnswerDialogs();
+    }
+};
+
+TEST_F(EndTurnTest, PlayPassesToTheNextCarWithItsFlagsCleared) {
+    EndTurn();
+    EXPECT_EQ(game.currentCar, 2);
+    EXPECT_EQ(game.cars[1].hasMoved, 0);
+    EXPECT_EQ(game.cars[1].hasActed, 0);
+    EXPECT_EQ(game.roundNumber, 0);
+}
+
+TEST_F(EndTurnTest, TheRoundGrowsWhenTheLastCarEndsItsTurn) {
+    EndTurn();
+    EndTurn();
+    EXPECT_EQ(game.roundNumber, 0);
+    EndTurn();
+    EXPECT_EQ(game.currentCar, 1);
+    EXPECT_EQ(game.roundNumber, 1);
+    EXPECT_EQ(game.quitToMenu, 0);
+}
+
+TEST_F(EndTurnTest, AWreckStandingStillIsSkippedAndGainsATrailPoint) {
+    game.cars[2].inRace = 0;
+    EndTurn();
+    EXPECT_EQ(game.currentCar, 3);
+    EXPECT_EQ(game.cars[2].trailCount, 3);
+    EXPECT_EQ(game.cars[2].trail[5], 2.0f);
+    EXPECT_EQ(game.cars[2].trail[6], 2.0f);
+}
+
+TEST_F(EndTurnTest, AWreckStillMovingPlaysItsSlide) {
+    game.cars[2].inRace = 0;
+    game.cars[2].prevCellX = 0;  // moved one cell at its last move
+    EndTurn();
+    EXPECT_EQ(game.currentCar, 2);
+    EXPECT_EQ(game.cars[2].skidPending, 1);
+    EXPECT_EQ(game.cars[2].pendingMoveFlag, 1);
+
+    game.cars[2].prevCellX = game.cars[2].cellX;
+    game.cars[2].targetY = 5;  // a push still waiting counts as moving too
+    game.currentCar = 1;
+    game.cars[2].skidPending = 0;
+    EndTurn();
+    EXPECT_EQ(game.currentCar, 2);
+}
+
+TEST_F(EndTurnTest, WrappingPastSkippedWrecksStillCountsTheRound) {
+    game.currentCar = 2;
+    game.cars[3].inRace = 0;
+    EndTurn();
+    EXPECT_EQ(game.currentCar, 1);
+    EXPECT_EQ(game.roundNumber, 1);
+}
+
+TEST_F(EndTurnTest, TheRaceEndsAtTheRoundWhereOneCarIsLeftInPlay) {
+    game.cars[2].inRace = 0;
+    game.cars[3].finishOrder = 0;
+    EndTurn();  // to car 3
+    EXPECT_EQ(game.quitToMenu, 0);
+    EndTurn();  // round complete: one out, one finished, one left
+    EXPECT_EQ(game.roundNumber, 1);
+    EXPECT_EQ(game.quitToMenu, 1);
+}
+
+TEST_F(EndTurnTest, TwoFinishersEndTheRace) {
+    game.carCount = 3;
+    game.cars[1].finishOrder = 0;
+    game.cars[2].finishOrder = 0;
+    EXPECT_TRUE(RaceIsOver());
+    game.cars[2].finishOrder = -1;
+    EXPECT_FALSE(RaceIsOver());
+}
+
+TEST_F(EndTurnTest, TheFirstFinisherIsToldToTakeCoverWhenOthersStillRace) {
+    game.carCount = 4;
+    for (int i = 4; i <= 4; ++i) game.cars[i].inRace = 1;
+    game.cars[1].pilotName = L"Max";
+    game.cars[1].finishOrder = 0;
+    EndTurn();
+    EXPECT_TRUE(player.SawDialogText(
+        L"Max vous avez passé la ligne d'arrivée premier.\nVeuillez vous mettre à l'abri en "
+        L"attendant que le véhicule suivant passe la ligne.\n"));
+}
+
+TEST_F(EndTurnTest, NoCarLeftEndsTheProgramAfterSayingSo) {
+    for (int i = 1; i <= 3; ++i) game.cars[i].inRace = 0;
+    EXPECT_THROW(EndTurn(), ProgramEnded);
+    EXPECT_TRUE(player.SawDialogText(
+        L"Il ne reste plus de véhicules en jeu. Le programme va se fermer"));
+}

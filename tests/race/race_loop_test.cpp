@@ -1,0 +1,126 @@
+// Whole turns of a race driven by the scripted player on the null renderer.
+#include "race/race_loop.h"
+
+#include "race/race_input.h"
+
+#include "core/event_receiver.h"
+#include "core/game_state.h"
+#include "rules/move_choice.h"
+#include "support/race_fixture.h"
+#include "ui/race_screen.h"
+
+using namespace irr;
+
+namespace {
+std::wstring StatusText() {
+    std::wstring text = raceScreen.statusLine->getText();
+    const size_t first = text.find_first_not_of(L' ');
+    return first == std::wstring::npos ? L"" : text.substr(first);
+}
+}  // namespace
+
+TEST_F(RaceTest, TwoClicksOnACrossMoveTheCarAndPassTheTurn) {
+    player.When(ChoiceShown, [this] { ClickMarkerTwice(8); });  // one cell towards +x
+    LeaveWhenCarPlays(2);
+    RunRace();
+    const CarRecord& car = game.cars[1];
+    EXPECT_EQ(car.cellX, 3.0f);
+    EXPECT_EQ(car.cellY, 2.0f);
+    EXPECT_EQ(car.prevCellX, 2.0f);
+    EXPECT_EQ(car.trailCount, 3);
+    EXPECT_EQ(car.checkpointsPassed, 1);  // the start line lies on x = 3
+    EXPECT_EQ(game.currentCar, 2);
+    EXPECT_EQ(car.hasMoved, 0);  // cleared by the end of its turn
+    EXPECT_FALSE(game.crossMarkers[8].node->isVisible());
+    const core::vector3df at = car.sceneNode->getPosition();
+    EXPECT_FLOAT_EQ(at.X, 300.0f);
+    EXPECT_FLOAT_EQ(at.Z, 200.0f);
+}
+
+TEST_F(RaceTest, ClicksShorterThanAFrameAreNotLost) {
+    player.When(ChoiceShown, [this] {
+        AimCameraAtCurrentCar();
+        const core::position2di at = MarkerOnScreen(8);
+        player.LeftClickAt(at.X, at.Y);  // pressed and released at once
+        player.AtFrame(3, [this, at] { player.LeftClickAt(at.X, at.Y); });
+    });
+    LeaveWhenCarPlays(2);
+    RunRace();
+    EXPECT_EQ(game.cars[1].cellX, 3.0f);
+}
+
+TEST_F(RaceTest, ASecondCrossMovesTheSelectionAndTheNextClickCommitsIt) {
+    player.When(ChoiceShown, [this] {
+        const core::position2di three = MarkerOnScreen(3), seven = MarkerOnScreen(7);
+        player.LeftClickOverTwoFrames(three.X, three.Y);
+        player.AtFrame(3, [this, seven] { player.LeftClickOverTwoFrames(seven.X, seven.Y); });
+        player.AtFrame(6, [this, seven] { player.LeftClickOverTwoFrames(seven.X, seven.Y); });
+    });
+    player.When([] { return game.crossMarkers[3].selected == 1; },
+                [this] { EXPECT_EQ(StatusText(), L"Croix sélectionnée n°3"); });
+    LeaveWhenCarPlays(2);
+    RunRace();
+    EXPECT_EQ(game.cars[1].cellX, 3.0f);  // marker 7: (x + 1, y - 1)
+    EXPECT_EQ(game.cars[1].cellY, 1.0f);
+}
+
+TEST_F(RaceTest, TheStatusNamesTheNinthCrossAndQuittingLeavesTheChoice) {
+    player.When(ChoiceShown, [this] {
+        const core::position2di at = MarkerOnScreen(9);
+        player.LeftClickOverTwoFrames(at.X, at.Y);
+    });
+    player.When([] { return game.crossMarkers[9].selected == 1; },
+                [] { game.actionRequests[RequestQuit] = 1; });
+    player.AnswerDialogs(1);  // "Oui"
+    RunRace();
+    EXPECT_EQ(StatusText(), L"Croix sélectionnée n°9");
+    EXPECT_TRUE(player.SawDialogText(
+        L"Etes vous sûr de vouloir retourner au menu sans finir la course et sans sauvegarder ?"));
+    EXPECT_EQ(game.quitToMenu, 1);
+    EXPECT_EQ(game.cars[1].hasMoved, 0);
+    EXPECT_FALSE(game.crossMarkers[9].node->isVisible());
+}
+
+TEST_F(RaceTest, TheCheckBoxesSetTheCurrentCarsFlagsDuringTheChoice) {
+    player.When(ChoiceShown, [this] {
+        player.ClickButton(gui_id::ShowTrail);
+        player.AtFrame(2, [this] { player.ClickButton(gui_id::AutoEndTurn); });
+    });
+    player.When([] { return game.cars[1].autoEndTurn == 0; }, [this] { ClickMarkerTwice(8); });
+    player.When([] { return game.cars[1].hasMoved == 1; },
+                [] { game.actionRequests[RequestQuit] = 1; });
+    player.AnswerDialogs(1);
+    RunRace();
+    EXPECT_EQ(game.cars[1].showTrail, 1);
+    EXPECT_EQ(game.cars[1].autoEndTurn, 0);
+    EXPECT_EQ(game.currentCar, 1);  // no automatic end of turn after the move
+    EXPECT_TRUE(raceScreen.endTurn->isEnabled());
+}
+
+TEST_F(RaceTest, EndTurnBeforeMovingKeepsTheTurn) {
+    CreateRaceScreen();
+    game.currentCar = 1;
+    game.lastGuiId = gui_id::EndTurn;
+    HandleRaceScreenEvents();
+    EXPECT_EQ(StatusText(), L"Veillez jouer d'abord");
+    EXPECT_EQ(game.currentCar, 1);
+    EXPECT_EQ(game.lastGuiId, 0);
+}
+
+TEST_F(RaceTest, ARaceOfSeveralRoundsEndsAfterTheFinishLine) {
+    // Both players press on to +x; car 1 crosses the finish (x = 6) first.
+    int answeredChoice = -1;  // one answer per choice: car and trail length
+    player.Whenever(ChoiceShown, [this, &answeredChoice] {
+        const int choice = game.currentCar * 1000 + game.cars[game.currentCar].trailCount;
+        if (choice == answeredChoice) return;
+        answeredChoice = choice;
+        ClickMarkerTwice(game.currentCar == 1 ? 8 : 5);
+    });
+    RunRace();
+    EXPECT_EQ(game.quitToMenu, 1);
+    EXPECT_NE(game.cars[1].finishOrder, -1);
+    EXPECT_EQ(game.cars[1].checkpointsPassed, 2);
+    EXPECT_EQ(game.cars[2].finishOrder, -1);
+    EXPECT_GE(game.roundNumber, 2);
+    EXPECT_GE(game.cars[1].trailCount, 5);
+}

@@ -1,0 +1,216 @@
+// The message window: dice that roll until stopped and slow down to the face
+// returned, questions, notices, placement away from the car spoken about.
+#include <set>
+#include <string>
+
+#include "core/event_receiver.h"
+#include "core/frame_pump.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "support/game_test.h"
+#include "ui/dice_dialog.h"
+#include "ui/message_window.h"
+#include "ui/notice.h"
+
+using namespace irr;
+
+namespace {
+constexpr u32 kWhite = 0xFFFFFFFF;
+
+// The face on the die; 0 before the first face is drawn.
+int ShownFace() {
+    const std::wstring text = ScriptedPlayer::Element(gui_id::DieFace)->getText();
+    return text.empty() ? 0 : std::stoi(text);
+}
+
+// Visible with every parent visible, as the player sees it.
+bool Shown(int id) {
+    for (gui::IGUIElement* e = ScriptedPlayer::Element(id); e; e = e->getParent())
+        if (!e->isVisible()) return false;
+    return true;
+}
+}  // namespace
+
+class DiceDialogTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        game.dialog.dieSlowdownFrames = 300;
+    }
+    // Rolls a die of `faces`, stopped after `rollFrames` frames; records the
+    // face seen on every frame and the frame of the stop.
+    int RollStoppedAfter(int faces, int rollFrames) {
+        player.Whenever([] { return game.dialog.dialogOpen == 1 && ShownFace() != 0; },
+                        [this] { seen.push_back(ShownFace()); });
+        player.AtFrame(rollFrames, [this] {
+            player.ClickButton(gui_id::MessageButton);
+            stopFrame = FramesPumped();
+        });
+        game.dialog.dieFaces = faces;
+        return DiceDialog(L"Faites un test de pilotage", -1, -1, -1, -1, false, kWhite);
+    }
+    std::vector<int> seen;
+    long long stopFrame = -1;
+};
+
+TEST_F(DiceDialogTest, ADieShowsOnlyItsFacesAndReturnsTheLastFaceShown) {
+    const int result = RollStoppedAfter(6, 200);
+    // The stop frame and 299 more: 300 frames of slow-down.
+    EXPECT_EQ(FramesPumped() - stopFrame, 299);
+    std::set<int> faces(seen.begin(), seen.end());
+    EXPECT_EQ(faces, (std::set<int>{1, 2, 3, 4, 5, 6}));
+    // The face is fixed (at least) for the last 50 frames and is the result.
+    ASSERT_GT(seen.size(), 50u);
+    for (size_t i = seen.size() - 50; i < seen.size(); ++i) EXPECT_EQ(seen[i], result) << i;
+    EXPECT_EQ(game.dialog.dieFaces, 0);
+    EXPECT_EQ(game.dialog.dieState, 0);
+    EXPECT_FALSE(Shown(gui_id::MessageText));
+}
+
+TEST_F(DiceDialogTest, TheSlowDownChangesFacesEvery10ThenEvery20FramesThenStays) {
+    DieSlowdown slowdown = StartSlowdown(300);
+    std::vector<int> faceCounters;
+    while (slowdown.counter >= 1)
+        if (SlowdownStep(slowdown, 300)) faceCounters.push_back(slowdown.counter);
+    ASSERT_FALSE(faceCounters.empty());
+    EXPECT_EQ(faceCounters.front(), 290);
+    EXPECT_EQ(faceCounters[14], 150);
+    EXPECT_EQ(faceCounters[15], 130);
+    EXPECT_EQ(faceCounters.back(), 70);
+    EXPECT_EQ(LastFaceCounter(300), 70);
+    EXPECT_EQ(LastFaceCounter(0), -1);
+}
+
+TEST_F(DiceDialogTest, AQueuedResultIsTheFaceTheDieComesToRestOn) {
+    QueueDieResult(17);
+    EXPECT_EQ(RollStoppedAfter(20, 30), 17);
+    EXPECT_EQ(seen.back(), 17);
+    int unused;
+    EXPECT_FALSE(TakeQueuedDieResult(unused));
+}
+
+TEST_F(DiceDialogTest, WithoutSlowDownTheQueuedResultShowsAtTheStop) {
+    game.dialog.dieSlowdownFrames = 0;
+    QueueDieResult(3);
+    EXPECT_EQ(RollStoppedAfter(4, 5), 3);
+}
+
+TEST_F(DiceDialogTest, AQuestionIsOnlyClosedByOneOfItsAnswers) {
+    game.dialog.choiceLabels[1] = L"Oui";
+    game.dialog.choiceLabels[2] = L"Non";
+    game.dialog.choiceState = 2;
+    player.AtFrame(3, [] {
+        EXPECT_FALSE(Shown(gui_id::MessageButton));
+        EXPECT_TRUE(Shown(gui_id::Choice1 + 1));
+        EXPECT_FALSE(Shown(gui_id::Choice1 + 2));
+        EXPECT_EQ(std::wstring(ScriptedPlayer::Element(gui_id::Choice1)->getText()), L"Oui");
+        // Where "Fermer" would be: nothing to press.
+        const auto centre = ScriptedPlayer::Element(gui_id::MessageButton)->getAbsolutePosition().getCenter();
+        ScriptedPlayer().LeftClickAt(centre.X, centre.Y);
+    });
+    player.AtFrame(6, [this] {
+        EXPECT_EQ(game.dialog.dialogOpen, 1);
+        player.ClickButton(gui_id::Choice1 + 1);
+    });
+    EXPECT_EQ(DiceDialog(L"Etes vous sûr ?", -1, -1, -1, -1, true, kWhite), 2);
+    EXPECT_EQ(game.dialog.choiceState, 0);
+    EXPECT_TRUE(ScriptedPlayer::Element(gui_id::MessageButton)->isVisible());
+    EXPECT_EQ(player.DialogTexts(), std::vector<std::wstring>{L"Etes vous sûr ?"});
+}
+
+TEST_F(DiceDialogTest, ANoticeClosesWithFermerAndDropsTheRaceButtonsPressedMeanwhile) {
+    player.AtFrame(2, [] { game.actionRequests[RequestPistol] = 1; });
+    player.AtFrame(3, [this] {
+        EXPECT_EQ(game.actionRequests[RequestPistol], 0);
+        EXPECT_EQ(std::wstring(ScriptedPlayer::Element(gui_id::MessageButton)->getText()), L"Fermer");
+        EXPECT_FALSE(Shown(gui_id::DieFace));
+        player.ClickButton(gui_id::MessageButton);
+    });
+    const std::wstring longText(600, L'é');
+    EXPECT_EQ(DiceDialog(longText, -1, -1, -1, -1, false, kWhite), 0);
+    ASSERT_EQ(player.DialogTexts().size(), 1u);
+    EXPECT_EQ(player.DialogTexts()[0], std::wstring(500, L'é'));
+}
+
+TEST_F(DiceDialogTest, AMessageOpensInTheHalfOfTheScreenAwayFromItsCar) {
+    scene::ICameraSceneNode* camera =
+        game.sceneManager->addCameraSceneNode(nullptr, {0, 300, -500}, {0, 0, 0});
+    game.sceneManager->setActiveCamera(camera);
+    int left = -1;
+    player.Whenever([] { return game.dialog.dialogOpen == 1; }, [&left] {
+        left = TheMessageWindow().window->getAbsolutePosition().UpperLeftCorner.X;
+        EXPECT_EQ(TheMessageWindow().window->getAbsolutePosition().UpperLeftCorner.Y, 62);
+    });
+    player.AnswerDialogs();
+    DiceDialog(L"Voiture à gauche", -400, 0, 0, -1, true, kWhite);
+    EXPECT_EQ(left, 668);  // right half: (512 - 200) / 2 + 512
+    DiceDialog(L"Voiture à droite", 400, 0, 0, -1, true, kWhite);
+    EXPECT_EQ(left, 156);
+}
+
+TEST_F(DiceDialogTest, ClosingTheWindowDuringADialogEndsTheProgram) {
+    player.AtFrame(2, [] { game.device->closeDevice(); });
+    EXPECT_THROW(DiceDialog(L"Message", -1, -1, -1, -1, false, kWhite), ProgramEnded);
+}
+
+TEST(DialogPlacement, TallWindowsAreCentredVertically) {
+    EXPECT_EQ(DialogPlacement(10, 300, 430, 1024, 768), core::position2di(618, 169));
+    EXPECT_EQ(DialogPlacement(512, 200, 260, 1024, 768), core::position2di(668, 62));
+    EXPECT_EQ(DialogPlacement(513, 200, 260, 1024, 768), core::position2di(156, 62));
+}
+
+using MessageWindowTest = GameTest;
+
+TEST_F(MessageWindowTest, BothLayoutsPlaceTheWindowAndItsChildren) {
+    const MessageWindow& w = TheMessageWindow();
+    EXPECT_FALSE(w.window->isVisible());
+    EXPECT_EQ(std::wstring(w.window->getText()), L"Message");
+    DialogLayout(true);
+    EXPECT_EQ(w.window->getRelativePosition(), core::rect<s32>(300, 20, 600, 450));
+    EXPECT_EQ(w.button->getRelativePosition(), core::rect<s32>(80, 390, 220, 410));
+    EXPECT_EQ(w.choices[4]->getRelativePosition(), core::rect<s32>(165, 390, 270, 415));
+    DialogLayout(false);
+    EXPECT_EQ(w.window->getRelativePosition(), core::rect<s32>(400, 20, 600, 280));
+    EXPECT_EQ(w.dieFace->getRelativePosition(), core::rect<s32>(85, 205, 115, 220));
+    EXPECT_EQ(w.text->getRelativePosition(), core::rect<s32>(10, 25, 190, 195));
+    CreateMessageWindow();  // a second call makes no second window
+    EXPECT_EQ(ScriptedPlayer::Element(gui_id::MessageText), w.text);
+}
+
+TEST_F(MessageWindowTest, OpacityChangesTheFaceColourOrAllAndComesBack) {
+    gui::IGUISkin* skin = game.guiEnvironment->getSkin();
+    skin->setColor(gui::EGDC_3D_FACE, video::SColor(101, 1, 2, 3));
+    skin->setColor(gui::EGDC_WINDOW, video::SColor(102, 1, 2, 3));
+    game.dialog.skinAlphas[gui::EGDC_3D_FACE] = 101;
+    game.dialog.skinAlphas[gui::EGDC_WINDOW] = 102;
+    SetDialogOpaque(true, false);
+    EXPECT_EQ(skin->getColor(gui::EGDC_3D_FACE).getAlpha(), 255u);
+    EXPECT_EQ(skin->getColor(gui::EGDC_WINDOW).getAlpha(), 102u);
+    SetDialogOpaque(true, true);
+    EXPECT_EQ(skin->getColor(gui::EGDC_WINDOW).getAlpha(), 255u);
+    SetDialogOpaque(false, true);
+    EXPECT_EQ(skin->getColor(gui::EGDC_3D_FACE).getAlpha(), 101u);
+    EXPECT_EQ(skin->getColor(gui::EGDC_WINDOW).getAlpha(), 102u);
+}
+
+TEST_F(MessageWindowTest, ANoticeIsCentredAndItsClosingIsSeenOnce) {
+    game.dialog.skinAlphas[gui::EGDC_3D_FACE] = 120;
+    ShowNotice(L"Vous devez mettre au moins 2 pilotes en jeu.");
+    EXPECT_TRUE(NoticeOpen());
+    EXPECT_FALSE(UpkeepNotice());
+    gui::IGUIElement* root = game.guiEnvironment->getRootGUIElement();
+    gui::IGUIWindow* notice = static_cast<gui::IGUIWindow*>(root->getElementFromId(1010, true));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->getAbsolutePosition(), core::rect<s32>(412, 334, 612, 434));
+    const gui::IGUIElement* text = *notice->getChildren().getLast();
+    EXPECT_EQ(std::wstring(text->getText()), L"Vous devez mettre au moins 2 pilotes en jeu.\n");
+    EXPECT_EQ(game.guiEnvironment->getSkin()->getColor(gui::EGDC_3D_FACE).getAlpha(), 255u);
+
+    const auto close = notice->getCloseButton()->getAbsolutePosition().getCenter();
+    player.AtFrame(1, [close] { ScriptedPlayer().LeftClickAt(close.X, close.Y); });
+    PumpFrame();
+    EXPECT_TRUE(UpkeepNotice());
+    EXPECT_FALSE(NoticeOpen());
+    EXPECT_FALSE(UpkeepNotice());
+    EXPECT_EQ(game.guiEnvironment->getSkin()->getColor(gui::EGDC_3D_FACE).getAlpha(), 120u);
+}

@@ -1,0 +1,114 @@
+#include "ui/hud.h"
+
+#include "core/fitted_gadgets.h"
+#include "core/gadget_catalogue.h"
+#include "core/game_state.h"
+#include "support/game_test.h"
+#include "ui/car_sheet.h"
+#include "ui/race_screen.h"
+
+class HudTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        FillCatalogue();
+        CreateStatusLines();
+        CreateRaceScreen();
+        game.carCount = 2;
+        game.currentCar = 1;
+        for (int i = 1; i <= 2; ++i) {
+            game.cars[i].controller = L"Humain";
+            game.cars[i].colourName = L"rouge";
+        }
+    }
+    static bool Shown(irr::gui::IGUIElement* e) { return e->isVisible(); }
+};
+
+TEST_F(HudTest, ANitroWithoutChargesShowsNoButton) {
+    AddGadget(1, SideFront, L"Nitro");
+    UpdateHud();
+    EXPECT_TRUE(Shown(raceScreen.nitro));
+    EXPECT_TRUE(raceScreen.nitro->isEnabled());
+    game.cars[1].sides[SideFront].gadgets[1].charges = 0;
+    UpdateHud();
+    EXPECT_FALSE(Shown(raceScreen.nitro));
+}
+
+TEST_F(HudTest, TheOilProjectorNeedsAChargedCartridgeAndIsDisabledAfterTheMove) {
+    AddGadget(1, SideRear, L"Projecteur d'huile");
+    UpdateHud();
+    EXPECT_FALSE(Shown(raceScreen.oilProjector));
+    AddGadget(1, SideLeft, L"Cartouche d'huile");
+    UpdateHud();
+    EXPECT_TRUE(Shown(raceScreen.oilProjector));
+    EXPECT_TRUE(raceScreen.oilProjector->isEnabled());
+    game.cars[1].hasMoved = 1;
+    UpdateHud();
+    EXPECT_TRUE(Shown(raceScreen.oilProjector));
+    EXPECT_FALSE(raceScreen.oilProjector->isEnabled());
+    EXPECT_TRUE(raceScreen.endTurn->isEnabled());
+}
+
+TEST_F(HudTest, AComputerCarShowsNoControlsAndSolidWalls) {
+    AddGadget(2, SideFront, L"Mitrailleuse avant");
+    AddGadget(2, SideMisc, L"Bazooka");
+    game.cars[2].controller = L"IA";
+    game.cars[2].hideWalls = 1;
+    game.currentCar = 2;
+    UpdateHud();
+    for (irr::gui::IGUIElement* e :
+         {static_cast<irr::gui::IGUIElement*>(raceScreen.endTurn), 
+          static_cast<irr::gui::IGUIElement*>(raceScreen.quit),
+          static_cast<irr::gui::IGUIElement*>(raceScreen.autoEndTurn),
+          static_cast<irr::gui::IGUIElement*>(raceScreen.hideWalls),
+          static_cast<irr::gui::IGUIElement*>(raceScreen.frontGun),
+          static_cast<irr::gui::IGUIElement*>(raceScreen.bazooka)})
+        EXPECT_FALSE(Shown(e));
+    EXPECT_EQ(game.wallsTransparent, 0);
+    game.cars[2].controller = L"Humain";
+    UpdateHud();
+    EXPECT_TRUE(Shown(raceScreen.frontGun));
+    EXPECT_EQ(std::wstring(raceScreen.bazooka->getText()), L"Bazooka");
+    game.cars[2].sides[SideMisc].gadgets[1].charges = 1;  // fired: to reload
+    UpdateHud();
+    EXPECT_EQ(std::wstring(raceScreen.bazooka->getText()), L"Rechrg Bazooka");
+}
+
+TEST_F(HudTest, ThePlateNamesTheCurrentCarCentred) {
+    game.currentCar = 2;
+    UpdateHud();
+    const std::wstring plate = raceScreen.hudCarText->getText();
+    EXPECT_EQ(plate.substr(plate.find_first_not_of(L' ')), L"Voiture 2");
+    EXPECT_EQ(CenterText(L"un texte bien trop long pour tenir dans si peu de place", 50)[0], L'u');
+}
+
+TEST_F(HudTest, TheStatusLineAppendsAndEmptiesItselfInTime) {
+    ShowStatus(L"B", 3, true);  // append on an empty line: only B
+    std::wstring shown = raceScreen.statusLine->getText();
+    EXPECT_EQ(shown.substr(shown.find_first_not_of(L' ')), L"B");
+    ShowStatus(L"Voiture Cliquée", 2, true);
+    shown = raceScreen.statusLine->getText();
+    EXPECT_EQ(shown.substr(shown.find_first_not_of(L' ')), L"B + Voiture Cliquée");
+    UpdateHud();
+    EXPECT_FALSE(std::wstring(raceScreen.statusLine->getText()).empty());
+    UpdateHud();
+    EXPECT_TRUE(std::wstring(raceScreen.statusLine->getText()).empty());
+}
+
+TEST_F(HudTest, TheCarSheetListsChargesBySide) {
+    CarRecord& car = game.cars[1];
+    car.pilotName = L"Zoé";
+    for (int s = 0; s < kSideCount; ++s) car.sides[s].sideName = SideName(s);
+    AddGadget(1, SideFront, L"Renfort Latéral");
+    AddGadget(1, SideFront, L"Renfort Latéral");
+    car.sides[SideFront].gadgets[1].charges = 3;
+    AddGadget(1, SideRear, L"Lance Grenades");
+    const std::wstring sheet = CarSheetText(1);
+    EXPECT_NE(sheet.find(L"Nb Gadgets Côté Avant : 2\n - Renfort Latéral (3/5) \n"
+                         L" - Renfort Latéral (5/5) \n\n"),
+              std::wstring::npos)
+        << sheet;
+    EXPECT_NE(sheet.find(L" - Lance Grenades (1/1) \n"), std::wstring::npos);
+    EXPECT_EQ(sheet.substr(0, 11), L"Voiture n°1");
+    EXPECT_NE(sheet.find(L"Nom du pilote : Zoé\n"), std::wstring::npos);
+}
