@@ -20,14 +20,28 @@ std::wstring StatusText() {
 }  // namespace
 
 TEST_F(RaceTest, TwoClicksOnACrossMoveTheCarAndPassTheTurn) {
-    player.When(ChoiceShown, [this] { ClickMarkerTwice(8); });  // one cell towards +x
+    player.When(ChoiceShown, [this] {
+        // What a push leaves on a car; the commit must clear it. Set once the
+        // crosses stand, so that it does not move them.
+        CarRecord& car = game.cars[1];
+        car.targetX = 5;
+        car.targetY = 7;
+        car.pendingMoveFlag = 1;
+        ClickMarkerTwice(8);  // one cell towards +x
+    });
     LeaveWhenCarPlays(2);
     RunRace();
     const CarRecord& car = game.cars[1];
     EXPECT_EQ(car.cellX, 3.0f);
     EXPECT_EQ(car.cellY, 2.0f);
     EXPECT_EQ(car.prevCellX, 2.0f);
+    EXPECT_EQ(car.prevCellY, 2.0f);
+    EXPECT_EQ(car.targetX, -1);
+    EXPECT_EQ(car.targetY, -1);
+    EXPECT_EQ(car.pendingMoveFlag, 0);
     EXPECT_EQ(car.trailCount, 3);
+    EXPECT_EQ(car.trail[5], 3.0f);
+    EXPECT_EQ(car.trail[6], 2.0f);
     EXPECT_EQ(car.checkpointsPassed, 1);  // the start line lies on x = 3
     EXPECT_EQ(game.currentCar, 2);
     EXPECT_EQ(car.hasMoved, 0);  // cleared by the end of its turn
