@@ -15,6 +15,13 @@ protected:
         c.prevCellX = prevX;
         c.prevCellY = prevY;
     }
+    // Moves gate n to run from (sx, sy) to (ex, ey), in cells.
+    static void SetGate(int n, float sx, float sy, float ex, float ey) {
+        game.circuit.checkpointX[2 * n - 1] = sx;
+        game.circuit.checkpointY[2 * n - 1] = sy;
+        game.circuit.checkpointX[2 * n] = ex;
+        game.circuit.checkpointY[2 * n] = ey;
+    }
 };
 
 TEST_F(ComputerDriverTest, AimsAtTheNearestPointOfTheNextGateAndLooksAhead) {
@@ -56,6 +63,53 @@ TEST_F(ComputerDriverTest, ACellHeldByAnotherCarIsNotSafe) {
     Place(2, 3, 3, 3, 3);
     EXPECT_EQ(ComputerChoice(1), 8);
     EXPECT_EQ(RandomState(), state);
+}
+
+TEST_F(ComputerDriverTest, AnOccupiedCellAsNearAsTheBestSafeOneTakesPartInTheDraw) {
+    // The finish shortened to (6, 0)-(6, 5): from (4, 5) its nearest point is
+    // (6, 4.5). One cell a turn along x, the candidates lie around (5, 5);
+    // (6, 4), candidate 7, and (6, 5), candidate 8, are both 0.5 from the aim.
+    // Car 2 holds (6, 4), yet being as near as the best safe cell it is
+    // drawn with it: r in 1..2, and r = 1 sends the car onto car 2.
+    SetGate(2, 6, 0, 6, 5);
+    Place(1, 4, 5, 3, 5);
+    Place(2, 6, 4, 6, 4);
+    game.cars[1].checkpointsPassed = 1;
+    SetRandomState(1);  // draws 41 then 18467: r = 41 / 16383 + 1 = 1, then 2
+    EXPECT_EQ(ComputerChoice(1), 7);
+    EXPECT_EQ(ComputerChoice(1), 8);
+}
+
+TEST_F(ComputerDriverTest, ACellTheCarCouldNotStopAfterIsNotSafe) {
+    // The finish across the corner from (9, 5) to (5, 9); past gate 1, the
+    // car at (3, 2), coming from (1, 0), aims at its point (7.4, 6.6). The
+    // nearest candidate, (6, 5) (candidate 9, 2.13 away), leaves a way on two
+    // moves deep, but being 4.24 cells long it stops only at (10.24, 9.24),
+    // past the wall. The next nearest is (5, 5), candidate 6 (2.88; (6, 4),
+    // candidate 8, is 2.95).
+    SetGate(2, 9, 5, 5, 9);
+    Place(1, 3, 2, 1, 0);
+    Place(2, 0, 9, 0, 9);
+    game.cars[1].checkpointsPassed = 1;
+    EXPECT_FALSE(IsDeadEnd(3, 2, 6, 5, 2, 1));
+    EXPECT_EQ(ComputerChoice(1), 6);
+}
+
+TEST_F(ComputerDriverTest, BeforeABendAFastCarTakesTheShortestSafeMove) {
+    // Gate 1 at x = 8, the finish's middle at (8, 0): past gate 1 the track
+    // turns back. The car at (3, 3) came from (0, 0): speed 4.24. Gate 1's
+    // nearest point (8, 3) is 5 away, under twice the speed, so the aim moves
+    // a third of the way to (8, 0): (8, 2). Only (5, 5), (5, 6) and (6, 5)
+    // (candidates 1, 2, 4) are safe, the others cannot stop before the walls;
+    // 4 is the nearest to the aim (3.61). But the next gate lies back against the car's way, the aim
+    // is 5 < 2 x 4 away and the speed is 4: the shortest safe move, 1 (2.83
+    // long, 4.24 from the aim), against the next longer, 2 (3.61 long, first
+    // of 2 and 4; 5 from the aim): 2 is not nearer, so the car takes 1.
+    SetGate(1, 8, 0, 8, 10);
+    SetGate(2, 7, 0, 9, 0);
+    Place(1, 3, 3, 0, 0);
+    Place(2, 0, 9, 0, 9);
+    EXPECT_EQ(ComputerChoice(1), 1);
 }
 
 TEST_F(ComputerDriverTest, TheDeadEndSearchSeesAWallAhead) {
