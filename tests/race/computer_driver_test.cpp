@@ -118,6 +118,19 @@ TEST_F(ComputerDriverTest, TheDeadEndSearchSeesAWallAhead) {
     EXPECT_FALSE(IsDeadEnd(2, 4, 3, 4, 2, 1));
 }
 
+TEST_F(ComputerDriverTest, TheDeadEndSearchSeesThreeAndFourMovesAhead) {
+    // Along x a step shrinks by at most one cell a move, and column 9 is the
+    // last before the wall. Four cells a move into (4, 5): 7, 9, then 10.
+    EXPECT_FALSE(IsDeadEnd(0, 5, 4, 5, 2, 1));
+    EXPECT_TRUE(IsDeadEnd(0, 5, 4, 5, 3, 1));
+    EXPECT_FALSE(IsDeadEnd(1, 5, 4, 5, 3, 1));  // three a move: 6, 7, 7
+    // Five cells a move into (0, 5) (the search never looks behind its
+    // starting cell, so the step may come from past the wall): 4, 7, 9, 10.
+    EXPECT_FALSE(IsDeadEnd(-5, 5, 0, 5, 3, 1));
+    EXPECT_TRUE(IsDeadEnd(-5, 5, 0, 5, 4, 1));
+    EXPECT_FALSE(IsDeadEnd(-4, 5, 0, 5, 4, 1));  // four a move: 3, 5, 6, 6
+}
+
 TEST_F(ComputerDriverTest, AComputerTurnCommitsAMoveThroughTheResolution) {
     game.cars[1].controller = L"IA";
     game.frameDelay = 0;
