@@ -8,7 +8,7 @@
 #include "core/game_state.h"
 #include "core/random.h"
 #include "platform/clock.h"
-#include "rules/move_geometry.h"
+#include "core/move_geometry.h"
 #include "rules/oil_patches.h"
 #include "scene/camera_control.h"
 #include "scene/race_frame.h"
@@ -100,7 +100,9 @@ MoveOutcome ExecuteMove(int index, bool spin, bool stopAfter) {
         car.sceneNode->setRotation(
             {0, static_cast<f32>(Heading(car.prevCellX, car.prevCellY, car.cellX, car.cellY)), 0});
     const MovePath path = PathOf(car);
+    SetCarInMotion(index);
     AnimatePass(car, path, spin, spinSign);
+    SetCarInMotion(0);
     FinishMove(index, stopAfter);
     return {};
 }

@@ -6,12 +6,14 @@
 #include "core/checkpoints.h"
 #include "core/cursor.h"
 #include "core/game_state.h"
+#include "core/move_geometry.h"
 
 using namespace irr;
 
 namespace {
 constexpr f32 kCarHeight = 7;
 std::function<void()> hudDrawer;
+int carInMotion = 0;  // the car whose move is being animated, or 0
 
 f32 World(f32 cell) { return cell * static_cast<f32>(game.circuit.cellSize); }
 
@@ -97,14 +99,15 @@ void DrawTrail(int car, bool isHighlighted) {
     }
 }
 
-f32 MoveHeading(f32 dx, f32 dy) { return std::atan2(dx, dy) * core::RADTODEG; }
+void SetCarInMotion(int car) { carInMotion = car; }
 
 void PlaceCarNode(int car) {
     CarRecord& record = game.cars[car];
-    if (!record.sceneNode) return;
+    if (!record.sceneNode || car == carInMotion) return;
     if (record.prevCellX != record.cellX || record.prevCellY != record.cellY)
         record.sceneNode->setRotation(
-            {0, MoveHeading(record.cellX - record.prevCellX, record.cellY - record.prevCellY), 0});
+            {0, static_cast<f32>(Heading(record.prevCellX, record.prevCellY, record.cellX, record.cellY)),
+             0});
     record.sceneNode->setPosition({World(record.cellX), kCarHeight, World(record.cellY)});
 }
 

@@ -18,8 +18,12 @@ void DrawGrid();
 // The car's trail; `isHighlighted` leaves out its last point (the move under
 // way). Faded and short unless the current car shows whole trails.
 void DrawTrail(int car, bool isHighlighted);
-// Turns the car's node to face its last move and stands it on its cell.
+// Turns the car's node to face its last move (with the rules' heading) and
+// stands it on its cell; the car in motion is left as its move places it.
 void PlaceCarNode(int car);
+// The car whose move is being animated (0 for none): its node keeps the
+// place and the rotation the move gives it, spins included.
+void SetCarInMotion(int car);
 // Checkpoint 1 and the last checkpoint, as black lines on the ground.
 void DrawStartAndFinishLines();
 // The skid image 50 pixels above every car that will skid.
@@ -36,7 +40,3 @@ void SetHudDrawer(std::function<void()> drawer);
 // matrices are brought up to date first (it may have moved since the last
 // frame, or never been drawn yet).
 irr::core::position2di ScreenPosition(const irr::core::vector3df& point);
-
-// Heading in degrees of a move of (dx, dy) cells: 0 along increasing rows
-// (world +z), 90 along increasing columns (world +x).
-irr::f32 MoveHeading(irr::f32 dx, irr::f32 dy);

@@ -21,20 +21,51 @@ TEST_F(RaceFrameTest, ACarFacesItsLastMoveAndStandsOnItsCell) {
     game.cars[1].showIntersections = 1;
     DrawRaceFrame();
     EXPECT_EQ(car.sceneNode->getPosition(), core::vector3df(300, 7, 200));
+    // Facing the move, within the rules' rounding (57.2 to the radian).
     car.sceneNode->updateAbsolutePosition();
     core::vector3df facing(0, 0, 1);
     car.sceneNode->getAbsoluteTransformation().rotateVect(facing);
-    EXPECT_NEAR(facing.X, 2 / std::sqrt(5.0f), 1e-4);
-    EXPECT_NEAR(facing.Z, 1 / std::sqrt(5.0f), 1e-4);
+    EXPECT_NEAR(facing.X, 2 / std::sqrt(5.0f), 2e-3);
+    EXPECT_NEAR(facing.Z, 1 / std::sqrt(5.0f), 2e-3);
     // A car that has not moved keeps its heading.
     const core::vector3df standing = game.cars[2].sceneNode->getRotation();
     DrawRaceFrame();
     EXPECT_EQ(game.cars[2].sceneNode->getRotation(), standing);
 }
 
-TEST(MoveHeading, ZeroAlongRowsNinetyAlongColumns) {
-    EXPECT_NEAR(MoveHeading(0, 1), 0, 1e-4);
-    EXPECT_NEAR(MoveHeading(1, 0), 90, 1e-4);
-    EXPECT_NEAR(MoveHeading(0, -2), 180, 1e-4);
-    EXPECT_NEAR(MoveHeading(-1, 0), -90, 1e-4);
+TEST_F(RaceFrameTest, TheFrameTurnsACarWithTheRulesHeading) {
+    // The move rules turn a car by their own heading (57.2 degrees to the
+    // radian, 0..360): a frame drawn after the move must not change it, or
+    // the sides a collision or a shot finds would depend on the frames.
+    AddCar(L"Alice", 0);
+    AddCar(L"Bruno", 0);
+    BuildScene();
+    CarRecord& diagonal = game.cars[1];
+    diagonal.prevCellX = 1, diagonal.prevCellY = 1;
+    diagonal.cellX = 2, diagonal.cellY = 2;
+    CarRecord& back = game.cars[2];
+    back.prevCellX = 4, back.prevCellY = 3;
+    back.cellX = 2, back.cellY = 3;
+    DrawRaceFrame();
+    EXPECT_NEAR(diagonal.sceneNode->getRotation().Y, 44.9247, 1e-3);
+    EXPECT_NEAR(back.sceneNode->getRotation().Y, 270, 1e-4);
+}
+
+TEST_F(RaceFrameTest, TheCarInMotionKeepsThePlaceAndTurnItsMoveGivesIt) {
+    AddCar(L"Alice", 0);
+    AddCar(L"Bruno", 0);
+    BuildScene();
+    CarRecord& car = game.cars[1];
+    car.prevCellX = 1, car.prevCellY = 1;
+    car.cellX = 3, car.cellY = 1;
+    car.sceneNode->setPosition({150, 7, 100});
+    car.sceneNode->setRotation({0, 123, 0});
+    SetCarInMotion(1);
+    DrawRaceFrame();
+    EXPECT_EQ(car.sceneNode->getPosition(), core::vector3df(150, 7, 100));
+    EXPECT_EQ(car.sceneNode->getRotation().Y, 123);
+    SetCarInMotion(0);
+    DrawRaceFrame();
+    EXPECT_EQ(car.sceneNode->getPosition(), core::vector3df(300, 7, 100));
+    EXPECT_NEAR(car.sceneNode->getRotation().Y, 90, 1e-4);
 }

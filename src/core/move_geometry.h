@@ -1,4 +1,5 @@
-// Angles on the board shared by the move rules.
+// Angles on the board: the side rules' angle convention and the heading a
+// car takes after a move, shared by the rules and the frame drawing.
 #pragma once
 
 // Angle of a ground vector in degrees in [0, 360): (1, 0) gives 0, (0, -1)

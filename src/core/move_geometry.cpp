@@ -1,4 +1,4 @@
-#include "rules/move_geometry.h"
+#include "core/move_geometry.h"
 
 #include <cmath>
 
