@@ -21,6 +21,8 @@ void PlaceMarker(CrossMarker& marker) {
     if (!marker.node) return;
     const f32 cell = static_cast<f32>(game.circuit.cellSize);
     marker.node->setPosition({marker.cellX * cell, -3.0f, marker.cellY * cell});
+    // Read at once by the messages anchored on a marker, before any frame.
+    marker.node->updateAbsolutePosition();
 }
 
 void ShowMarker(CrossMarker& marker) {

@@ -87,9 +87,3 @@ TEST_F(MoveCandidatesTest, AForcedDestinationReplacesTheStepPerComponent) {
     BuildCandidates(1, 1);
     EXPECT_EQ(Relative(5), std::make_pair(2, 3));
 }
-
-TEST(CrossMarkers, NamesKeepThreeDigits) {
-    EXPECT_EQ(MarkerName(1), L"Croix001");
-    EXPECT_EQ(MarkerName(9), L"Croix009");
-    EXPECT_EQ(MarkerName(99), L"Croix099");
-}
