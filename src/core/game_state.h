@@ -201,6 +201,10 @@ struct GameState {
     s32 lastGuiId = 0;
     u8 actionRequests[kActionRequestCount] = {};
     s32 cameraCommand = 0;
+    // Set when the player moves the camera; cleared when a turn starts, so a
+    // computer's turn brings the camera over its car unless the player chose
+    // a view meanwhile.
+    u8 cameraMovedByPlayer = 0;
     MouseState mouse;
     DialogState dialog;
     f32 frameDelay = 3;

@@ -60,6 +60,7 @@ void EndTurn() {
     CarRecord& current = game.cars[game.currentCar];
     current.hasMoved = 0;
     current.hasActed = 0;
+    game.cameraMovedByPlayer = 0;
     game.currentCar = NextIndex(game.currentCar);
     for (;;) {
         CarRecord& next = game.cars[game.currentCar];

@@ -123,6 +123,15 @@ void QuitRequest() {
     if (answer == 1) game.quitToMenu = 1;
 }
 
+// A person watching a computer must see it drive: until a computer car has
+// moved, the camera stands over it as "Centrer Caméra" puts it, unless the
+// player has moved the camera since the turn began.
+void FollowComputerCar() {
+    const CarRecord& car = game.cars[game.currentCar];
+    if (car.controller != L"IA" || car.hasMoved || game.cameraMovedByPlayer) return;
+    PlaceCameraNearCar(game.currentCar);
+}
+
 // The current car's move, chosen by the player or by the computer.
 void CurrentCarMoves() {
     const int index = game.currentCar;
@@ -144,6 +153,7 @@ void StartRace() {
 bool RaceFrame() {
     CameraControl();
     HandleRaceScreenEvents();
+    FollowComputerCar();
     CurrentCarMoves();
     NitroRequest();
     WeaponRequest(RequestFrontGun, raceScreen.frontGun);

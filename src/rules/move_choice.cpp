@@ -69,16 +69,6 @@ int PickedMarker() {
     return (k >= 1 && k <= 9) ? k : 0;
 }
 
-// A click meant for a button, a check box or a window of the screen is not a
-// click on the circuit.
-bool ClickOnControl() {
-    gui::IGUIElement* root = game.guiEnvironment->getRootGUIElement();
-    const gui::IGUIElement* under = root->getElementFromPoint(CursorPosition());
-    if (!under || under == root) return false;
-    const gui::EGUI_ELEMENT_TYPE type = under->getType();
-    return type != gui::EGUIET_STATIC_TEXT && type != gui::EGUIET_IMAGE;
-}
-
 // One frame of a choice loop.
 void ChoiceFrame() {
     PumpFrameOrEnd();
@@ -96,7 +86,7 @@ int ChooseMarker(int index) {
     for (;;) {
         if (game.mouse.leftHeld || game.mouse.leftClicked) {
             game.mouse.leftClicked = 0;
-            const int k = ClickOnControl() ? 0 : PickedMarker();
+            const int k = PointOnRaceScreenControls(CursorPosition()) ? 0 : PickedMarker();
             if (k > 0 && game.crossMarkers[k].selected) return k;
             if (k > 0) {
                 SelectMarker(k, game.cars[index].colourName);

@@ -42,7 +42,10 @@ core::vector2df HorizontalUnit(const core::vector3df& from, const core::vector3d
 
 void ApplyKeys() {
     for (const CameraKey& k : kCameraKeys)
-        if (game.keyDown[k.key]) k.apply();
+        if (game.keyDown[k.key]) {
+            k.apply();
+            game.cameraMovedByPlayer = 1;
+        }
 }
 
 void ApplyDrag() {
@@ -55,6 +58,7 @@ void ApplyDrag() {
     if (!mouse.rightHeld) return;
     const f32 x = static_cast<f32>(cursor.X);
     const f32 y = static_cast<f32>(cursor.Y);
+    if (x != mouse.rightPressX || y != mouse.rightPressY) game.cameraMovedByPlayer = 1;
     if (x != mouse.rightPressX) CamOrbit(-(x - mouse.rightPressX) / 100);
     if (y != mouse.rightPressY) CamTilt((y - mouse.rightPressY) / 100);
 }
@@ -63,6 +67,7 @@ void ApplyDrag() {
 void ApplyWheel() {
     f32& z = game.mouse.wheelZoom;
     if (z == 0) return;
+    game.cameraMovedByPlayer = 1;
     if (!CamZoom(-z)) z = 0;
     if (z > 0) z -= 1;
     else if (z < 0) z += 1;

@@ -77,6 +77,7 @@ void CarMenu(int index, int x, int y) {
             game.cameraCommand = 0;
             menu->setVisible(false);
             PlaceCameraNearCar(index);
+            game.cameraMovedByPlayer = 1;
         }
         DrawViewFrame();
     }

@@ -73,6 +73,25 @@ void CreateHudPlate(int screenWidth) {
         raceScreen.hudCarText->setOverrideFont(bold);
 }
 
+// The rectangle from the HUD plate down to the lowest visible element of
+// the column, gaps included; empty before the race screen exists.
+core::recti ColumnArea() {
+    const gui::IGUIElement* const elements[] = {
+        raceScreen.hudColourImage, raceScreen.endTurn, raceScreen.autoEndTurn,
+        raceScreen.showIntersections, raceScreen.showTrail, raceScreen.hideWalls, raceScreen.quit,
+        raceScreen.nitro, raceScreen.frontGun, raceScreen.rearGun, raceScreen.oilProjector,
+        raceScreen.grenade, raceScreen.pistol, raceScreen.bazooka};
+    core::recti area;
+    bool any = false;
+    for (const gui::IGUIElement* element : elements) {
+        if (!element || !element->isVisible()) continue;
+        if (any) area.addInternalPoint(element->getAbsolutePosition().LowerRightCorner);
+        else area = element->getAbsolutePosition();
+        any = true;
+    }
+    return any ? area : core::recti(0, 0, -1, -1);
+}
+
 void CreateCarMenu() {
     gui::IGUIEnvironment* gui = game.guiEnvironment;
     gui::IGUIWindow* window = gui->addWindow(core::recti(0, 0, 150, 81), false, L"--->");
@@ -85,6 +104,16 @@ void CreateCarMenu() {
     raceScreen.carMenu = window;
 }
 }  // namespace
+
+bool PointOnRaceScreenControls(core::position2di point) {
+    if (ColumnArea().isPointInside(point)) return true;
+    gui::IGUIElement* root = game.guiEnvironment->getRootGUIElement();
+    for (const gui::IGUIElement* e = root->getElementFromPoint(point); e && e != root; e = e->getParent()) {
+        const gui::EGUI_ELEMENT_TYPE type = e->getType();
+        if (type != gui::EGUIET_STATIC_TEXT && type != gui::EGUIET_IMAGE) return true;
+    }
+    return false;
+}
 
 void CreateStatusLines() {
     gui::IGUIEnvironment* gui = game.guiEnvironment;

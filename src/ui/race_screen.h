@@ -36,6 +36,13 @@ extern RaceScreen raceScreen;
 void SetRaceScreenEventHandler(std::function<void()> handler);
 void RunRaceScreenEventHandler();
 
+// Whether a click at this point is meant for the screen rather than the
+// circuit: it falls on the column along the right edge (the HUD plate, the
+// buttons, the check boxes and their labels, the gaps between them), or on
+// a control or window anywhere. The status lines are only text over the
+// circuit: clicks pass through them.
+bool PointOnRaceScreenControls(irr::core::position2di point);
+
 // The two one-line status texts of the race view.
 void CreateStatusLines();
 

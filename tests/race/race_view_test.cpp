@@ -1,0 +1,110 @@
+// What the player sees of a race: the camera brought over a computer car
+// when its turn starts, and clicks on the race column kept off the circuit.
+#include <cstdlib>
+
+#include "core/game_state.h"
+#include "race/race_loop.h"
+#include "support/race_fixture.h"
+#include "ui/race_screen.h"
+
+using namespace irr;
+
+namespace {
+core::vector3df CameraTarget() { return game.camera->getTarget(); }
+
+// The label of a check box of the race column, in the small font.
+core::position2di LabelCentre(gui::IGUICheckBox* box) {
+    const gui::IGUIElement* label = *box->getChildren().begin();
+    return label->getAbsolutePosition().getCenter();
+}
+
+int SelectedMarker() {
+    for (int k = 1; k <= 9; ++k)
+        if (game.crossMarkers[k].selected) return k;
+    return 0;
+}
+}  // namespace
+
+class RaceViewTest : public RaceTest {
+protected:
+    void SetUp() override {
+        RaceTest::SetUp();
+        game.cars[2].controller = L"IA";
+    }
+
+    // Car 1 moves one cell on; the camera is looked at when the computer
+    // car 2 has chosen its move and starts to drive.
+    void WatchCar2Start() {
+        player.When(ChoiceShown, [this] { ClickMarkerTwice(8); });
+        player.When([] { return game.currentCar == 2 && game.cars[2].hasMoved; },
+                    [this] { targetWhenCar2Drives = CameraTarget(); });
+        // The player leaves when car 1 has the turn again.
+        player.When([] { return game.roundNumber == 1; },
+                    [] { game.actionRequests[RequestQuit] = 1; });
+        player.AnswerDialogs(1);
+        RunRace();
+    }
+
+    core::vector3df targetWhenCar2Drives{-1, -1, -1};
+};
+
+TEST_F(RaceViewTest, TheCameraComesOverAComputerCarWhenItsTurnStarts) {
+    WatchCar2Start();
+    // As "Centrer Caméra" places it: over car 2's start cell (2, 6).
+    EXPECT_EQ(targetWhenCar2Drives, core::vector3df(200, 0, 600));
+}
+
+TEST_F(RaceViewTest, ThePlayersOwnViewIsKeptThroughAComputerTurn) {
+    // The player holds D (turning the camera) as the computer's turn starts.
+    player.When([] { return game.currentCar == 2; }, [this] { player.Key(KEY_KEY_D, true); });
+    player.When([] { return game.currentCar == 2 && game.cars[2].hasMoved; },
+                [this] { player.Key(KEY_KEY_D, false); });
+    WatchCar2Start();
+    // The orbit turns about the target the player left over car 1's cell.
+    EXPECT_EQ(targetWhenCar2Drives, core::vector3df(200, 0, 200));
+}
+
+TEST_F(RaceTest, AClickOnAColumnLabelNeverReachesTheCrosses) {
+    int selectedAfterClick = -1;
+    player.When(ChoiceShown, [this, &selectedAfterClick] {
+        // Cross 9 shows 150 pixels left of "Voir histo": well within the
+        // reach of the pick's nearest-cross rule, were the click let through.
+        const core::position2di label = LabelCentre(raceScreen.showTrail);
+        AimCameraAtCurrentCar();
+        for (int step = 0; step < 400; ++step) {
+            const core::position2di marker = MarkerOnScreen(9);
+            if (std::abs(marker.X - (label.X - 150)) <= 20 && std::abs(marker.Y - label.Y) <= 20) break;
+            const core::vector3df shift(marker.X > label.X - 150 ? 10.0f : -10.0f, 0,
+                                        marker.Y > label.Y ? -10.0f : 10.0f);
+            game.camera->setPosition(game.camera->getPosition() + shift);
+            game.camera->setTarget(game.camera->getTarget() + shift);
+            game.camera->updateAbsolutePosition();
+        }
+        ASSERT_LT(MarkerOnScreen(9).getDistanceFrom(label), 220);
+        player.LeftClickOverTwoFrames(label.X, label.Y);
+        player.AtFrame(4, [label, this] { player.LeftClickOverTwoFrames(label.X, label.Y); });
+        player.AtFrame(8, [&selectedAfterClick] {
+            selectedAfterClick = SelectedMarker();
+            game.actionRequests[RequestQuit] = 1;
+        });
+    });
+    player.AnswerDialogs(1);
+    RunRace();
+    EXPECT_EQ(selectedAfterClick, 0);
+    EXPECT_EQ(game.cars[1].hasMoved, 0);
+    EXPECT_EQ(game.cars[1].trailCount, 2);
+    // The label's clicks went to its box: ticked, then unticked.
+    EXPECT_FALSE(raceScreen.showTrail->isChecked());
+}
+
+TEST_F(RaceTest, ThePlateTheColumnAndItsGapsAreNotTheCircuit) {
+    CreateRaceScreen();
+    const core::recti plate = raceScreen.hudColourImage->getAbsolutePosition();
+    const core::recti quit = raceScreen.quit->getAbsolutePosition();
+    EXPECT_TRUE(PointOnRaceScreenControls(plate.getCenter()));
+    EXPECT_TRUE(PointOnRaceScreenControls(LabelCentre(raceScreen.autoEndTurn)));
+    EXPECT_TRUE(PointOnRaceScreenControls({quit.getCenter().X, quit.UpperLeftCorner.Y - 2}));
+    EXPECT_FALSE(PointOnRaceScreenControls({plate.UpperLeftCorner.X - 5, quit.getCenter().Y}));
+    // The status lines are text over the circuit.
+    EXPECT_FALSE(PointOnRaceScreenControls(raceScreen.statusLine->getAbsolutePosition().getCenter()));
+}
