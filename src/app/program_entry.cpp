@@ -11,18 +11,38 @@
 #include "platform/clock.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "ui/notice.h"
 
 using namespace irr;
 
-void StartSettingsProgram() { ReplaceProcess(ExecutableDirectory() + "/skarvoll3d-config"); }
+void StartSettingsProgram(const std::vector<std::string>& gameArguments) {
+    std::vector<std::string> arguments;
+    if (!gameArguments.empty()) {
+        arguments.push_back("--");
+        arguments.insert(arguments.end(), gameArguments.begin(), gameArguments.end());
+    }
+    ReplaceProcess(ExecutableDirectory() + "/skarvoll3d-config", arguments);
+}
 
 void RestartGame() { ReplaceProcess(OwnExecutablePath()); }
 
 namespace {
-// Until the menus exist, the window waits, drawn, until it is closed.
+// Until the menus exist, the game opens (and comes back after a race) on
+// the home picture in its frame, and waits there until the window closes.
 void RunIdleScreen() {
+    video::ITexture* home =
+        game.videoDriver->getTexture(GamePath(L"\\data\\interface\\accueil.bmp").c_str());
+    if (home) game.videoDriver->makeColorKeyTexture(home, core::position2di(1, 1));
+    const core::dimension2du screen = game.videoDriver->getScreenSize();
+    const int x0 = (static_cast<int>(screen.Width) - 800) / 2;
+    const int y0 = (static_cast<int>(screen.Height) - 600) / 2;
     while (PumpFrame()) {
-        game.videoDriver->beginScene(true, true, video::SColor(255, 200, 200, 200));
+        game.videoDriver->beginScene(true, true, video::SColor(0, 200, 200, 200));
+        if (home)
+            game.videoDriver->draw2DImage(home, core::position2di(x0 + 146, y0 - 25),
+                                          core::recti(core::position2di(0, 0), home->getOriginalSize()),
+                                          nullptr, video::SColor(255, 255, 255, 255), true);
+        DrawMenuFrame(x0, y0);
         game.sceneManager->drawAll();
         game.guiEnvironment->drawAll();
         game.videoDriver->endScene();
@@ -50,11 +70,8 @@ int RunGame(int argc, char** argv) {
     }
     Settings settings;
     if (!ReadSettings(settings)) {
-        if (quick) {
-            std::fprintf(stderr, "Le fichier config.xml manque : lancez skarvoll3d-config d'abord.\n");
-            return 1;
-        }
-        StartSettingsProgram();
+        // The settings program starts the same race once the settings are saved.
+        StartSettingsProgram(std::vector<std::string>(argv + 1, argv + argc));
         std::fprintf(stderr, "Impossible de lancer le programme de configuration.\n");
         return 1;
     }

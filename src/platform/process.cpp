@@ -4,10 +4,12 @@
 
 #include <cstdio>
 
-void ReplaceProcess(const std::string& program) {
+void ReplaceProcess(const std::string& program, const std::vector<std::string>& arguments) {
     std::fflush(nullptr);
-    char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
-    execv(program.c_str(), argv);
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
     std::perror(program.c_str());
 }
 

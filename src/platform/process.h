@@ -2,10 +2,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Runs `program` in place of the current process (same process id), with the
-// program path as its first argument. Returns only when the exec failed.
-void ReplaceProcess(const std::string& program);
+// program path as its first argument and then `arguments`. Returns only when
+// the exec failed.
+void ReplaceProcess(const std::string& program, const std::vector<std::string>& arguments = {});
 
 // The path of the running executable.
 std::string OwnExecutablePath();

@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "files/settings.h"
@@ -40,6 +41,22 @@ TEST_F(ProgramStartTest, WithoutConfigTheGameHandsOverToTheSettingsProgram) {
     EXPECT_NE(run.exitCode, 0);
 }
 
+TEST_F(ProgramStartTest, AQuickRaceWithoutConfigHandsOverWithItsArguments) {
+    // The game runs from a folder of its own beside a stand-in settings
+    // program that notes the arguments it is given.
+    ASSERT_TRUE(CopyFromGameFolder("circuits"));
+    ASSERT_TRUE(CopyFromGameFolder("pilotes"));
+    ASSERT_TRUE(CopyFromGameFolder("skarvoll3d"));
+    WriteFile("skarvoll3d-config", "#!/bin/sh\nprintf '%s\\n' \"$@\" > arguments.txt\n");
+    std::filesystem::permissions(workDir + "/skarvoll3d-config", std::filesystem::perms::owner_all);
+
+    const CommandRun run =
+        RunWithoutDisplay("./skarvoll3d --circuit Anneau --pilot Brutus --pilot 'Max Durand:IA'");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(ReadFile("arguments.txt"),
+              "--\n--circuit\nAnneau\n--pilot\nBrutus\n--pilot\nMax Durand:IA\n");
+}
+
 TEST_F(ProgramStartTest, TheSettingsProgramWritesTheFileFromItsOptions) {
     const CommandRun run = RunWithoutDisplay(Config() +
                                       " --driver EDT_OPENGL --resolution 800*600"
@@ -65,4 +82,8 @@ TEST_F(ProgramStartTest, TheSettingsProgramRefusesUnknownOptionsAndValues) {
         EXPECT_NE(run.output.find("Utilisation"), std::string::npos) << options;
     }
     EXPECT_TRUE(ReadFile("config.xml").empty());
+    // What follows "--" is the game's: the program goes on to its window.
+    const CommandRun run = RunWithoutDisplay(Config() + " -- --circuit Anneau --pilot Brutus");
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("fenêtre de configuration"), std::string::npos) << run.output;
 }

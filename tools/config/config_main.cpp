@@ -3,6 +3,7 @@
 // game in its place. With options it writes the file without a window.
 #include <irrlicht.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -19,11 +20,13 @@ namespace {
 
 const char* const kUsage =
     "Utilisation : skarvoll3d-config [--driver V --resolution V --modeecran V --synchro V]\n"
+    "                                 [-- ARGUMENTS DU JEU]\n"
     "  --driver      EDT_OPENGL | EDT_SOFTWARE | EDT_DIRECTX9 | EDT_DIRECTX8\n"
     "  --resolution  1024*768 | 800*600\n"
     "  --modeecran   Fenetre | \"Full screen\"\n"
     "  --synchro     Actif | Inactif\n"
-    "Sans option, une fenêtre permet de choisir ces réglages.\n";
+    "Sans option, une fenêtre permet de choisir ces réglages, puis le jeu démarre ;\n"
+    "les arguments placés après « -- » sont alors transmis au jeu.\n";
 
 // Settings that suit a Linux desktop.
 Settings DefaultSettings() { return {L"EDT_OPENGL", L"1024*768", L"Fenetre", L"Inactif"}; }
@@ -138,9 +141,13 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
+    // What follows "--" is for the game, started once the settings are saved.
+    int optionCount = 1;
+    while (optionCount < argc && std::strcmp(argv[optionCount], "--") != 0) ++optionCount;
+    const std::vector<std::string> gameArguments(argv + std::min(optionCount + 1, argc), argv + argc);
     Settings settings = DefaultSettings();
-    if (argc > 1) {
-        if (!ParseOptions(argc, argv, settings)) {
+    if (optionCount > 1) {
+        if (!ParseOptions(optionCount, argv, settings)) {
             std::fputs(kUsage, stderr);
             return 2;
         }
@@ -157,6 +164,6 @@ int main(int argc, char** argv) {
     const WindowOutcome outcome = RunSettingsWindow(settings);
     if (outcome != WindowOutcome::Saved) return outcome == WindowOutcome::Closed ? 0 : 1;
     if (!Save(settings)) return 1;
-    ReplaceProcess(ExecutableDirectory() + "/skarvoll3d");
+    ReplaceProcess(ExecutableDirectory() + "/skarvoll3d", gameArguments);
     return 1;
 }
