@@ -8,12 +8,17 @@
 
 using namespace irr;
 
-using RaceFrameTest = SceneTest;
+class RaceFrameTest : public SceneTest {
+protected:
+    void SetUp() override {
+        SceneTest::SetUp();
+        AddCar(L"Alice", 0);
+        AddCar(L"Bruno", 0);
+        BuildScene();
+    }
+};
 
 TEST_F(RaceFrameTest, ACarFacesItsLastMoveAndStandsOnItsCell) {
-    AddCar(L"Alice", 0);
-    AddCar(L"Bruno", 0);
-    BuildScene();
     CarRecord& car = game.cars[1];
     car.prevCellX = 1, car.prevCellY = 1;
     car.cellX = 3, car.cellY = 2;  // two columns right, one row on
@@ -37,9 +42,6 @@ TEST_F(RaceFrameTest, TheFrameTurnsACarWithTheRulesHeading) {
     // The move rules turn a car by their own heading (57.2 degrees to the
     // radian, 0..360): a frame drawn after the move must not change it, or
     // the sides a collision or a shot finds would depend on the frames.
-    AddCar(L"Alice", 0);
-    AddCar(L"Bruno", 0);
-    BuildScene();
     CarRecord& diagonal = game.cars[1];
     diagonal.prevCellX = 1, diagonal.prevCellY = 1;
     diagonal.cellX = 2, diagonal.cellY = 2;
@@ -52,9 +54,6 @@ TEST_F(RaceFrameTest, TheFrameTurnsACarWithTheRulesHeading) {
 }
 
 TEST_F(RaceFrameTest, TheCarInMotionKeepsThePlaceAndTurnItsMoveGivesIt) {
-    AddCar(L"Alice", 0);
-    AddCar(L"Bruno", 0);
-    BuildScene();
     CarRecord& car = game.cars[1];
     car.prevCellX = 1, car.prevCellY = 1;
     car.cellX = 3, car.cellY = 1;
