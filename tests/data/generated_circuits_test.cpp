@@ -3,11 +3,15 @@
 // game's wall test does: a ray at height 0 between cell centres.
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <queue>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
+#include "core/checkpoints.h"
 #include "core/gadget_catalogue.h"
 #include "core/game_state.h"
 #include "files/circuit_file.h"
@@ -27,12 +31,16 @@ struct Point {
     double x, y;
 };
 
-// Whether segments p1-p2 and q1-q2 cross (touching ends count).
+// Whether segments p1-p2 and q1-q2 cross, by the game's own checkpoint test
+// (touching counts).
 bool Crosses(Point p1, Point p2, Point q1, Point q2) {
-    auto side = [](Point a, Point b, Point c) { return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x); };
-    const double d1 = side(q1, q2, p1), d2 = side(q1, q2, p2), d3 = side(p1, p2, q1), d4 = side(p1, p2, q2);
-    return d1 * d2 <= 0 && d3 * d4 <= 0;
+    auto f = [](double v) { return static_cast<float>(v); };
+    return SegmentsCross(f(p1.x), f(p1.y), f(p2.x), f(p2.y), f(q1.x), f(q1.y), f(q2.x), f(q2.y));
 }
+
+// (b - a) x (p - a): its sign tells which side of the line through a and b
+// the point p lies on (exact for whole cells).
+double Turn(Point a, Point b, Point p) { return (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x); }
 
 class GeneratedCircuit : public GameTest {
 protected:
@@ -90,6 +98,41 @@ protected:
                 for (int d = 0; d < 8; ++d)
                     if (InGrid(x + kDx[d], y + kDy[d]) && !Wall({double(x), double(y)}, {double(x + kDx[d]), double(y + kDy[d])}))
                         moves[y * c.gridWidth + x] |= 1 << d;
+        return moves;
+    }
+
+    struct Move {
+        Point from, to;
+    };
+
+    // Every move a car can make under its own power: from each start slot at
+    // rest, each move repeats the last step give or take one cell along each
+    // axis and meets no wall.
+    std::vector<Move> DrivenMoves() const {
+        const CircuitData& c = game.circuit;
+        std::map<std::pair<int, int>, bool> free;  // (from cell, to cell) -> no wall between
+        std::set<std::tuple<int, int, int, int>> reached;  // x, y, step x, step y
+        std::queue<std::tuple<int, int, int, int>> open;
+        for (int s = 1; s <= c.circuitMaxCars; ++s)
+            if (reached.insert({c.startCellX[s], c.startCellY[s], 0, 0}).second) open.push({c.startCellX[s], c.startCellY[s], 0, 0});
+        while (!open.empty()) {
+            const auto [x, y, vx, vy] = open.front();
+            open.pop();
+            for (int dx = vx - 1; dx <= vx + 1; ++dx)
+                for (int dy = vy - 1; dy <= vy + 1; ++dy) {
+                    if (!InGrid(x + dx, y + dy)) continue;
+                    const auto key = std::make_pair(y * c.gridWidth + x, (y + dy) * c.gridWidth + x + dx);
+                    const auto known = free.find(key);
+                    const bool clear = known != free.end() ? known->second
+                                                           : (free[key] = !Wall({double(x), double(y)}, {double(x + dx), double(y + dy)}));
+                    if (clear && reached.insert({x + dx, y + dy, dx, dy}).second) open.push({x + dx, y + dy, dx, dy});
+                }
+        }
+        std::vector<Move> moves;
+        for (const auto& [key, clear] : free)
+            if (clear && key.first != key.second)
+                moves.push_back({{double(key.first % c.gridWidth), double(key.first / c.gridWidth)},
+                                 {double(key.second % c.gridWidth), double(key.second / c.gridWidth)}});
         return moves;
     }
 
@@ -206,6 +249,9 @@ TEST_F(GeneratedCircuit, GatesLieOnOpenTrackWithAWallJustPastEachEnd) {
         Load(name);
         for (int n = 1; n <= game.circuit.checkpointCount; ++n) {
             const Point a = GateEnd(n, true), b = GateEnd(n, false);
+            // On cell centres: the game's crossing test truncates its
+            // differences to whole numbers, so it is exact only there.
+            for (const double v : {a.x, a.y, b.x, b.y}) EXPECT_EQ(v, std::round(v)) << "gate " << n;
             EXPECT_FALSE(Wall(a, b)) << "gate " << n;
             const double length = std::hypot(b.x - a.x, b.y - a.y);
             ASSERT_GT(length, 1.5) << "gate " << n;
@@ -262,6 +308,32 @@ TEST_F(GeneratedCircuit, EveryStartSlotCanDriveThroughAllGatesInOrder) {
             }
             EXPECT_TRUE(finished) << "slot " << s;
         }
+    }
+}
+
+// A move that crosses a gate's line just past one of its ends, where the
+// track goes on up to the wall, would pass the gate without the game counting
+// it; no move a car can make does that.
+TEST_F(GeneratedCircuit, NoMoveACarCanMakeSlipsPastAGateEnd) {
+    for (const wchar_t* name : kCircuits) {
+        SCOPED_TRACE(ToUtf8(name));
+        Load(name);
+        const std::vector<Move> moves = DrivenMoves();
+        ASSERT_GT(moves.size(), 1000u);
+        for (int n = 1; n <= game.circuit.checkpointCount; ++n)
+            for (const bool start : {true, false}) {
+                const Point end = GateEnd(n, start), other = GateEnd(n, !start);
+                for (const Move& m : moves) {
+                    const double sf = Turn(end, other, m.from), st = Turn(end, other, m.to);
+                    if (sf * st > 0 || (sf == 0 && st == 0) || Crosses(end, other, m.from, m.to)) continue;
+                    // The move meets the gate's line off the gate, here past `end`
+                    // (or past `other`, and then the gate's own wall is in between).
+                    const double t = sf / (sf - st);
+                    const Point meet{m.from.x + t * (m.to.x - m.from.x), m.from.y + t * (m.to.y - m.from.y)};
+                    EXPECT_TRUE(Wall(end, meet)) << "gate " << n << (start ? " start" : " end") << ": move (" << m.from.x << ", "
+                                                 << m.from.y << ") to (" << m.to.x << ", " << m.to.y << ")";
+                }
+            }
     }
 }
 

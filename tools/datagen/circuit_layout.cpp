@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
+#include <tuple>
+
+#include "core/checkpoints.h"
 
 namespace {
 
@@ -87,38 +91,183 @@ float LineLength(const std::vector<Point2>& line) {
     return total;
 }
 
-// How far from `at` along `direction` the track goes on, stopping a little
-// short of the wall.
-float Reach(const CircuitLayout& layout, Point2 at, Point2 direction) {
-    float r = 0;
-    while (r < 50) {
-        const Point2 p = Add(at, Times(direction, r + 0.02f));
-        if (!layout.Open(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)))) break;
-        r += 0.02f;
+Cell Nearest(Point2 p) { return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))}; }
+Point2 Centre(Cell c) { return {static_cast<float>(c.x), static_cast<float>(c.y)}; }
+bool SameCell(Cell a, Cell b) { return a.x == b.x && a.y == b.y; }
+
+// Walls stand on the borders between track cells and other cells and reach
+// 0.05 into the track cell; a move kept this far from every cell off the
+// track meets no wall (a little less than 0.05, so that a move that grazes a
+// wall is taken as possible).
+constexpr float kWallReach = 0.04f;
+
+// Whether every point of segment a-b lies at least `margin` away from every
+// cell that is not track (a margin of 0: on track cells, corners included).
+bool Clear(const CircuitLayout& layout, Point2 a, Point2 b, float margin) {
+    const int steps = std::max(1, static_cast<int>(Length(Sub(b, a)) * 50));
+    const float reach = 0.5f + margin;  // from a cell's centre to its square grown by the margin
+    for (int k = 0; k <= steps; ++k) {
+        const Point2 p = Add(a, Times(Sub(b, a), static_cast<float>(k) / steps));
+        for (int x = static_cast<int>(std::ceil(p.x - reach)); x <= static_cast<int>(std::floor(p.x + reach)); ++x)
+            for (int y = static_cast<int>(std::ceil(p.y - reach)); y <= static_cast<int>(std::floor(p.y + reach)); ++y)
+                if (!layout.Open(x, y)) return false;
     }
-    return r - 0.12f;  // clear of the wall, which reaches 0.05 into the cell
+    return true;
 }
 
-bool PassesNearCellCentre(const Gate& g) {
-    for (int x = static_cast<int>(std::floor(std::min(g.from.x, g.to.x))); x <= std::ceil(std::max(g.from.x, g.to.x)); ++x)
-        for (int y = static_cast<int>(std::floor(std::min(g.from.y, g.to.y))); y <= std::ceil(std::max(g.from.y, g.to.y)); ++y)
-            if (SegmentDistance(Point2{static_cast<float>(x), static_cast<float>(y)}, g.from, g.to) < 0.1f) return true;
+struct Move {
+    Cell from, to;
+};
+
+// Every move a car can make on the circuit under its own power: from the
+// start grid at rest, each move repeats the car's last step give or take one
+// cell along each axis, from track cell to track cell clear of the walls.
+std::vector<Move> DrivenMoves(const CircuitLayout& layout) {
+    const int w = layout.Width(), h = layout.Length();
+    const int span = 2 * std::max(w, h) + 1;  // steps from -max to +max along each axis
+    auto state = [&](Cell c, int dx, int dy) {
+        return ((static_cast<size_t>(c.y) * w + c.x) * span + (dx + span / 2)) * span + (dy + span / 2);
+    };
+    std::vector<char> reached(static_cast<size_t>(w) * h * span * span, 0), made(static_cast<size_t>(w * h) * w * h, 0);
+    std::vector<std::tuple<Cell, int, int>> queue;
+    for (const Cell& slot : layout.slots)
+        if (!reached[state(slot, 0, 0)]) reached[state(slot, 0, 0)] = 1, queue.emplace_back(slot, 0, 0);
+    for (size_t next = 0; next < queue.size(); ++next) {
+        const auto [at, vx, vy] = queue[next];
+        for (int dx = vx - 1; dx <= vx + 1; ++dx)
+            for (int dy = vy - 1; dy <= vy + 1; ++dy) {
+                const Cell to{at.x + dx, at.y + dy};
+                if (!layout.Open(to.x, to.y)) continue;
+                char& pair = made[static_cast<size_t>(at.y * w + at.x) * w * h + to.y * w + to.x];
+                if (pair == 0) pair = Clear(layout, Centre(at), Centre(to), kWallReach) ? 1 : 2;
+                if (pair == 2 || reached[state(to, dx, dy)]) continue;
+                reached[state(to, dx, dy)] = 1;
+                queue.emplace_back(to, dx, dy);
+            }
+    }
+    std::vector<Move> moves;
+    for (int from = 0; from < w * h; ++from)
+        for (int to = 0; to < w * h; ++to)
+            if (from != to && made[static_cast<size_t>(from) * w * h + to] == 1) moves.push_back({{from % w, from / w}, {to % w, to / w}});
+    return moves;
+}
+
+long long Side(Cell a, Cell b, Cell p) {
+    return static_cast<long long>(b.x - a.x) * (p.y - a.y) - static_cast<long long>(b.y - a.y) * (p.x - a.x);
+}
+
+// The game's own crossing test; on whole cells it is exact.
+bool Crosses(Cell a, Cell b, Move m) {
+    auto f = [](int v) { return static_cast<float>(v); };
+    return SegmentsCross(f(a.x), f(a.y), f(b.x), f(b.y), f(m.from.x), f(m.from.y), f(m.to.x), f(m.to.y));
+}
+
+// Whether one of the moves goes from one side of the line of gate a-b to
+// the other (or stops on it) past the end a, at a point that the track
+// reaches from a along the line, without the game counting the gate.
+bool SlipsPastEnd(const CircuitLayout& layout, const std::vector<Move>& moves, Cell a, Cell b) {
+    const Point2 along = Sub(Centre(b), Centre(a));
+    for (const Move& m : moves) {
+        const long long sp = Side(a, b, m.from), sq = Side(a, b, m.to);
+        if ((sp < 0 && sq < 0) || (sp > 0 && sq > 0) || (sp == 0 && sq == 0) || Crosses(a, b, m)) continue;
+        const float t = static_cast<float>(sp) / static_cast<float>(sp - sq);
+        const Point2 meet = Add(Centre(m.from), Times(Sub(Centre(m.to), Centre(m.from)), t));
+        const Point2 past = Sub(meet, Centre(a));
+        if (past.x * along.x + past.y * along.y < 0 && Clear(layout, Centre(a), meet, 0)) return true;
+    }
     return false;
 }
 
-// A gate across the track at arc length s, moved along the track until no
-// cell centre lies on it (so a move never ends exactly on a gate).
-Gate GateAt(const CircuitLayout& layout, float s) {
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        Point2 at, direction;
-        PointAt(layout.centreLine, s + attempt * 0.07f, at, direction);
-        const Point2 normal{-direction.y, direction.x};
-        const Gate g{Add(at, Times(normal, Reach(layout, at, normal))),
-                     Sub(at, Times(normal, Reach(layout, at, Times(normal, -1))))};
-        if (!PassesNearCellCentre(g)) return g;
-    }
-    throw std::runtime_error(layout.design.name + ": no clean gate near " + std::to_string(s));
+// Whether the two gates cross each other anywhere but at their ends.
+bool CrossInside(const Gate& g, const Gate& h) {
+    const Cell a = Nearest(g.from), b = Nearest(g.to), c = Nearest(h.from), d = Nearest(h.to);
+    return Side(a, b, c) * Side(a, b, d) < 0 && Side(c, d, a) * Side(c, d, b) < 0;
 }
+
+bool SameGate(const Gate& g, const Gate& h) {
+    return SameCell(Nearest(g.from), Nearest(h.from)) && SameCell(Nearest(g.to), Nearest(h.to));
+}
+
+// Whether the middle of gate `next` is in sight from each of the nine points
+// along gate `g` that the computer driver aims at.
+bool SeesMiddle(const CircuitLayout& layout, const Gate& g, const Gate& next) {
+    const Point2 middle = Times(Add(next.from, next.to), 0.5f);
+    for (int k = 1; k <= 9; ++k)
+        if (!Clear(layout, Add(g.to, Times(Sub(g.from, g.to), k / 10.0f)), middle, 0.06f)) return false;
+    return true;
+}
+
+// The last track cell met going from `at` along `direction`.
+Cell Outermost(const CircuitLayout& layout, Point2 at, Point2 direction) {
+    Cell last = Nearest(at);
+    for (float r = 0; r < 50; r += 0.02f) {
+        const Cell c = Nearest(Add(at, Times(direction, r)));
+        if (!layout.Open(c.x, c.y)) break;
+        last = c;
+    }
+    return last;
+}
+
+// A gate across the track at arc length s, from a track cell on the left to
+// one on the right, both ends on cell centres, where the game's crossing
+// test is exact. Its ends are looked for around the outermost cells straight
+// across the track; the gate most square to the track and nearest to the
+// centre line is taken among those that keep clear of the walls, have a wall
+// within a cell past each end, leave no move that slips past an end, cross
+// none of the last gates and can be seen from the gate before.
+std::optional<Gate> GateAcross(const CircuitLayout& layout, const std::vector<Move>& moves, float s,
+                               const std::vector<Gate>& before) {
+    Point2 at, direction;
+    PointAt(layout.centreLine, s, at, direction);
+    const Point2 normal{-direction.y, direction.x};
+    const Cell left = Outermost(layout, at, normal), right = Outermost(layout, at, Times(normal, -1));
+    auto side = [&](Cell c) { return (c.x - at.x) * normal.x + (c.y - at.y) * normal.y; };
+    struct Candidate {
+        float score;
+        Cell a, b;
+    };
+    std::vector<Candidate> candidates;
+    constexpr int kNear = 2;  // how far an end may lie from the outermost cell straight across
+    for (int ax = -kNear; ax <= kNear; ++ax)
+        for (int ay = -kNear; ay <= kNear; ++ay)
+            for (int bx = -kNear; bx <= kNear; ++bx)
+                for (int by = -kNear; by <= kNear; ++by) {
+                    const Cell a{left.x + ax, left.y + ay}, b{right.x + bx, right.y + by};
+                    if (!layout.Open(a.x, a.y) || !layout.Open(b.x, b.y) || side(a) <= 0 || side(b) >= 0) continue;
+                    const Point2 u = Unit(Sub(Centre(a), Centre(b)));
+                    const float slant = std::fabs(u.x * direction.x + u.y * direction.y);  // 0 when square
+                    const float offset = std::fabs((at.x - b.x) * u.y - (at.y - b.y) * u.x);
+                    if (slant < 0.71f && offset < 1.2f) candidates.push_back({2 * slant + offset, a, b});
+                }
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate& p, const Candidate& q) { return p.score < q.score; });
+    const size_t recent = std::min<size_t>(before.size(), 3);
+    for (const Candidate& c : candidates) {
+        const Gate g{Centre(c.a), Centre(c.b)};
+        const Point2 u = Unit(Sub(g.from, g.to));
+        if (!Clear(layout, g.from, g.to, 0.08f) || Clear(layout, g.from, Add(g.from, u), 0) ||
+            Clear(layout, g.to, Sub(g.to, u), 0))
+            continue;
+        if (SlipsPastEnd(layout, moves, c.a, c.b) || SlipsPastEnd(layout, moves, c.b, c.a)) continue;
+        if (std::any_of(before.end() - recent, before.end(), [&](const Gate& h) { return CrossInside(g, h); })) continue;
+        if (!before.empty() && !SeesMiddle(layout, before.back(), g)) continue;
+        return g;
+    }
+    return std::nullopt;
+}
+
+// The clean gate nearest to arc length s, at most half a cell away.
+std::optional<Gate> GateNear(const CircuitLayout& layout, const std::vector<Move>& moves, float s,
+                             const std::vector<Gate>& before) {
+    for (int attempt = 0; attempt <= 20; ++attempt) {
+        const float shift = (attempt % 2 ? 1 : -1) * 0.05f * ((attempt + 1) / 2);
+        if (std::optional<Gate> g = GateAcross(layout, moves, s + shift, before)) return g;
+    }
+    return std::nullopt;
+}
+
+// The longest stretch of centre line between two gates, in cells.
+constexpr float kLongestGap = 6;
 
 // Arc lengths of the gates: the start, every bend (its entry, its middle
 // parts and its exit), the straights at most 5 cells apart, the finish.
@@ -191,8 +340,31 @@ CircuitLayout LayOut(const CircuitDesign& design) {
         PointAt(layout.centreLine, s, at, d);
         if (Length(Sub(at, startPoint)) < best) best = Length(Sub(at, startPoint)), start = s;
     }
-    for (float s : GatePositions(layout, start)) layout.gates.push_back(GateAt(layout, s));
     layout.slots = StartSlots(layout, startPoint, direction);
+    const std::vector<Move> moves = DrivenMoves(layout);
+    // The start line runs through the cell centres just ahead of the front
+    // row of the grid, which stands half a cell behind the start point.
+    const std::vector<float> positions = GatePositions(layout, start + 0.5f);
+    float last = positions.front();
+    for (size_t k = 0; k < positions.size(); ++k) {
+        const std::optional<Gate> g = GateNear(layout, moves, positions[k], layout.gates);
+        if (!g) {
+            // A bend may leave no clean gate at one of its marks; the gates
+            // around it then do, unless they end up too far apart.
+            if (k == 0 || k + 1 == positions.size() || positions[k + 1] - last > kLongestGap)
+                throw std::runtime_error(layout.design.name + ": no clean gate near " + std::to_string(positions[k]));
+            continue;
+        }
+        // Marks close together in a bend can give the same gate twice.
+        if (!layout.gates.empty() && SameGate(*g, layout.gates.back())) continue;
+        layout.gates.push_back(*g);
+        last = positions[k];
+    }
+    const Cell from = Nearest(layout.gates.front().from), to = Nearest(layout.gates.front().to);
+    const Cell behind = Nearest(Sub(startPoint, direction));
+    for (const Cell& slot : layout.slots)
+        if (Side(from, to, slot) * Side(from, to, behind) <= 0)
+            throw std::runtime_error(layout.design.name + ": a start slot on or past the start line");
     return layout;
 }
 

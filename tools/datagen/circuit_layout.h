@@ -25,7 +25,7 @@ struct CircuitDesign {
 };
 
 struct Gate {
-    Point2 from, to;  // cell units
+    Point2 from, to;  // cell centres, in cell units
 };
 
 struct Cell {

@@ -15,9 +15,13 @@ const SColor kKerbRed(255, 200, 30, 30);
 const SColor kWhite(255, 235, 235, 235);
 constexpr float kKerbWidth = 0.13f;  // cells
 
+// Distance from p to the gate drawn on the floor: the gate's ends stand on
+// the centres of the outermost track cells, so the line goes on half a cell
+// past each of them, up to the walls.
 float Distance(Point2 p, const Gate& g) {
     const float dx = g.to.x - g.from.x, dy = g.to.y - g.from.y;
-    const float t = std::clamp(((p.x - g.from.x) * dx + (p.y - g.from.y) * dy) / (dx * dx + dy * dy), 0.0f, 1.0f);
+    const float past = 0.5f / std::hypot(dx, dy);
+    const float t = std::clamp(((p.x - g.from.x) * dx + (p.y - g.from.y) * dy) / (dx * dx + dy * dy), -past, 1 + past);
     return std::hypot(p.x - g.from.x - t * dx, p.y - g.from.y - t * dy);
 }
 

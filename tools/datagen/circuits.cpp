@@ -88,8 +88,8 @@ void GrandstandFacingTrack(CircuitFileContents& c, int front, int z) {
 CircuitFileContents OvalContents() {
     CircuitFileContents c;
     GrandstandFacingTrack(c, 220, 1800);
-    c.decor.push_back(Animated(Decor(L"Drapeau à damier", "drapeau", 1000, 2250), kFlagFrames, 20));
-    DecorEntry gantry = Decor(L"Portique lumineux du départ", "portique", 600, 2250);
+    c.decor.push_back(Animated(Decor(L"Drapeau à damier", "drapeau", 1000, 2300), kFlagFrames, 20));
+    DecorEntry gantry = Decor(L"Portique lumineux du départ", "portique", 600, 2300);
     gantry.transparent = true;
     c.decor.push_back(gantry);
     c.decor.push_back(Animated(Decor(L"Éolienne", "eolienne", 1250, 1850), kTurbineFrames, 12));
@@ -110,8 +110,8 @@ CircuitFileContents TechnicalContents() {
     CircuitFileContents c;
     c.backslashes = true;
     GrandstandFacingTrack(c, 220, 900);
-    c.decor.push_back(Animated(Decor(L"Drapeau à damier", "drapeau", 850, 1350), kFlagFrames, 20));
-    DecorEntry gantry = Decor(L"Portique lumineux du départ", "portique", 500, 1350);
+    c.decor.push_back(Animated(Decor(L"Drapeau à damier", "drapeau", 850, 1400), kFlagFrames, 20));
+    DecorEntry gantry = Decor(L"Portique lumineux du départ", "portique", 500, 1400);
     gantry.transparent = true;
     c.decor.push_back(gantry);
     c.decor.push_back(Animated(Decor(L"Éolienne", "eolienne", 1150, 1000), kTurbineFrames, 15));

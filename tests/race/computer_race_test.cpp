@@ -1,0 +1,91 @@
+// Races between computer drivers on the shipped circuits, played through the
+// real race loop: the cars, the camera and its target stay on the circuit,
+// and the race goes on until it is really over.
+#include <cmath>
+
+#include "core/gadget_catalogue.h"
+#include "core/game_state.h"
+#include "menus/quick_race.h"
+#include "race/race_loop.h"
+#include "scene/circuit_scene.h"
+#include "support/game_test.h"
+#include "ui/race_screen.h"
+
+using namespace irr;
+
+namespace {
+bool Finite(const core::vector3df& v) {
+    return std::isfinite(v.X) && std::isfinite(v.Y) && std::isfinite(v.Z);
+}
+
+// Inside the circuit's ground, with a margin of two cells around it.
+bool OverTheCircuit(const core::vector3df& v) {
+    const f32 cell = static_cast<f32>(game.circuit.cellSize);
+    return v.X >= -2 * cell && v.X <= (game.circuit.gridWidth + 2) * cell && v.Z >= -2 * cell &&
+           v.Z <= (game.circuit.gridLength + 2) * cell;
+}
+}  // namespace
+
+class ComputerRaceTest : public GameTest, public ::testing::WithParamInterface<const wchar_t*> {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        for (const char* path : {"data", "circuits", "pilotes"}) ASSERT_TRUE(CopyFromGameFolder(path));
+        FillCatalogue();
+    }
+
+    // Loads the race as the quick race does, builds the scene and runs it
+    // with every message answered; every frame checks where things are.
+    void RunComputerRace(const std::wstring& circuit, long long frames) {
+        QuickRaceOptions options;
+        options.circuit = circuit;
+        options.decor = false;
+        options.pilots = {{L"Brutus", true}, {L"Inès Moreau", true}, {L"Max Durand", true}};
+        ASSERT_TRUE(SetUpQuickRace(options).empty());
+        std::wstring error;
+        ASSERT_TRUE(BuildCircuitScene(error));
+        game.frameDelay = 0;
+        CreateStatusLines();
+
+        player.AnswerDialogs(1);
+        player.SetFrameLimit(frames + 1000);
+        player.Whenever([] { return true; }, [this] { CheckPositions(); });
+        player.AtFrame(frames, [] { game.actionRequests[RequestQuit] = 1; });
+        RunRace();
+    }
+
+    void CheckPositions() {
+        ++framesChecked;
+        for (int i = 1; i <= game.carCount; ++i) {
+            const scene::ISceneNode* node = game.cars[i].sceneNode;
+            ASSERT_TRUE(Finite(node->getPosition()) && Finite(node->getRotation()))
+                << "car " << i << " at frame " << framesChecked;
+            ASSERT_TRUE(OverTheCircuit(node->getPosition())) << "car " << i << " left the circuit";
+        }
+        ASSERT_TRUE(Finite(game.camera->getPosition()) && Finite(game.camera->getTarget()))
+            << "camera at frame " << framesChecked;
+        ASSERT_TRUE(OverTheCircuit(game.camera->getTarget())) << "camera target off the circuit";
+    }
+
+    long long framesChecked = 0;
+};
+
+TEST_P(ComputerRaceTest, ThreeComputerDriversRaceToTheEndInView) {
+    constexpr long long kPatience = 20000;  // frames before the watcher leaves
+    RunComputerRace(GetParam(), kPatience);
+    // The race ended by itself, once two cars had crossed the line, and
+    // every car got round the circuit: no driver stood still for good.
+    EXPECT_LT(framesChecked, kPatience) << "the race was still running";
+    int finished = 0;
+    for (int i = 1; i <= game.carCount; ++i) finished += game.cars[i].finishOrder != -1;
+    EXPECT_GE(finished, 2);
+    for (int i = 1; i <= game.carCount; ++i)
+        EXPECT_GE(game.cars[i].checkpointsPassed, game.circuit.checkpointCount - 3) << "car " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedCircuits, ComputerRaceTest,
+                         ::testing::Values(L"Anneau", L"Serpentin"),
+                         [](const ::testing::TestParamInfo<const wchar_t*>& info) {
+                             return std::wstring(info.param) == L"Anneau" ? std::string("Anneau")
+                                                                          : std::string("Serpentin");
+                         });
