@@ -85,13 +85,19 @@ void GrandstandFacingTrack(CircuitFileContents& c, int front, int z) {
     }
 }
 
+// The chequered flag and the see-through light gantry, both over the start
+// line at world z.
+void StartLineDecor(CircuitFileContents& c, int flagX, int gantryX, int z) {
+    c.decor.push_back(Animated(Decor(L"Drapeau à damier", "drapeau", flagX, z), kFlagFrames, 20));
+    DecorEntry gantry = Decor(L"Portique lumineux du départ", "portique", gantryX, z);
+    gantry.transparent = true;
+    c.decor.push_back(gantry);
+}
+
 CircuitFileContents OvalContents() {
     CircuitFileContents c;
     GrandstandFacingTrack(c, 220, 1800);
-    c.decor.push_back(Animated(Decor(L"Drapeau à damier", "drapeau", 1000, 2300), kFlagFrames, 20));
-    DecorEntry gantry = Decor(L"Portique lumineux du départ", "portique", 600, 2300);
-    gantry.transparent = true;
-    c.decor.push_back(gantry);
+    StartLineDecor(c, 1000, 600, 2300);
     c.decor.push_back(Animated(Decor(L"Éolienne", "eolienne", 1250, 1850), kTurbineFrames, 12));
     for (auto [x, z, scale] : {std::tuple{1200, 1350, 1}, {1300, 2350, 1}, {1150, 2050, 1}, {150, 300, 2},
                                {2350, 300, 2}, {2350, 3600, 2}, {150, 3600, 2}})
@@ -110,10 +116,7 @@ CircuitFileContents TechnicalContents() {
     CircuitFileContents c;
     c.backslashes = true;
     GrandstandFacingTrack(c, 220, 900);
-    c.decor.push_back(Animated(Decor(L"Drapeau à damier", "drapeau", 850, 1400), kFlagFrames, 20));
-    DecorEntry gantry = Decor(L"Portique lumineux du départ", "portique", 500, 1400);
-    gantry.transparent = true;
-    c.decor.push_back(gantry);
+    StartLineDecor(c, 850, 500, 1400);
     c.decor.push_back(Animated(Decor(L"Éolienne", "eolienne", 1150, 1000), kTurbineFrames, 15));
     for (auto [x, z, scale] : {std::tuple{900, 800, 1}, {1400, 1250, 1}, {1350, 750, 1}, {150, 2250, 2},
                                {2750, 200, 2}, {2750, 2250, 2}})
