@@ -19,6 +19,8 @@ void ClearActionRequests() {
     for (u8& request : game.actionRequests) request = 0;
 }
 
+bool IsComputerDriven(const CarRecord& car) { return car.controller == L"IA"; }
+
 const wchar_t* SideName(int side) {
     static const wchar_t* const names[kSideCount] = {L"Divers", L"Avant", L"Arrière", L"Droite",
                                                      L"Gauche"};

@@ -240,5 +240,9 @@ extern GameState game;
 bool AnyActionRequest();
 void ClearActionRequests();
 
+// Whether the car is driven by the computer: it rolls silently, its messages
+// name its pilot and it gets no buttons.
+bool IsComputerDriven(const CarRecord& car);
+
 // Side names as the car sheet and the files write them.
 const wchar_t* SideName(int side);

@@ -39,7 +39,7 @@ bool TakeRequest(ActionRequest request) {
 
 void ChooseWheelSide(int index) {
     CarRecord& car = game.cars[index];
-    if (car.controller != L"IA") {
+    if (!IsComputerDriven(car)) {
         game.dialog.choiceLabels[1] = L"Gauche";
         game.dialog.choiceLabels[2] = L"Droite";
         game.dialog.choiceState = 2;
@@ -128,7 +128,7 @@ void QuitRequest() {
 // player has moved the camera since the turn began.
 void FollowComputerCar() {
     const CarRecord& car = game.cars[game.currentCar];
-    if (car.controller != L"IA" || car.hasMoved || game.cameraMovedByPlayer) return;
+    if (!IsComputerDriven(car) || car.hasMoved || game.cameraMovedByPlayer) return;
     PlaceCameraNearCar(game.currentCar);
 }
 
@@ -139,7 +139,7 @@ void CurrentCarMoves() {
     if (car.hasMoved || car.skidPending) return;
     if (car.controller == L"Humain")
         ChooseMove(index);
-    else if (car.controller == L"IA")
+    else if (IsComputerDriven(car))
         ComputerMove(index);
 }
 }  // namespace

@@ -178,7 +178,7 @@ void SkidMove(int index) {
     const CarRecord& car = game.cars[index];
     SelectMarker(k, car.colourName);
     const std::wstring text =
-        car.controller == L"IA" ? car.pilotName + L" dérape ici" : std::wstring(L"Vous dérapez ici");
+        IsComputerDriven(car) ? car.pilotName + L" dérape ici" : std::wstring(L"Vous dérapez ici");
     const scene::ISceneNode* node = game.crossMarkers[k].node;
     const core::vector3df at = node ? node->getAbsolutePosition() : core::vector3df(-1, -1, -1);
     DiceDialog(text, static_cast<int>(at.X), static_cast<int>(at.Y), static_cast<int>(at.Z), -1,

@@ -131,7 +131,7 @@ void DrawSkidMarkers() {
 
 void DrawHourglass() {
     const CarRecord* current = CurrentCar();
-    if (!game.hourglassImage || !current || current->controller != L"IA") return;
+    if (!game.hourglassImage || !current || !IsComputerDriven(*current)) return;
     DrawImageAt(game.hourglassImage, CursorPosition() + core::position2di(10, 10));
 }
 

@@ -1,6 +1,7 @@
 #include "ui/car_message.h"
 
 #include "core/game_state.h"
+#include "core/random.h"
 #include "ui/dice_dialog.h"
 
 int DiceDialogAboutCar(const std::wstring& text, int index, unsigned colour) {
@@ -13,4 +14,21 @@ int DiceDialogAboutCar(const std::wstring& text, int index, unsigned colour) {
 
 int DiceDialogUnanchored(const std::wstring& text, unsigned colour) {
     return DiceDialog(text, -1, -1, -1, -1, true, colour);
+}
+
+int RollForCar(const std::wstring& text, int index, int faces) {
+    const CarRecord& car = game.cars[index];
+    if (IsComputerDriven(car)) return RollDie(faces);
+    game.dialog.dieFaces = faces;
+    game.dialog.choiceState = 0;
+    return DiceDialogAboutCar(text, index, car.colour);
+}
+
+int AskAboutCar(const std::wstring& text, int index, const std::wstring& first,
+                const std::wstring& second) {
+    game.dialog.dieFaces = 0;
+    game.dialog.choiceLabels[1] = first;
+    game.dialog.choiceLabels[2] = second;
+    game.dialog.choiceState = 2;
+    return DiceDialogAboutCar(text, index, game.cars[index].colour) == 1 ? 1 : 2;
 }

@@ -7,6 +7,14 @@
 // placed away from it, no trail highlighted, in the given colour.
 int DiceDialogAboutCar(const std::wstring& text, int car, unsigned colour);
 
+// A die of `faces` faces rolled for car `car`: a person rolls it in the
+// message window under `text`; the computer rolls it silently.
+int RollForCar(const std::wstring& text, int car, int faces);
+
+// A question to a person about car `car` with two answers; returns 1 or 2.
+int AskAboutCar(const std::wstring& text, int car, const std::wstring& first,
+                const std::wstring& second);
+
 // A message anchored at no point, placed away from the screen's origin.
 int DiceDialogUnanchored(const std::wstring& text, unsigned colour);
 

@@ -39,7 +39,7 @@ void SetCircuitMaterial(video::E_MATERIAL_TYPE type) {
 }
 
 void UpdateWalls(const CarRecord& car) {
-    const bool computer = car.controller == L"IA";
+    const bool computer = IsComputerDriven(car);
     if (car.hideWalls && !game.wallsTransparent) {
         SetCircuitMaterial(video::EMT_TRANSPARENT_ADD_COLOR);
         game.wallsTransparent = 1;
@@ -132,7 +132,7 @@ void ShowStatus(const std::wstring& text, int frames, bool append) {
 void UpdateHud() {
     if (game.currentCar < 1 || game.currentCar > game.carCount || !raceScreen.hudCarText) return;
     const CarRecord& car = game.cars[game.currentCar];
-    const bool human = car.controller != L"IA";
+    const bool human = !IsComputerDriven(car);
     UpdatePlate(car);
     UpdateWalls(car);
     UpdateTurnControls(car, human);
