@@ -9,6 +9,15 @@ void CarRecord::AppendTrailPoint(f32 x, f32 y) {
     trail[2 * trailCount] = y;
 }
 
+void CarRecord::ReplaceLastTrailPoint(f32 x, f32 y) {
+    if (trailCount < 1 || static_cast<int>(trail.size()) < 2 * trailCount + 1) {
+        AppendTrailPoint(x, y);
+        return;
+    }
+    trail[2 * trailCount - 1] = x;
+    trail[2 * trailCount] = y;
+}
+
 bool AnyActionRequest() {
     for (u8 request : game.actionRequests)
         if (request) return true;

@@ -84,6 +84,8 @@ struct CarRecord {
 
     // Appends one point to the trail, growing the array to 2 * trailCount + 1.
     void AppendTrailPoint(f32 x, f32 y);
+    // Replaces the last point of the trail (appends one to an empty trail).
+    void ReplaceLastTrailPoint(f32 x, f32 y);
 };
 
 // Circuit data read from the circuit file.

@@ -1,44 +1,24 @@
 #include "rules/move_execution.h"
 
-#include <cmath>
-#include <vector>
+#include <algorithm>
 
 #include "core/checkpoints.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
+#include "core/move_geometry.h"
 #include "core/random.h"
 #include "platform/clock.h"
-#include "core/move_geometry.h"
+#include "rules/car_impact.h"
+#include "rules/collision_event.h"
 #include "rules/oil_patches.h"
+#include "rules/sideswipes.h"
+#include "rules/wall_impact.h"
 #include "scene/camera_control.h"
 #include "scene/race_frame.h"
 
 using namespace irr;
 
 namespace {
-constexpr f32 kCarHeight = 7.0f;
-
-// The straight path of a move in world units.
-struct MovePath {
-    core::vector3df start;
-    core::vector3df direction;  // unit vector, zero for a move that stays put
-    f32 length = 0;
-    f32 step = 0;  // length / 30
-    core::vector3df At(f32 t) const { return start + direction * t; }
-};
-
-MovePath PathOf(const CarRecord& car) {
-    const f32 cell = static_cast<f32>(game.circuit.cellSize);
-    MovePath path;
-    path.start = {car.prevCellX * cell, kCarHeight, car.prevCellY * cell};
-    const core::vector3df end(car.cellX * cell, kCarHeight, car.cellY * cell);
-    const core::vector3df travel = end - path.start;
-    path.length = travel.getLength();
-    if (path.length > 0) path.direction = travel / path.length;
-    path.step = path.length / kMoveSteps;
-    return path;
-}
-
 bool ChangedCell(const CarRecord& car) {
     return static_cast<int>(car.prevCellX) != static_cast<int>(car.cellX) ||
            static_cast<int>(car.prevCellY) != static_cast<int>(car.cellY);
@@ -51,7 +31,7 @@ void AnimateStep(CarRecord& car, const MovePath& path, f32 t, bool spin, int spi
         car.sceneNode->setPosition(path.At(t));
         if (spin) {
             core::vector3df rotation = car.sceneNode->getRotation();
-            rotation.Y += 2.0f * spinSign * path.step;
+            rotation.Y += SpinPerStep(path, spinSign);
             car.sceneNode->setRotation(rotation);
         }
         car.sceneNode->updateAbsolutePosition();
@@ -62,18 +42,61 @@ void AnimateStep(CarRecord& car, const MovePath& path, f32 t, bool spin, int spi
     SleepMilliseconds(static_cast<int>(game.frameDelay));
 }
 
-// The animated pass: t = 1, 1 + e, ... up to the path's length.
-void AnimatePass(CarRecord& car, const MovePath& path, bool spin, int spinSign) {
-    if (path.length <= 0) {
-        AnimateStep(car, path, 0, spin, spinSign);
-        return;
+// Settles the event; true when it ends the move (a wall).
+bool Settle(int index, const CollisionEvent& event) {
+    switch (event.kind) {
+        case CollisionKind::HeavyWall:
+            SettleWallImpact(index, event);
+            return true;
+        case CollisionKind::HeavyCar:
+            SettleCarImpact(index, event);
+            return false;
+        case CollisionKind::LightWall:
+            if (game.cars[index].inRace) SettleSideswipe(index, event);
+            return false;
+        case CollisionKind::LightCar:
+            SettleSideswipe(index, event);
+            return false;
     }
-    const f32 e = path.step > 0 ? path.step : path.length;
-    for (f32 t = 1;; t += e) {
-        const bool last = t >= path.length;
-        AnimateStep(car, path, last ? path.length : t, spin, spinSign);
-        if (last) break;
+    return false;
+}
+
+// The animated pass; true when the car met a wall, which ends the move.
+bool AnimatePass(int index, const MovePath& path, bool spin, int spinSign, CollisionEvents& events) {
+    CarRecord& car = game.cars[index];
+    bool oilTested = false, wallMet = false;
+    ForEachStep(path, [&](f32 t, bool last) {
+        const bool testOil = !oilTested && !car.skidPending;
+        AnimateStep(car, path, t, spin, spinSign);
+        if (testOil) oilTested = OilStep(index, t);
+        for (CollisionEvent& event : events) {
+            if (!EventFiresAt(event, t, path.step, last)) continue;
+            event.fired = true;
+            if (Settle(index, event)) {
+                wallMet = true;
+                return false;
+            }
+        }
+        return true;
+    });
+    return wallMet;
+}
+
+// The collisions on the path, in the order they are found. A car hit
+// before the wall stops the move short of it.
+CollisionEvents DetectCollisions(int index, MovePath& path, bool spin, int spinSign) {
+    CollisionEvents events;
+    f32 wallDistance = 0;
+    if (DetectWallImpact(index, path, events)) {
+        const CollisionEvent& wall = events.front();
+        wallDistance = core::vector2df(wall.impactX - path.start.X, wall.impactY - path.start.Z)
+                           .getLength();
     }
+    const size_t before = events.size();
+    DetectCarImpacts(index, path, spin, spinSign, events, wallDistance);
+    if (events.size() > before && wallDistance > 0) events.erase(events.begin());
+    DetectSideswipes(index, path, spin, spinSign, events);
+    return events;
 }
 
 // The end of a move that met no wall: oil laid along it, the car stopped
@@ -99,15 +122,23 @@ MoveOutcome ExecuteMove(int index, bool spin, bool stopAfter) {
     if (ChangedCell(car) && !spin && car.sceneNode)
         car.sceneNode->setRotation(
             {0, static_cast<f32>(Heading(car.prevCellX, car.prevCellY, car.cellX, car.cellY)), 0});
-    const MovePath path = PathOf(car);
+    MovePath path = PathOf(car);
+    CollisionEvents events = DetectCollisions(index, path, spin, spinSign);
     SetCarInMotion(index);
-    AnimatePass(car, path, spin, spinSign);
+    const bool wallMet = AnimatePass(index, path, spin, spinSign, events);
     SetCarInMotion(0);
+    if (wallMet) return {true, true, true};
     FinishMove(index, stopAfter);
     return {};
 }
 
 void ResolveMove(int index, bool spin) {
     MoveOutcome outcome = ExecuteMove(index, spin, false);
-    while (outcome.continueMove) outcome = ExecuteMove(index, outcome.nextSpin, outcome.nextStopAfter);
+    for (int bounces = 1; outcome.continueMove; ++bounces) {
+        if (bounces > kMaxBounces) {
+            FinishMove(index, true);
+            return;
+        }
+        outcome = ExecuteMove(index, outcome.nextSpin, outcome.nextStopAfter);
+    }
 }

@@ -1,7 +1,10 @@
-// Carrying out a move once its destination is recorded: the car's node is
-// turned and animated along its path in 30 steps, the events found on the
-// path are settled as the car reaches them, and the move's end is recorded.
+// Carrying out a move once its destination is recorded: the collisions on
+// its path are found first, then the car's node is turned and animated
+// along the path in 30 steps, each collision settled as the car reaches
+// it, and the move's end recorded.
 #pragma once
+
+#include "rules/move_path.h"
 
 struct MoveOutcome {
     bool continueMove = false;  // a bounce: call again at once
@@ -13,8 +16,9 @@ struct MoveOutcome {
 // velocity is zero at the end of the move.
 MoveOutcome ExecuteMove(int car, bool spin, bool stopAfter);
 
-// Runs ExecuteMove until it reports that the move is over.
+// Runs ExecuteMove until it reports that the move is over: after each wall
+// the bounce runs as a new move. A car caught bouncing between walls stops
+// on its cell after kMaxBounces bounces.
 void ResolveMove(int car, bool spin);
 
-// Number of animation steps of a move.
-constexpr int kMoveSteps = 30;
+constexpr int kMaxBounces = 50;

@@ -4,14 +4,26 @@
 
 using namespace irr;
 
-bool SegmentHitsSelector(scene::ITriangleSelector* selector, f32 x1, f32 z1, f32 x2, f32 z2) {
+namespace {
+bool RayHit(scene::ITriangleSelector* selector, f32 x1, f32 z1, f32 x2, f32 z2,
+            core::vector3df& hit, core::triangle3df& triangle) {
     if (!selector || !game.sceneManager) return false;
     const core::line3df ray({x1, 0, z1}, {x2, 0, z2});
-    core::vector3df hit;
-    core::triangle3df triangle;
     scene::ISceneNode* node = nullptr;
     return game.sceneManager->getSceneCollisionManager()->getCollisionPoint(ray, selector, hit,
                                                                             triangle, node);
+}
+}  // namespace
+
+bool SegmentHitsSelector(scene::ITriangleSelector* selector, f32 x1, f32 z1, f32 x2, f32 z2) {
+    core::vector3df hit;
+    core::triangle3df triangle;
+    return RayHit(selector, x1, z1, x2, z2, hit, triangle);
+}
+
+bool FirstWallHit(f32 x1, f32 z1, f32 x2, f32 z2, core::vector3df& hit,
+                  core::triangle3df& triangle) {
+    return RayHit(game.circuitSelector, x1, z1, x2, z2, hit, triangle);
 }
 
 bool SegmentHitsWall(f32 x1, f32 z1, f32 x2, f32 z2) {

@@ -7,6 +7,11 @@
 // meets the circuit's walls (its triangle selector).
 bool SegmentHitsWall(irr::f32 x1, irr::f32 z1, irr::f32 x2, irr::f32 z2);
 
+// The first point where that segment meets the walls, nearest to its
+// start, and the wall triangle met there; false when it meets none.
+bool FirstWallHit(irr::f32 x1, irr::f32 z1, irr::f32 x2, irr::f32 z2, irr::core::vector3df& hit,
+                  irr::core::triangle3df& triangle);
+
 // The same test against any selector (the benchmark compares selectors).
 bool SegmentHitsSelector(irr::scene::ITriangleSelector* selector, irr::f32 x1, irr::f32 z1,
                          irr::f32 x2, irr::f32 z2);

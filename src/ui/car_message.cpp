@@ -16,19 +16,20 @@ int DiceDialogUnanchored(const std::wstring& text, unsigned colour) {
     return DiceDialog(text, -1, -1, -1, -1, true, colour);
 }
 
-int RollForCar(const std::wstring& text, int index, int faces) {
+int RollForCar(const std::wstring& text, int index, int faces, int anchorCar) {
     const CarRecord& car = game.cars[index];
     if (IsComputerDriven(car)) return RollDie(faces);
     game.dialog.dieFaces = faces;
     game.dialog.choiceState = 0;
-    return DiceDialogAboutCar(text, index, car.colour);
+    return DiceDialogAboutCar(text, anchorCar ? anchorCar : index, car.colour);
 }
 
 int AskAboutCar(const std::wstring& text, int index, const std::wstring& first,
-                const std::wstring& second) {
+                const std::wstring& second, int anchorCar) {
     game.dialog.dieFaces = 0;
     game.dialog.choiceLabels[1] = first;
     game.dialog.choiceLabels[2] = second;
     game.dialog.choiceState = 2;
-    return DiceDialogAboutCar(text, index, game.cars[index].colour) == 1 ? 1 : 2;
+    const int answer = DiceDialogAboutCar(text, anchorCar ? anchorCar : index, game.cars[index].colour);
+    return answer == 1 ? 1 : 2;
 }

@@ -8,12 +8,14 @@
 int DiceDialogAboutCar(const std::wstring& text, int car, unsigned colour);
 
 // A die of `faces` faces rolled for car `car`: a person rolls it in the
-// message window under `text`; the computer rolls it silently.
-int RollForCar(const std::wstring& text, int car, int faces);
+// message window under `text`, in the car's colour, anchored at car
+// `anchorCar` (the car itself when 0); the computer rolls it silently.
+int RollForCar(const std::wstring& text, int car, int faces, int anchorCar = 0);
 
-// A question to a person about car `car` with two answers; returns 1 or 2.
+// A question to a person about car `car` with two answers, in its colour,
+// anchored at car `anchorCar` (the car itself when 0); returns 1 or 2.
 int AskAboutCar(const std::wstring& text, int car, const std::wstring& first,
-                const std::wstring& second);
+                const std::wstring& second, int anchorCar = 0);
 
 // A message anchored at no point, placed away from the screen's origin.
 int DiceDialogUnanchored(const std::wstring& text, unsigned colour);

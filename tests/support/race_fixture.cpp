@@ -123,3 +123,29 @@ void RaceTest::LeaveWhenCarPlays(int car) {
                 [] { game.actionRequests[RequestQuit] = 1; });
     player.AnswerDialogs(1);
 }
+
+void RaceTest::StandCar(int index, int x, int y, float heading) {
+    CarRecord& car = game.cars[index];
+    car.cellX = car.prevCellX = static_cast<f32>(x);
+    car.cellY = car.prevCellY = static_cast<f32>(y);
+    car.AppendTrailPoint(car.cellX, car.cellY);
+    if (!car.sceneNode) return;
+    car.sceneNode->setPosition({x * 100.0f, 7, y * 100.0f});
+    car.sceneNode->setRotation({0, heading, 0});
+    car.sceneNode->updateAbsolutePosition();
+}
+
+int RaceTest::AddCarWithoutModel(int x, int y) {
+    const int index = ++game.carCount;
+    CarRecord& car = game.cars[index];
+    car = CarRecord();
+    car.pilotName = L"Car" + std::to_wstring(index);
+    car.controller = L"Humain";
+    car.drivingSkill = 10;
+    car.hitPoints = 4;
+    car.mass = 2;
+    car.inRace = 1;
+    car.finishOrder = -1;
+    StandCar(index, x, y);
+    return index;
+}

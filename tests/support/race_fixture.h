@@ -23,6 +23,12 @@ protected:
     // Whether the human choice of a move is waiting for the player.
     static bool ChoiceShown();
 
+    // Stands car `car` still on a cell, its node placed there facing
+    // `heading` degrees.
+    void StandCar(int car, int x, int y, float heading = 0);
+    // Adds one more car (without a model) standing still on a cell.
+    int AddCarWithoutModel(int x, int y);
+
     // The circuit: 10 x 10 cells walled on every side; gate 1 at x = 3,
     // gate 2 (the finish) at x = 6, each across the whole width.
     void WriteSquareCircuit();
