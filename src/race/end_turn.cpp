@@ -2,26 +2,12 @@
 
 #include "core/frame_pump.h"
 #include "core/game_state.h"
+#include "rules/race_results.h"
+#include "rules/race_standing.h"
 #include "ui/car_message.h"
 #include "ui/dice_dialog.h"
 
 namespace {
-bool AnyCarInRace() {
-    for (int i = 1; i <= game.carCount; ++i)
-        if (game.cars[i].inRace) return true;
-    return false;
-}
-
-int CountCars(bool (*test)(const CarRecord&)) {
-    int count = 0;
-    for (int i = 1; i <= game.carCount; ++i)
-        if (test(game.cars[i])) ++count;
-    return count;
-}
-
-bool IsOut(const CarRecord& car) { return !car.inRace; }
-bool HasFinished(const CarRecord& car) { return car.finishOrder != -1; }
-
 bool IsStillMoving(const CarRecord& car) {
     return car.prevCellX != car.cellX || car.prevCellY != car.cellY || car.targetX != -1 ||
            car.targetY != -1;
@@ -31,8 +17,8 @@ bool IsStillMoving(const CarRecord& car) {
 void CongratulateFirstFinisher(int index) {
     const CarRecord& car = game.cars[index];
     const bool justFinished = car.finishOrder != -1 && car.finishOrder == game.roundNumber;
-    const int carsStillRacing = game.carCount - CountCars(IsOut);
-    if (!justFinished || CountCars(HasFinished) != 1 || carsStillRacing <= 2) return;
+    const int carsStillRacing = game.carCount - CarsOutOfRace();
+    if (!justFinished || CarsFinished() != 1 || carsStillRacing <= 2) return;
     DiceDialogAboutCar(car.pilotName + L" vous avez passé la ligne d'arrivée premier.\n" +
                            L"Veuillez vous mettre à l'abri en attendant que le véhicule suivant "
                            L"passe la ligne.\n",
@@ -43,13 +29,13 @@ int NextIndex(int index) { return index >= game.carCount ? 1 : index + 1; }
 }  // namespace
 
 bool RaceIsOver() {
-    const int out = CountCars(IsOut);
-    const int done = CountCars(HasFinished);
+    const int out = CarsOutOfRace();
+    const int done = CarsFinished();
     return out + done >= game.carCount - 1 || done > 1;
 }
 
 void EndTurn() {
-    if (!AnyCarInRace()) {
+    if (CarsOutOfRace() == game.carCount) {
         DiceDialog(L"Il ne reste plus de véhicules en jeu. Le programme va se fermer", -1, -1, -1,
                    -1, false, kOpaqueGreen);
         EndProgram();
@@ -79,7 +65,7 @@ void EndTurn() {
 
     if (game.currentCar <= previous) {
         game.roundNumber += 1;
-        // The results and rewards are settled when the race screen closes.
-        if (RaceIsOver()) game.quitToMenu = 1;
+        // The results settled, the race screen closes.
+        if (RaceIsOver()) SettleRaceResults();
     }
 }

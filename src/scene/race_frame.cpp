@@ -117,15 +117,12 @@ void DrawStartAndFinishLines() {
 }
 
 void DrawSkidMarkers() {
-    video::ITexture* image = game.skidMarkerImage;
-    if (!image) return;
-    const core::dimension2du size = image->getOriginalSize();
+    if (!game.skidMarkerImage) return;
     for (int i = 1; i <= game.carCount; ++i) {
         const CarRecord& record = game.cars[i];
         if (!record.skidPending || !record.sceneNode) continue;
         const core::position2di at = ScreenPosition(record.sceneNode->getAbsolutePosition());
-        DrawImageAt(image, {at.X - static_cast<s32>(size.Width) / 2,
-                            at.Y - 50 - static_cast<s32>(size.Height) / 2});
+        DrawImageCentredAt(game.skidMarkerImage, at - core::position2di(0, 50));
     }
 }
 
@@ -135,9 +132,15 @@ void DrawHourglass() {
     DrawImageAt(game.hourglassImage, CursorPosition() + core::position2di(10, 10));
 }
 
+void DrawImageCentredAt(video::ITexture* image, core::position2di centre) {
+    const core::dimension2du size = image->getOriginalSize();
+    DrawImageAt(image, centre - core::position2di(static_cast<s32>(size.Width) / 2,
+                                                  static_cast<s32>(size.Height) / 2));
+}
+
 void SetHudDrawer(std::function<void()> drawer) { hudDrawer = std::move(drawer); }
 
-void DrawRaceFrame() {
+void DrawRaceFrame(const std::function<void()>& overlay) {
     BeginRaceScene();
     game.guiEnvironment->drawAll();
     game.sceneManager->drawAll();
@@ -154,5 +157,6 @@ void DrawRaceFrame() {
     DrawSkidMarkers();
     DrawHourglass();
     game.guiEnvironment->drawAll();
+    if (overlay) overlay();
     game.videoDriver->endScene();
 }

@@ -30,10 +30,13 @@ void DrawStartAndFinishLines();
 void DrawSkidMarkers();
 // The hourglass beside the cursor while a computer driver plays.
 void DrawHourglass();
+// A 2D image at its own size, centred on a screen point, its colour key kept.
+void DrawImageCentredAt(irr::video::ITexture* image, irr::core::position2di centre);
 
 // A whole frame of the race screen, GUI included; the HUD is drawn by the
-// drawer the race screen installs.
-void DrawRaceFrame();
+// drawer the race screen installs. `overlay`, when given, draws over it all
+// just before the frame is shown.
+void DrawRaceFrame(const std::function<void()>& overlay = {});
 void SetHudDrawer(std::function<void()> drawer);
 
 // Where a world point shows on the screen through the active camera, whose

@@ -16,6 +16,12 @@ int DiceDialogUnanchored(const std::wstring& text, unsigned colour) {
     return DiceDialog(text, -1, -1, -1, -1, true, colour);
 }
 
+void TellAboutCar(const std::wstring& text, int index) {
+    game.dialog.dieFaces = 0;
+    game.dialog.choiceState = 0;
+    DiceDialogAboutCar(text, index, game.cars[index].colour);
+}
+
 int RollForCar(const std::wstring& text, int index, int faces, int anchorCar) {
     const CarRecord& car = game.cars[index];
     if (IsComputerDriven(car)) return RollDie(faces);

@@ -7,6 +7,9 @@
 // placed away from it, no trail highlighted, in the given colour.
 int DiceDialogAboutCar(const std::wstring& text, int car, unsigned colour);
 
+// A message about car `car` in its colour, closed with "Fermer".
+void TellAboutCar(const std::wstring& text, int car);
+
 // A die of `faces` faces rolled for car `car`: a person rolls it in the
 // message window under `text`, in the car's colour, anchored at car
 // `anchorCar` (the car itself when 0); the computer rolls it silently.

@@ -130,8 +130,11 @@ TEST_F(RaceTest, ARaceOfSeveralRoundsEndsAfterTheFinishLine) {
         answeredChoice = choice;
         ClickMarkerTwice(game.currentCar == 1 ? 8 : 5);
     });
+    player.AnswerDialogs();  // the results at the end
     RunRace();
     EXPECT_EQ(game.quitToMenu, 1);
+    EXPECT_EQ(game.cars[1].zonks, 200) << "the winner of a race of two is paid";
+    EXPECT_EQ(game.cars[2].zonks, 0);
     EXPECT_NE(game.cars[1].finishOrder, -1);
     EXPECT_EQ(game.cars[1].checkpointsPassed, 2);
     EXPECT_EQ(game.cars[2].finishOrder, -1);

@@ -88,7 +88,7 @@ TEST_F(CarImpactTest, AllCarsOnTheFirstOccupiedCellAreHitAndTheMoverStopsThere) 
     for (const std::wstring& text : player.DialogTexts()) seen += text == told;
     EXPECT_EQ(seen, 2);
     EXPECT_EQ(Lost(2, SideLeft), 2);
-    EXPECT_EQ(game.cars[third].sides[SideLeft].structure, -2);  // no structure given
+    EXPECT_EQ(game.cars[third].hitPoints, 4 - 2);  // no structure: the pilot takes it
     EXPECT_EQ(Lost(1, SideFront), 4);
     EXPECT_TRUE(player.SawDialogText(L"Voiture : 2\nVous controlez votre véhicule "));
     EXPECT_TRUE(player.SawDialogText(L"Voiture : 1\nVous controlez votre véhicule "));
