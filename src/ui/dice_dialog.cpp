@@ -168,9 +168,13 @@ int DiceDialog(const std::wstring& text, int x, int y, int z, int highlightedCar
     const core::vector3df anchor(static_cast<f32>(x), static_cast<f32>(y), static_cast<f32>(z));
     w.button->setText(L"Fermer");
     SetDialogOpaque(true, false);
+    w.text->setText(text.substr(0, kMaxDialogText).c_str());
+    // A text too long for the small window is shown whole in the large one.
+    const bool enlarged = !DialogLayoutIsLarge() &&
+                          w.text->getTextHeight() > w.text->getRelativePosition().getHeight();
+    if (enlarged) DialogLayout(true);
     if (placeNearAnchor) PlaceAwayFromAnchor(w, anchor);
     dialog.dialogOpen = 1;
-    w.text->setText(text.substr(0, kMaxDialogText).c_str());
     ShowControls(w, dialog);
     w.window->setVisible(true);
     game.guiEnvironment->getRootGUIElement()->bringToFront(w.window);
@@ -184,5 +188,6 @@ int DiceDialog(const std::wstring& text, int x, int y, int z, int highlightedCar
     dialog.dieState = 0;
     dialog.choiceState = 0;
     SetDialogOpaque(false, false);
+    if (enlarged) DialogLayout(false);
     return result;
 }

@@ -24,6 +24,7 @@ const Layout kLarge = {{300, 20, 600, 450},
                        {{30, 360, 135, 385}, {165, 360, 270, 385}, {30, 390, 135, 415}, {165, 390, 270, 415}}};
 
 MessageWindow messageWindow;
+bool largeLayout = false;
 
 // The window belongs to the GUI of the current device; a new device has none.
 bool WindowExists() {
@@ -65,12 +66,15 @@ const MessageWindow& TheMessageWindow() {
 void DialogLayout(bool large) {
     const MessageWindow& w = TheMessageWindow();
     const Layout& layout = large ? kLarge : kSmall;
+    largeLayout = large;
     w.window->setRelativePosition(layout.window);
     w.text->setRelativePosition(layout.text);
     w.dieFace->setRelativePosition(layout.dieFace);
     w.button->setRelativePosition(layout.button);
     for (int i = 1; i <= 4; ++i) w.choices[i]->setRelativePosition(layout.choices[i - 1]);
 }
+
+bool DialogLayoutIsLarge() { return largeLayout; }
 
 void SetDialogOpaque(bool opaque, bool allColours) {
     gui::IGUISkin* skin = game.guiEnvironment->getSkin();

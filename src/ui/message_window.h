@@ -21,6 +21,7 @@ const MessageWindow& TheMessageWindow();
 // Moves the window and its children to the large layout (the damage report)
 // or back to the small one.
 void DialogLayout(bool large);
+bool DialogLayoutIsLarge();
 
 // Makes the face colour of windows and buttons (or all 16 skin colours)
 // opaque, or gives them back the alpha they had at start.

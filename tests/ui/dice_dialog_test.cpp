@@ -214,3 +214,19 @@ TEST_F(MessageWindowTest, ANoticeIsCentredAndItsClosingIsSeenOnce) {
     EXPECT_FALSE(UpkeepNotice());
     EXPECT_EQ(game.guiEnvironment->getSkin()->getColor(gui::EGDC_3D_FACE).getAlpha(), 120u);
 }
+
+TEST_F(DiceDialogTest, ATextTooLongForTheSmallWindowIsShownWholeInTheLargeOne) {
+    int widthSeen = 0;
+    player.Whenever([] { return game.dialog.dialogOpen == 1; }, [&] {
+        widthSeen = TheMessageWindow().window->getRelativePosition().getWidth();
+        player.ClickButton(gui_id::MessageButton);
+    });
+    DiceDialog(L"Voiture : 1", -1, -1, -1, -1, false, kWhite);
+    EXPECT_EQ(widthSeen, 200);
+    std::wstring longText;
+    for (int i = 0; i < 30; ++i) longText += L"Une ligne de plus.\n";
+    DiceDialog(longText, -1, -1, -1, -1, false, kWhite);
+    EXPECT_EQ(widthSeen, 300);
+    EXPECT_FALSE(DialogLayoutIsLarge());  // back to the small window afterwards
+    EXPECT_EQ(TheMessageWindow().window->getRelativePosition().getWidth(), 200);
+}
