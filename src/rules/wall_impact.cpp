@@ -5,10 +5,9 @@
 
 #include "core/checkpoints.h"
 #include "core/game_state.h"
-#include "core/move_geometry.h"
 #include "rules/damage.h"
-#include "rules/impact_sides.h"
 #include "rules/side_words.h"
+#include "rules/wall_line.h"
 #include "scene/explosion.h"
 #include "scene/wall_test.h"
 #include "ui/car_message.h"
@@ -20,25 +19,6 @@ constexpr double kPi = 3.14159;
 constexpr f32 kMinBounceAngle = 20;
 constexpr int kMinBounceLength = 120;
 
-core::vector2df Ground(const core::vector3df& v) { return {v.X, v.Z}; }
-
-// The wall line: the longest edge of the hit triangle in the ground plane,
-// turned to run the way the car travels.
-struct WallLine {
-    core::vector2df start, vector;
-};
-
-WallLine WallLineOf(const core::triangle3df& triangle, core::vector2df travel) {
-    const core::vector2df corners[3] = {Ground(triangle.pointA), Ground(triangle.pointB),
-                                        Ground(triangle.pointC)};
-    WallLine line{corners[0], corners[1] - corners[0]};
-    for (int i = 1; i < 3; ++i) {
-        const core::vector2df edge = corners[(i + 1) % 3] - corners[i];
-        if (edge.getLengthSQ() > line.vector.getLengthSQ()) line = {corners[i], edge};
-    }
-    if (line.vector.dotProduct(travel) < 0) line = {line.start + line.vector, -line.vector};
-    return line;
-}
 
 // The nearest of the four cells around a point, in their fixed order.
 void NearestCell(core::vector2df point, int& cellX, int& cellY) {
@@ -54,23 +34,6 @@ void NearestCell(core::vector2df point, int& cellX, int& cellY) {
             cellY = c[1];
         }
     }
-}
-
-// The side that meets the wall, from the wall line, the car's heading and
-// where the car was two steps before the impact (world units).
-std::wstring SideMeetingWall(const WallLine& wall, f32 heading, core::vector2df before) {
-    const double a = PlanarAngle(wall.vector.X, wall.vector.Y) + 90;
-    double h = heading;
-    while (h > 360) h -= 360;
-    double rel = a - h;
-    while (rel > 360) rel -= 360;
-    const core::vector2df q = before - wall.start;
-    double b = PlanarAngle(q.X, q.Y) + 90 - a;
-    if (b > 180)
-        b -= 360;
-    else if (b < -180)
-        b += 360;
-    return WallSideFromAngles(rel, b);
 }
 
 // While a message of the impact is open, the trail ends at the car itself.

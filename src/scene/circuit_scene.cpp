@@ -12,6 +12,7 @@
 #include "scene/decor.h"
 #include "scene/loading_screen.h"
 #include "scene/scene_files.h"
+#include "scene/wall_triangles.h"
 
 using namespace irr;
 
@@ -65,6 +66,7 @@ bool BuildCircuit(std::wstring& error) {
     node->updateAbsolutePosition();
     game.circuitNode = node;
     game.circuitSelector = GiveOctreeSelector(node);
+    BuildWallTriangles(game.circuitSelector);
     game.wallsTransparent = 0;
     return true;
 }

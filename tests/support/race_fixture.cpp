@@ -24,7 +24,7 @@ void Quad(std::ostringstream& obj, int& vertices, float x1, float y1, float z1, 
     vertices += 4;
 }
 
-std::string SquareCircuitMesh() {
+std::string SquareCircuitMesh(bool pillar) {
     std::ostringstream obj;
     int n = 0;
     const float lo = -50, hi = 950, bottom = -5, top = 60;
@@ -33,6 +33,13 @@ std::string SquareCircuitMesh() {
     Quad(obj, n, lo, bottom, hi, lo, top, hi, hi, top, hi, hi, bottom, hi);
     Quad(obj, n, lo, bottom, lo, lo, top, lo, lo, top, hi, lo, bottom, hi);
     Quad(obj, n, hi, bottom, lo, hi, bottom, hi, hi, top, hi, hi, top, lo);
+    if (pillar) {
+        const float a = 420, b = 480;
+        Quad(obj, n, a, bottom, a, b, bottom, a, b, top, a, a, top, a);
+        Quad(obj, n, a, bottom, b, a, top, b, b, top, b, b, bottom, b);
+        Quad(obj, n, a, bottom, a, a, top, a, a, top, b, a, bottom, b);
+        Quad(obj, n, b, bottom, a, b, bottom, b, b, top, b, b, top, a);
+    }
     return obj.str();
 }
 
@@ -46,7 +53,7 @@ std::string Gate(int n, int x) {
 }  // namespace
 
 void RaceTest::WriteSquareCircuit() {
-    WriteFile("data/carre.obj", SquareCircuitMesh());
+    WriteFile("data/carre.obj", SquareCircuitMesh(pillar));
     WriteFile("circuits/carre.xml",
                    "<Circuit>\n<NomCircuit>carre</NomCircuit>\n<NbVoitures>2</NbVoitures>\n"
                    "<Mesh>carre.obj</Mesh>\n<Mapping>rouge.bmp</Mapping>\n"

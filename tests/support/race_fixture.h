@@ -30,6 +30,9 @@ protected:
     int AddCarWithoutModel(int x, int y);
 
     // The circuit: 10 x 10 cells walled on every side; gate 1 at x = 3,
-    // gate 2 (the finish) at x = 6, each across the whole width.
+    // gate 2 (the finish) at x = 6, each across the whole width. With
+    // `pillar` set before SetUp, a square pillar stands at world x and z
+    // 420 to 480, between the cells (4, 4) and (5, 5).
     void WriteSquareCircuit();
+    bool pillar = false;
 };

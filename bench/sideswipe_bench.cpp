@@ -1,0 +1,154 @@
+// Sideswipe detection for one move among 19 cars on each shipped circuit,
+// with the pre-check and casting every edge at every step: milliseconds per
+// move. The cars stand across the track on the checkpoint lines, around the
+// moving car's path from one checkpoint to the next, where brushes happen.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/checkpoints.h"
+#include "core/game_device.h"
+#include "core/game_state.h"
+#include "core/move_geometry.h"
+#include "files/circuit_file.h"
+#include "files/file_listing.h"
+#include "platform/clock.h"
+#include "platform/text.h"
+#include "rules/move_choice.h"
+#include "rules/move_path.h"
+#include "rules/sideswipes.h"
+#include "scene/circuit_scene.h"
+
+using namespace irr;
+
+namespace {
+constexpr int kCars = 19;
+
+struct Move {
+    int fromX, fromY, toX, toY;
+    std::vector<std::pair<int, int>> others;  // cells of cars 2..19
+};
+
+// The cell at fraction f of checkpoint n's line.
+std::pair<int, int> OnCheckpoint(int n, float f) {
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    CheckpointLine(n, x1, y1, x2, y2);
+    return {static_cast<int>(x1 + (x2 - x1) * f + 0.5f), static_cast<int>(y1 + (y2 - y1) * f + 0.5f)};
+}
+
+std::vector<Move> MovesAlongCheckpoints() {
+    std::vector<Move> moves;
+    const int count = game.circuit.checkpointCount;
+    for (int n = 1; n + 1 <= count; ++n) {
+        const auto from = OnCheckpoint(n, 0.5f), to = OnCheckpoint(n + 1, 0.5f);
+        Move move{from.first, from.second, to.first, to.second, {}};
+        for (int j = 0; j < kCars - 1; ++j)
+            move.others.push_back(OnCheckpoint(1 + (n - 1 + j / 6) % count, (j % 6 + 0.5f) / 6));
+        moves.push_back(move);
+    }
+    return moves;
+}
+
+void DressCars() {
+    game.carCount = kCars;
+    const wchar_t* colours[] = {L"rouge", L"bleu", L"vert", L"jaune"};
+    for (int i = 1; i <= kCars; ++i) {
+        CarRecord& car = game.cars[i];
+        car = CarRecord();
+        car.pilotName = L"Pilote " + std::to_wstring(i);
+        car.controller = L"IA";
+        car.colourName = colours[i % 4];
+        car.meshNumber = 1 + i % 3;
+        car.meshFile = L"voiture_modele_" + std::to_wstring(car.meshNumber) + L".ms3d";
+        car.textureBase = L"map_voiture_" + std::to_wstring(car.meshNumber);
+        car.textureExt = L".jpg";
+        car.mass = 3;
+        car.inRace = 1;
+    }
+}
+
+void Stand(int index, int x, int y) {
+    CarRecord& car = game.cars[index];
+    car.cellX = car.prevCellX = static_cast<f32>(x);
+    car.cellY = car.prevCellY = static_cast<f32>(y);
+    car.sceneNode->setPosition({x * 100.0f, 7, y * 100.0f});
+    car.sceneNode->updateAbsolutePosition();
+}
+
+void RunDetection(benchmark::State& state, const std::vector<Move>* moves, ContactSearch search) {
+    size_t events = 0;
+    for (auto _ : state) {
+        for (const Move& move : *moves) {
+            for (size_t j = 0; j < move.others.size(); ++j)
+                Stand(static_cast<int>(j) + 2, move.others[j].first, move.others[j].second);
+            Stand(1, move.fromX, move.fromY);
+            RecordMove(1, move.toX, move.toY);
+            game.cars[1].sceneNode->setRotation(
+                {0, static_cast<f32>(Heading(move.fromX, move.fromY, move.toX, move.toY)), 0});
+            CollisionEvents found;
+            DetectSideswipes(1, PathOf(game.cars[1]), false, 1, found, search);
+            events += found.size();
+        }
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(moves->size()));
+    state.counters["contacts_par_deplacement"] =
+        static_cast<double>(events) / static_cast<double>(state.iterations() * moves->size());
+}
+
+class PerMoveReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            auto rate = run.counters.find("items_per_second");
+            if (rate != run.counters.end() && rate->second > 0)
+                std::printf("%s : %.2f ms par déplacement\n", run.benchmark_name().c_str(),
+                            1000.0 / rate->second);
+        }
+    }
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (chdir(SKARVOLL_GAME_DIR) != 0) return 1;
+    SIrrlichtCreationParameters params;
+    params.DriverType = video::EDT_NULL;
+    params.LoggingLevel = ELL_NONE;
+    if (!CreateGameDevice(params)) return 1;
+    SetSleepEnabled(false);
+
+    std::vector<std::wstring> names;
+    ListFiles(L"\\circuits\\", names);
+    if (names.size() < 2) return 1;
+    std::map<std::wstring, std::vector<Move>> moves;
+    // One scene at a time: the circuits are measured one after the other.
+    for (size_t i = 1; i < names.size(); ++i) {
+        game.sceneManager->clear();
+        LoadCircuitFile(names[i]);
+        DressCars();
+        game.decorEnabled = 0;
+        std::wstring error;
+        if (!BuildCircuitScene(error)) {
+            std::fprintf(stderr, "%s\n", ToUtf8(error).c_str());
+            return 1;
+        }
+        std::vector<Move>& list = moves[names[i]] = MovesAlongCheckpoints();
+        const std::string name = ToUtf8(names[i]);
+        benchmark::ClearRegisteredBenchmarks();
+        benchmark::RegisterBenchmark(("DetectSideswipes/" + name + "/precontrole").c_str(),
+                                     RunDetection, &list, ContactSearch::PreChecked);
+        benchmark::RegisterBenchmark(("DetectSideswipes/" + name + "/toutes_les_aretes").c_str(),
+                                     RunDetection, &list, ContactSearch::EveryEdge)
+            ->Iterations(1);
+        PerMoveReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+    }
+    ReleaseGameDevice();
+    return 0;
+}

@@ -1,0 +1,182 @@
+// Sideswipes: contacts found by replaying a move against the other cars'
+// bodies and the walls, and settled through the real move with its
+// messages, avoidance tests and damage.
+#include "rules/sideswipes.h"
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "core/game_state.h"
+#include "core/random.h"
+#include "rules/move_choice.h"
+#include "rules/move_execution.h"
+#include "rules/wall_impact.h"
+#include "scene/car_setup.h"
+#include "scene/body_contacts.h"
+#include "support/race_fixture.h"
+
+namespace {
+int Lost(int car, int side) { return 10 - game.cars[car].sides[side].structure; }
+
+int Seen(const ScriptedPlayer& player, const std::wstring& text) {
+    const auto& texts = player.DialogTexts();
+    return static_cast<int>(std::count(texts.begin(), texts.end(), text));
+}
+}  // namespace
+
+// Car 1 drives from (2, 2) to (3, 4) past car 2 standing on (3, 3), facing
+// +z: their bodies brush, car 1's right side against car 2's left.
+class SideswipeTest : public RaceTest {
+protected:
+    void SetUp() override {
+        RaceTest::SetUp();
+        for (int i = 1; i <= 2; ++i) {
+            game.cars[i].mass = 3;
+            for (int side = 1; side <= 4; ++side) game.cars[i].sides[side].structure = 10;
+        }
+    }
+    void BrushPast() {
+        StandCar(1, 2, 2);
+        StandCar(2, 3, 3);
+        ResolveMove(1, RecordMove(1, 3, 4));
+    }
+};
+
+// The square circuit with a pillar at x and z 420..480.
+class PillarTest : public SideswipeTest {
+protected:
+    void SetUp() override {
+        pillar = true;
+        SideswipeTest::SetUp();
+    }
+};
+
+TEST_F(SideswipeTest, AMoverWhoAvoidsItEndsItAndTheOtherCarIsNeverAsked) {
+    game.cars[1].controller = L"IA";
+    player.AnswerDialogs();
+    QueueDieResult(10);  // at most the skill of 10
+    BrushPast();
+    EXPECT_EQ(Seen(player, L"Ann souhaite éviter la touchette.\n"), 1);
+    EXPECT_EQ(Seen(player, L"Ann réussi à esquiver la touchette.\n"), 1);
+    for (const std::wstring& text : player.DialogTexts())
+        EXPECT_EQ(text.find(L"Voiture 2"), std::wstring::npos);
+    EXPECT_EQ(Lost(1, SideRight), 0);
+    EXPECT_EQ(Lost(2, SideLeft), 0);
+    EXPECT_EQ(game.cars[2].pendingMoveFlag, 0);  // a sideswipe never pushes
+}
+
+TEST_F(SideswipeTest, APersonWhoAnswersNonLeavesTheChoiceToTheOtherCar) {
+    player.AnswerDialogs(2);  // "Non", twice
+    BrushPast();
+    EXPECT_EQ(Seen(player, L"Voiture 1 : \nSouhaitez vous éviter la touchette ?"), 1);
+    EXPECT_EQ(Seen(player, L"Voiture 2 :\nLe véhicule 1 est parti pour vous toucher, souhaitez "
+                           L"vous éviter la touchette ?"),
+              1);
+    // Each takes half the other's mass (3 / 2 = 1) on the sides that met.
+    EXPECT_EQ(Lost(1, SideRight), 1);
+    EXPECT_EQ(Lost(2, SideLeft), 1);
+}
+
+TEST_F(SideswipeTest, AComputerTriesAndFailsThenTheOtherCarTriesToo) {
+    game.cars[1].controller = game.cars[2].controller = L"IA";
+    game.cars[2].pilotName = L"Brutus";
+    player.AnswerDialogs();
+    QueueDieResult(11);  // Ann misses
+    QueueDieResult(3);   // Brutus dodges
+    BrushPast();
+    EXPECT_EQ(Seen(player, L"Ann loupe son test de pilotage.\n"), 1);
+    EXPECT_EQ(Seen(player, L"Brutus souhaite éviter la touchette.\n"), 1);
+    EXPECT_EQ(Seen(player, L"Brutus réussi à esquiver la touchette.\n"), 1);
+    EXPECT_EQ(Lost(1, SideRight), 0);
+}
+
+TEST_F(SideswipeTest, AgainstACarOutOfTheRaceItHappensAtOnceAndOnlyTheMoverIsHurt) {
+    game.cars[2].inRace = 0;
+    player.AnswerDialogs(2);
+    BrushPast();
+    for (const std::wstring& text : player.DialogTexts())
+        EXPECT_EQ(text.find(L"Voiture 2"), std::wstring::npos);
+    EXPECT_EQ(Lost(1, SideRight), 1);
+    EXPECT_EQ(Lost(2, SideLeft), 0);
+}
+
+TEST_F(SideswipeTest, CarsTouchingAtTheStartDoNotSideswipe) {
+    StandCar(1, 2, 2, 90);  // its nose reaches x = 246
+    StandCar(2, 3, 2, 90);
+    game.cars[2].sceneNode->setPosition({280, 7, 200});  // its tail reaches back to 239
+    game.cars[2].sceneNode->updateAbsolutePosition();
+    std::vector<irr::core::line3df> edges;
+    irr::core::aabbox3df box;
+    BodyEdges(game.cars[1].sceneNode, edges, box);
+    ASSERT_TRUE(FirstEdgeContact(edges, game.cars[2].sceneNode->getTriangleSelector()).touches);
+    RecordMove(1, 2, 5);  // drives away from it
+    CollisionEvents events;
+    DetectSideswipes(1, PathOf(game.cars[1]), false, 1, events);
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(PillarTest, RunningAlongAWallIsATestAndAFailedOneCostsHalfTheSpeed) {
+    player.AnswerDialogs();
+    StandCar(2, 8, 8);
+    QueueDieResult(11);
+    StandCar(1, 4, 2);  // its right side runs 2.5 units into the pillar
+    ResolveMove(1, RecordMove(1, 4, 7));
+    EXPECT_EQ(Seen(player, L"Touchette avec le mur. Veuillez faire un test de pilotage pour "
+                           L"éviter les dégâts"),
+              1);
+    EXPECT_EQ(Lost(1, SideRight), 2);  // speed 5
+    EXPECT_EQ(game.cars[1].cellY, 7);  // the move goes on to its end
+
+    game.cars[1].controller = L"IA";
+    QueueDieResult(4);
+    StandCar(1, 4, 8);
+    ResolveMove(1, RecordMove(1, 4, 3));  // back down: the pillar on its left
+    EXPECT_EQ(Seen(player, L"Ann fait un test de touchette avec le mur et le réussi.\n"), 1);
+    EXPECT_EQ(Lost(1, SideLeft), 0);
+}
+
+// The pre-check leaves out only bodies, steps and edges that cannot touch:
+// on random moves among eight cars, it finds exactly the contacts found by
+// casting every edge at every step against every body.
+TEST_F(PillarTest, ThePreCheckFindsExactlyWhatCastingEveryEdgeFinds) {
+    for (int i = 3; i <= 8; ++i) {
+        game.cars[i] = game.cars[2];
+        game.cars[i].sceneNode = nullptr;
+        std::wstring error;
+        ASSERT_TRUE(SetupCarForRace(i, 2, L"vert", error));
+    }
+    game.carCount = 8;
+    std::mt19937 random(2026);
+    auto pick = [&random](int from, int to) {
+        return std::uniform_int_distribution<int>(from, to)(random);
+    };
+    int found = 0;
+    for (int move = 0; move < 40; ++move) {
+        const int x0 = pick(0, 9), y0 = pick(0, 9);
+        const int x1 = std::clamp(x0 + pick(-3, 3), 0, 9), y1 = std::clamp(y0 + pick(-3, 3), 0, 9);
+        // The others stand beside the path, where brushes happen.
+        for (int i = 2; i <= 8; ++i) {
+            const double along = pick(0, 10) / 10.0;
+            StandCar(i, static_cast<int>(x0 + (x1 - x0) * along) + pick(-1, 1),
+                     static_cast<int>(y0 + (y1 - y0) * along) + pick(-1, 1), 45.0f * pick(0, 7));
+        }
+        StandCar(1, x0, y0, 45.0f * pick(0, 7));
+        RecordMove(1, x1, y1);
+        const bool spin = pick(0, 1) == 1;
+        const int sign = pick(0, 1) ? 1 : -1;
+        CollisionEvents prechecked, everyEdge;
+        DetectSideswipes(1, PathOf(game.cars[1]), spin, sign, prechecked, ContactSearch::PreChecked);
+        DetectSideswipes(1, PathOf(game.cars[1]), spin, sign, everyEdge, ContactSearch::EveryEdge);
+        ASSERT_EQ(prechecked.size(), everyEdge.size()) << "move " << move;
+        for (size_t k = 0; k < everyEdge.size(); ++k) {
+            const CollisionEvent &a = prechecked[k], &b = everyEdge[k];
+            EXPECT_TRUE(a.kind == b.kind && a.otherCar == b.otherCar &&
+                        a.triggerDistance == b.triggerDistance && a.moverSide == b.moverSide &&
+                        a.otherSide == b.otherSide && a.damageToMover == b.damageToMover)
+                << "move " << move << " event " << k;
+        }
+        found += static_cast<int>(everyEdge.size());
+    }
+    EXPECT_GE(found, 10);  // the moves did brush cars and walls
+}
