@@ -58,16 +58,15 @@ TEST_F(OilTest, APersonRollsWithTheMalusOfHalfTheSpeedAndSkidsNextMoveOnAFailure
 
     QueueDieResult(10);  // speed 3: 10 + 1 is too much
     Drive(2, 2, 5, 2);
-    EXPECT_TRUE(player.SawDialogText(
-        L"Vous passez sur de  l'huile. Veillez faire un test de pilotage avec un malus de 1 dû à "
-        L"votre vitesse pour savoir si vous déraperez.\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Vous déraperez le prochain tour\n"));
-    EXPECT_EQ(game.cars[1].skidPending, 1);
-    EXPECT_EQ(game.cars[1].pendingMoveFlag, 1);
     // Steps of 10 units from x = 201 reach the patch at 301, where the
     // trail ends while the test is open; the move goes on to its end.
     EXPECT_NEAR(trailEndX.at(0), 3.01f, 1e-3);
     EXPECT_EQ(game.cars[1].trail[2 * game.cars[1].trailCount - 1], 5.0f);
+    EXPECT_TRUE(player.SawDialogText(
+        L"Vous passez sur de  l'huile. Veillez faire un test de pilotage avec un malus de 1 dû à "
+        L"votre vitesse pour savoir si vous déraperez.\n"));
+    EXPECT_TRUE(player.SawDialogText(L"Vous déraperez le prochain tour\n"));
+    EXPECT_TRUE(game.cars[1].skidPending && game.cars[1].pendingMoveFlag);
 }
 
 TEST_F(OilTest, AComputerRollsSilentlyAndIsToldByName) {
