@@ -6,11 +6,12 @@
 #include "core/frame_pump.h"
 #include "core/game_state.h"
 #include "core/move_geometry.h"
+#include "core/oil_patches.h"
 #include "core/random.h"
 #include "platform/clock.h"
 #include "rules/car_impact.h"
 #include "rules/collision_event.h"
-#include "rules/oil_patches.h"
+#include "rules/oil_contact.h"
 #include "rules/sideswipes.h"
 #include "rules/wall_impact.h"
 #include "scene/camera_control.h"
@@ -65,10 +66,11 @@ bool Settle(int index, const CollisionEvent& event) {
 bool AnimatePass(int index, const MovePath& path, bool spin, int spinSign, CollisionEvents& events) {
     CarRecord& car = game.cars[index];
     bool oilTested = false, wallMet = false;
+    OilMarks oilMarks;
     ForEachStep(path, [&](f32 t, bool last) {
         const bool testOil = !oilTested && !car.skidPending;
         AnimateStep(car, path, t, spin, spinSign);
-        if (testOil) oilTested = OilStep(index, t);
+        if (testOil) oilTested = OilStep(index, path, t, oilMarks);
         for (CollisionEvent& event : events) {
             if (!EventFiresAt(event, t, path.step, last)) continue;
             event.fired = true;

@@ -7,6 +7,7 @@
 #include "core/game_state.h"
 #include "rules/damage.h"
 #include "rules/side_words.h"
+#include "rules/trail_at_car.h"
 #include "rules/wall_line.h"
 #include "scene/explosion.h"
 #include "scene/wall_test.h"
@@ -36,29 +37,6 @@ void NearestCell(core::vector2df point, int& cellX, int& cellY) {
     }
 }
 
-// While a message of the impact is open, the trail ends at the car itself.
-class TrailEndsAtCar {
-public:
-    explicit TrailEndsAtCar(CarRecord& car) : car_(car) {
-        if (car.trailCount < 1 || !car.sceneNode) return;
-        savedX_ = car.trail[2 * car.trailCount - 1];
-        savedY_ = car.trail[2 * car.trailCount];
-        const f32 cell = static_cast<f32>(game.circuit.cellSize);
-        const core::vector3df at = car.sceneNode->getPosition();
-        car.ReplaceLastTrailPoint(at.X / cell, at.Z / cell);
-        moved_ = true;
-    }
-    ~TrailEndsAtCar() {
-        if (moved_) car_.ReplaceLastTrailPoint(savedX_, savedY_);
-    }
-    TrailEndsAtCar(const TrailEndsAtCar&) = delete;
-    TrailEndsAtCar& operator=(const TrailEndsAtCar&) = delete;
-
-private:
-    CarRecord& car_;
-    f32 savedX_ = 0, savedY_ = 0;
-    bool moved_ = false;
-};
 
 void Tell(int index, const std::wstring& text) {
     DiceDialogAboutCar(text, index, game.cars[index].colour);

@@ -7,6 +7,7 @@
 #include "core/cursor.h"
 #include "core/game_state.h"
 #include "core/move_geometry.h"
+#include "core/oil_patches.h"
 
 using namespace irr;
 
@@ -45,6 +46,17 @@ void DrawImageAt(video::ITexture* image, core::position2di topLeft) {
                                   core::rect<s32>(0, 0, static_cast<s32>(size.Width),
                                                   static_cast<s32>(size.Height)),
                                   nullptr, video::SColor(255, 255, 255, 255), true);
+}
+
+// A patch as nine lines: itself and shifted by 1 and 2 units each way along
+// x and along z, so it shows as a band.
+void DrawOilPatch(const OilPatch& patch) {
+    const video::SColor oil(255, 226, 177, 5);
+    GroundLine(patch.x1, patch.z1, patch.x2, patch.z2, oil);
+    for (const f32 shift : {1.0f, -1.0f, 2.0f, -2.0f}) {
+        GroundLine(patch.x1 + shift, patch.z1, patch.x2 + shift, patch.z2, oil);
+        GroundLine(patch.x1, patch.z1 + shift, patch.x2, patch.z2 + shift, oil);
+    }
 }
 
 const CarRecord* CurrentCar() {
@@ -111,6 +123,11 @@ void PlaceCarNode(int car) {
     record.sceneNode->setPosition({World(record.cellX), kCarHeight, World(record.cellY)});
 }
 
+void DrawOilPatches() {
+    const std::vector<OilPatch>& patches = OilPatches();
+    for (size_t i = 1; i < patches.size(); ++i) DrawOilPatch(patches[i]);
+}
+
 void DrawStartAndFinishLines() {
     DrawCheckpoint(1);
     DrawCheckpoint(game.circuit.checkpointCount);
@@ -121,6 +138,7 @@ void DrawSkidMarkers() {
     for (int i = 1; i <= game.carCount; ++i) {
         const CarRecord& record = game.cars[i];
         if (!record.skidPending || !record.sceneNode) continue;
+        // Centred 50 pixels above the car, clear of it.
         const core::position2di at = ScreenPosition(record.sceneNode->getAbsolutePosition());
         DrawImageCentredAt(game.skidMarkerImage, at - core::position2di(0, 50));
     }
@@ -138,6 +156,14 @@ void DrawImageCentredAt(video::ITexture* image, core::position2di centre) {
                                                   static_cast<s32>(size.Height) / 2));
 }
 
+void DrawOilAndSkids() {
+    UsePlainDrawing();
+    DrawOilPatches();
+    DrawStartAndFinishLines();
+    DrawSkidMarkers();
+    DrawHourglass();
+}
+
 void SetHudDrawer(std::function<void()> drawer) { hudDrawer = std::move(drawer); }
 
 void DrawRaceFrame(const std::function<void()>& overlay) {
@@ -152,10 +178,7 @@ void DrawRaceFrame(const std::function<void()>& overlay) {
         PlaceCarNode(i);
     }
     if (hudDrawer) hudDrawer();
-    UsePlainDrawing();
-    DrawStartAndFinishLines();
-    DrawSkidMarkers();
-    DrawHourglass();
+    DrawOilAndSkids();
     game.guiEnvironment->drawAll();
     if (overlay) overlay();
     game.videoDriver->endScene();

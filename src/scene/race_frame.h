@@ -1,5 +1,5 @@
 // The pieces of a race frame: the scene behind a grey background, the grid
-// of cells, the cars' trails, the start and finish lines, the images over
+// of cells, the cars' trails, the oil, the start and finish lines, the images over
 // skidding cars and at the cursor while the computer thinks. The race loop,
 // the message window and the animations draw their frames from them.
 #pragma once
@@ -24,12 +24,18 @@ void PlaceCarNode(int car);
 // The car whose move is being animated (0 for none): its node keeps the
 // place and the rotation the move gives it, spins included.
 void SetCarInMotion(int car);
+// Every oil patch, as a yellow band of lines on the ground.
+void DrawOilPatches();
 // Checkpoint 1 and the last checkpoint, as black lines on the ground.
 void DrawStartAndFinishLines();
-// The skid image 50 pixels above every car that will skid.
+// The skid image over every car that will skid: centred on the car across,
+// its top 50 pixels above it.
 void DrawSkidMarkers();
 // The hourglass beside the cursor while a computer driver plays.
 void DrawHourglass();
+// What every race frame draws over the scene and the HUD: the oil, the
+// start and finish lines, the skid images and the hourglass.
+void DrawOilAndSkids();
 // A 2D image at its own size, centred on a screen point, its colour key kept.
 void DrawImageCentredAt(irr::video::ITexture* image, irr::core::position2di centre);
 

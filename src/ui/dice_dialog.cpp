@@ -94,9 +94,7 @@ void DrawDialogFrame(const MessageWindow& w, const core::vector3df& anchor, int 
     UsePlainDrawing();
     DrawGrid();
     for (int i = 1; i <= game.carCount; ++i) DrawTrail(i, i == highlightedCar);
-    DrawStartAndFinishLines();
-    DrawSkidMarkers();
-    DrawHourglass();
+    DrawOilAndSkids();
     if (anchor.X != -1 && anchor.Y != -1 && anchor.Z != -1) DrawAnchor(w, anchor, colour);
     game.guiEnvironment->drawAll();
     game.videoDriver->endScene();

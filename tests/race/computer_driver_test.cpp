@@ -1,5 +1,6 @@
 #include "race/computer_driver.h"
 
+#include "core/frame_pump.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "support/race_fixture.h"
@@ -34,12 +35,37 @@ TEST_F(ComputerDriverTest, AimsAtTheNearestPointOfTheNextGateAndLooksAhead) {
     EXPECT_NEAR(aim.y, 2.7, 1e-6);
 }
 
-TEST_F(ComputerDriverTest, AFinishedCarAimsAtItsOwnCell) {
+TEST_F(ComputerDriverTest, AFinishedCarAimsAtItsOwnCellAndSlows) {
     Place(1, 7, 3, 5, 3);
+    Place(2, 1, 8, 1, 8);
+    game.cars[1].controller = L"IA";
     game.cars[1].checkpointsPassed = 2;
     const AimPoint aim = ComputerAimPoint(1);
     EXPECT_EQ(aim.x, 7.0);
     EXPECT_EQ(aim.y, 3.0);
+    // Two cells a turn; of the cells around (9, 3) the nearest to its own
+    // is (8, 3): one cell a turn.
+    ComputerMove(1);
+    EXPECT_EQ(game.cars[1].cellX, 8.0f);
+    EXPECT_EQ(game.cars[1].cellY, 3.0f);
+}
+
+TEST_F(ComputerDriverTest, APushedCarChoosesAroundItsForcedDestinationAndSpins) {
+    // Standing on (2, 2) it aims at (4, 2.7) as ever, but a push sends it
+    // towards (4, 2): of the cells around that one, (4, 3) is the nearest.
+    Place(1, 2, 2, 2, 2);
+    Place(2, 8, 8, 8, 8);
+    CarRecord& car = game.cars[1];
+    car.controller = L"IA";
+    car.targetX = 4;
+    car.targetY = 2;
+    car.pendingMoveFlag = 1;
+    ComputerMove(1);
+    EXPECT_EQ(car.cellX, 4.0f);
+    EXPECT_EQ(car.cellY, 3.0f);
+    EXPECT_EQ(car.targetX, -1);
+    EXPECT_EQ(car.targetY, -1);
+    EXPECT_EQ(car.pendingMoveFlag, 0);
 }
 
 TEST_F(ComputerDriverTest, WithNoSafeCandidateItTakesTheShortestMove) {
@@ -112,10 +138,13 @@ TEST_F(ComputerDriverTest, BeforeABendAFastCarTakesTheShortestSafeMove) {
     EXPECT_EQ(ComputerChoice(1), 1);
 }
 
-TEST_F(ComputerDriverTest, TheDeadEndSearchSeesAWallAhead) {
+TEST_F(ComputerDriverTest, TheDeadEndSearchSeesAWallAheadAndKeepsTheWindowAlive) {
     // From (7, 4) moving +2 towards (9, 4): every next cell lies past the wall.
+    long long frames = FramesPumped();
     EXPECT_TRUE(IsDeadEnd(7, 4, 9, 4, 1, 1));
+    EXPECT_EQ(FramesPumped(), frames);  // one level: no frame
     EXPECT_FALSE(IsDeadEnd(2, 4, 3, 4, 2, 1));
+    EXPECT_EQ(FramesPumped(), frames + 1);  // the first cell of level 2 was open
 }
 
 TEST_F(ComputerDriverTest, TheDeadEndSearchSeesThreeAndFourMovesAhead) {

@@ -1,10 +1,14 @@
 // Races between computer drivers on the shipped circuits, played through the
 // real race loop: the cars, the camera and its target stay on the circuit,
 // and the race goes on until it is really over.
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/gadget_catalogue.h"
 #include "core/game_state.h"
+#include "files/file_listing.h"
+#include "files/pilot_file.h"
 #include "menus/quick_race.h"
 #include "race/race_loop.h"
 #include "scene/circuit_scene.h"
@@ -36,11 +40,13 @@ protected:
 
     // Loads the race as the quick race does, builds the scene and runs it
     // with every message answered; every frame checks where things are.
-    void RunComputerRace(const std::wstring& circuit, long long frames) {
+    void RunComputerRace(const std::wstring& circuit, long long frames, int drivers) {
         QuickRaceOptions options;
         options.circuit = circuit;
         options.decor = false;
-        options.pilots = {{L"Brutus", true}, {L"Inès Moreau", true}, {L"Max Durand", true}};
+        options.pilots = {{L"Brutus", true}, {L"Inès Moreau", true}, {L"Max Durand", true},
+                          {L"Hélène Vasseur", true}};
+        options.pilots.resize(drivers);
         ASSERT_TRUE(SetUpQuickRace(options).empty());
         std::wstring error;
         ASSERT_TRUE(BuildCircuitScene(error));
@@ -67,28 +73,57 @@ protected:
         ASSERT_TRUE(OverTheCircuit(game.camera->getTarget())) << "camera target off the circuit";
     }
 
+    // The race ended by itself: two cars crossed the line, or crashes left
+    // at most one car running; every car still in the race got going.
+    void ExpectRaceOver(long long patience) {
+        EXPECT_LT(framesChecked, patience) << "the race was still running";
+        int finished = 0, out = 0;
+        for (int i = 1; i <= game.carCount; ++i) {
+            finished += game.cars[i].finishOrder != -1;
+            out += game.cars[i].inRace == 0;
+        }
+        EXPECT_TRUE(finished >= 2 || out + finished >= game.carCount - 1)
+            << finished << " finished, " << out << " out";
+        EXPECT_GE(finished + out, 1) << "nobody finished and nobody crashed";
+        for (int i = 1; i <= game.carCount; ++i) {
+            if (game.cars[i].inRace) {
+                EXPECT_GE(game.cars[i].checkpointsPassed, 1) << "car " << i;
+            }
+        }
+    }
+
+    // Every pilot whose file is left was written back whole: read into the
+    // scratch record, its integrity text matches its contents. The cars
+    // still running all have theirs.
+    void ExpectSurvivorsFilesValid() {
+        std::vector<std::wstring> names;
+        ListFiles(L"\\pilotes\\", names);
+        for (int i = 1; i <= game.carCount; ++i) {
+            const std::wstring name = game.cars[i].pilotName;
+            const bool kept = std::find(names.begin() + 1, names.end(), name) != names.end();
+            if (game.cars[i].inRace) {
+                EXPECT_TRUE(kept) << "car " << i;
+            }
+            if (!kept) continue;
+            ReadPilotFile(0, name);
+            EXPECT_EQ(ComputeSecu(0), game.cars[0].secu) << "car " << i;
+        }
+    }
+
     long long framesChecked = 0;
 };
 
 TEST_P(ComputerRaceTest, ThreeComputerDriversRaceToTheEndInView) {
     constexpr long long kPatience = 20000;  // frames before the watcher leaves
-    RunComputerRace(GetParam(), kPatience);
-    // The race ended by itself: two cars crossed the line, or crashes left
-    // at most one car running; every car still in the race got going.
-    EXPECT_LT(framesChecked, kPatience) << "the race was still running";
-    int finished = 0, out = 0;
-    for (int i = 1; i <= game.carCount; ++i) {
-        finished += game.cars[i].finishOrder != -1;
-        out += game.cars[i].inRace == 0;
-    }
-    EXPECT_TRUE(finished >= 2 || out + finished >= game.carCount - 1)
-        << finished << " finished, " << out << " out";
-    EXPECT_GE(finished + out, 1) << "nobody finished and nobody crashed";
-    for (int i = 1; i <= game.carCount; ++i) {
-        if (game.cars[i].inRace) {
-            EXPECT_GE(game.cars[i].checkpointsPassed, 1) << "car " << i;
-        }
-    }
+    RunComputerRace(GetParam(), kPatience, 3);
+    ExpectRaceOver(kPatience);
+}
+
+TEST_P(ComputerRaceTest, FourComputerDriversRaceToTheEndAndTheSurvivorsAreSaved) {
+    constexpr long long kPatience = 25000;
+    RunComputerRace(GetParam(), kPatience, 4);
+    ExpectRaceOver(kPatience);
+    ExpectSurvivorsFilesValid();
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedCircuits, ComputerRaceTest,

@@ -3,8 +3,12 @@
 
 #include "race/race_input.h"
 
+#include <algorithm>
+
 #include "core/event_receiver.h"
 #include "core/game_state.h"
+#include "core/oil_patches.h"
+#include "core/random.h"
 #include "rules/move_choice.h"
 #include "support/race_fixture.h"
 #include "ui/race_screen.h"
@@ -140,4 +144,30 @@ TEST_F(RaceTest, ARaceOfSeveralRoundsEndsAfterTheFinishLine) {
     EXPECT_EQ(game.cars[2].finishOrder, -1);
     EXPECT_GE(game.roundNumber, 2);
     EXPECT_GE(game.cars[1].trailCount, 5);
+}
+
+TEST_F(RaceTest, AComputerThatFailsOnOilSkidsAtItsNextTurnWithoutAClick) {
+    // From (2, 2) the computer drives to (3, 3), across a patch of oil.
+    for (int i = 1; i <= 2; ++i) game.cars[i].controller = L"IA";
+    AddOilPatch(2, 3, 3, 2);
+    QueueDieResult(20);
+    int skiddingWhileCar2Plays = -1;
+    player.When([] { return game.currentCar == 2; },
+                [&] { skiddingWhileCar2Plays = game.cars[1].skidPending; });
+    player.When([] { return game.roundNumber == 1 && game.currentCar == 2; },
+                [] { game.actionRequests[RequestQuit] = 1; });
+    player.AnswerDialogs(1);
+    RunRace();
+    const auto& texts = player.DialogTexts();
+    const auto failed =
+        std::find(texts.begin(), texts.end(), L"Ann passe sur de l'huile et loupe son test de pilotage.\n");
+    ASSERT_NE(failed, texts.end());
+    EXPECT_NE(std::find(failed, texts.end(), L"Ann dérape ici"), texts.end());
+    EXPECT_EQ(skiddingWhileCar2Plays, 1);
+    const CarRecord& car = game.cars[1];
+    EXPECT_EQ(car.skidPending, 0);
+    EXPECT_EQ(car.pendingMoveFlag, 0);  // the skid move took its spin
+    EXPECT_EQ(car.trailCount, 4);       // the start's two points, (3, 3), the skid
+    EXPECT_EQ(car.trail[5], 3.0f);
+    EXPECT_EQ(car.trail[6], 3.0f);
 }

@@ -1,4 +1,5 @@
-// The oil patches laid on the track during the race.
+// The oil patches laid on the track during the race: plain segments on the
+// ground that stay until the race ends.
 #pragma once
 
 #include <vector>
@@ -15,8 +16,3 @@ int OilPatchCount();
 // Lays a patch along a move, from one cell to another (cells, y = 0).
 void AddOilPatch(float fromCellX, float fromCellY, float toCellX, float toCellY);
 void ClearOilPatches();
-
-// The oil test of one animation step of car `car` at distance t along its
-// move; true when a test was taken (one per move). Oil does not yet make a
-// car skid: no test is taken.
-bool OilStep(int car, float t);

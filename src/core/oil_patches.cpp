@@ -1,4 +1,4 @@
-#include "rules/oil_patches.h"
+#include "core/oil_patches.h"
 
 #include "core/game_state.h"
 
@@ -16,5 +16,3 @@ void AddOilPatch(float fromCellX, float fromCellY, float toCellX, float toCellY)
 }
 
 void ClearOilPatches() { patches.assign(1, OilPatch{}); }
-
-bool OilStep(int, float) { return false; }
