@@ -3,7 +3,6 @@
 // move. The cars stand across the track on the checkpoint lines, around the
 // moving car's path from one checkpoint to the next, where brushes happen.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <map>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "core/checkpoints.h"
+#include "bench_game.h"
 #include "core/game_device.h"
 #include "core/game_state.h"
 #include "core/move_geometry.h"
@@ -115,17 +115,8 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (chdir(SKARVOLL_GAME_DIR) != 0) return 1;
-    SIrrlichtCreationParameters params;
-    params.DriverType = video::EDT_NULL;
-    params.LoggingLevel = ELL_NONE;
-    if (!CreateGameDevice(params)) return 1;
-    SetSleepEnabled(false);
-
     std::vector<std::wstring> names;
-    ListFiles(L"\\circuits\\", names);
-    if (names.size() < 2) return 1;
+    if (!StartBenchGame(&argc, argv, names)) return 1;
     std::map<std::wstring, std::vector<Move>> moves;
     // One scene at a time: the circuits are measured one after the other.
     for (size_t i = 1; i < names.size(); ++i) {

@@ -2,7 +2,6 @@
 // can take (1 to 10 cells), with the circuit's octree selector and with a
 // plain selector over the same triangles; the ratio is printed at the end.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_game.h"
 #include "core/game_device.h"
 #include "core/game_state.h"
 #include "files/circuit_file.h"
@@ -100,16 +100,8 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (chdir(SKARVOLL_GAME_DIR) != 0) return 1;
-    SIrrlichtCreationParameters params;
-    params.DriverType = video::EDT_NULL;
-    params.LoggingLevel = ELL_NONE;
-    if (!CreateGameDevice(params)) return 1;
-    SetSleepEnabled(false);
-
     std::vector<std::wstring> names;
-    ListFiles(L"\\circuits\\", names);
+    if (!StartBenchGame(&argc, argv, names)) return 1;
     std::map<std::wstring, CircuitSelectors> circuits;
     for (size_t i = 1; i < names.size(); ++i) {
         CircuitSelectors& c = circuits[names[i]];
