@@ -12,16 +12,21 @@ CellStep InertialStep(int index) {
     return step;
 }
 
-CellStep NitroStepFromHeading(float rotationY) {
+CellStep FacingStep(float rotationY) {
     int angle = static_cast<int>(rotationY);
     while (angle < 0) angle += 360;
     while (angle > 360) angle -= 360;
-    static const CellStep steps[] = {{0, 2},  {2, 2},   {2, 0},  {2, -2},
-                                     {0, -2}, {-2, -2}, {-2, 0}, {-2, 2}};
+    static const CellStep steps[] = {{0, 1},  {1, 1},   {1, 0},  {1, -1},
+                                     {0, -1}, {-1, -1}, {-1, 0}, {-1, 1}};
     // Sectors of 45 degrees centred on the eight directions; whole degrees
     // never fall on a boundary.
     const int sector = static_cast<int>((angle + 22.5) / 45.0) % 8;
     return steps[sector];
+}
+
+CellStep NitroStepFromHeading(float rotationY) {
+    const CellStep step = FacingStep(rotationY);
+    return {2 * step.x, 2 * step.y};
 }
 
 void BuildCandidates(int index, int stepFactor) {

@@ -10,6 +10,10 @@ struct CellStep {
 // when a push set one.
 CellStep InertialStep(int car);
 
+// The unit step of the 45-degree sector a node's rotation faces: (0, 1)
+// from 0 to 22.5 degrees, (1, 1) up to 67.5, and so on round.
+CellStep FacingStep(float rotationY);
+
 // The Nitro step of a car standing still, from the heading its node faces.
 CellStep NitroStepFromHeading(float rotationY);
 
