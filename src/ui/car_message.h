@@ -4,8 +4,10 @@
 #include <string>
 
 // DiceDialog anchored at the car's node (or at no point when it has none),
-// placed away from it, no trail highlighted, in the given colour.
-int DiceDialogAboutCar(const std::wstring& text, int car, unsigned colour);
+// placed away from it, no trail highlighted, in the given colour. Without
+// `placeNearAnchor` the window keeps its place; the line to the car is drawn.
+int DiceDialogAboutCar(const std::wstring& text, int car, unsigned colour,
+                       bool placeNearAnchor = true);
 
 // A message about car `car` in its colour, closed with "Fermer".
 void TellAboutCar(const std::wstring& text, int car);
@@ -14,6 +16,11 @@ void TellAboutCar(const std::wstring& text, int car);
 // message window under `text`, in the car's colour, anchored at car
 // `anchorCar` (the car itself when 0); the computer rolls it silently.
 int RollForCar(const std::wstring& text, int car, int faces, int anchorCar = 0);
+
+// The same message and die, the window left in its place rather than moved
+// away from the car: the windows of a shot.
+void TellAboutCarInPlace(const std::wstring& text, int car);
+int RollForCarInPlace(const std::wstring& text, int car, int faces);
 
 // A question to a person about car `car` with two answers, in its colour,
 // anchored at car `anchorCar` (the car itself when 0); returns 1 or 2.
