@@ -12,6 +12,9 @@ bool SegmentHitsWall(irr::f32 x1, irr::f32 z1, irr::f32 x2, irr::f32 z2);
 bool FirstWallHit(irr::f32 x1, irr::f32 z1, irr::f32 x2, irr::f32 z2, irr::core::vector3df& hit,
                   irr::core::triangle3df& triangle);
 
+// Whether a segment anywhere in the world meets the selector's triangles.
+bool LineHitsSelector(irr::scene::ITriangleSelector* selector, const irr::core::line3df& segment);
+
 // The same test against any selector (the benchmark compares selectors).
 bool SegmentHitsSelector(irr::scene::ITriangleSelector* selector, irr::f32 x1, irr::f32 z1,
                          irr::f32 x2, irr::f32 z2);

@@ -1,0 +1,25 @@
+#include "scene/aiming_screen.h"
+
+#include "core/frame_pump.h"
+#include "platform/clock.h"
+#include "scene/camera_control.h"
+#include "scene/cross_markers.h"
+#include "scene/race_frame.h"
+
+void RunAimingScreen(const AimingScreen& screen) {
+    for (;;) {
+        PumpFrameOrEnd();
+        CameraControl();
+        DrawRaceFrame(screen.drawAim);
+        if (game.mouse.pickRequest) {
+            game.mouse.pickRequest = 0;
+            if (screen.onPick()) return;
+        }
+        SleepMilliseconds(static_cast<int>(game.frameDelay));
+        if (AnyActionRequest()) {
+            HideChoiceMarkers();
+            if (game.actionRequests[screen.ownRequest]) ClearActionRequests();
+            return;
+        }
+    }
+}
