@@ -1,6 +1,7 @@
 #include "race/race_loop.h"
 
 #include <cmath>
+#include <functional>
 
 #include "core/fitted_gadgets.h"
 #include "core/frame_pump.h"
@@ -10,6 +11,7 @@
 #include "race/computer_driver.h"
 #include "race/end_turn.h"
 #include "race/race_input.h"
+#include "rules/machine_gun.h"
 #include "rules/move_choice.h"
 #include "scene/camera_control.h"
 #include "scene/race_frame.h"
@@ -69,6 +71,16 @@ void WeaponRequest(ActionRequest request, irr::gui::IGUIButton* button) {
     }
     ButtonHighlight highlight(button);
     Refuse(kNoWeaponYet);
+}
+
+// The machine guns: fired by the current car when it has not
+// used its action this turn.
+void ShotRequest(ActionRequest request, irr::gui::IGUIButton* button,
+                 const std::function<void(int)>& fire) {
+    if (!TakeRequest(request)) return;
+    if (game.cars[game.currentCar].hasActed) return Refuse(kAlreadyActed);
+    ButtonHighlight highlight(button);
+    fire(game.currentCar);
 }
 
 void BazookaRequest() {
@@ -156,8 +168,10 @@ bool RaceFrame() {
     FollowComputerCar();
     CurrentCarMoves();
     NitroRequest();
-    WeaponRequest(RequestFrontGun, raceScreen.frontGun);
-    WeaponRequest(RequestRearGun, raceScreen.rearGun);
+    ShotRequest(RequestFrontGun, raceScreen.frontGun,
+                [](int car) { FireMachineGun(car, GunMount::Front); });
+    ShotRequest(RequestRearGun, raceScreen.rearGun,
+                [](int car) { FireMachineGun(car, GunMount::Rear); });
     WeaponRequest(RequestPistol, raceScreen.pistol);
     BazookaRequest();
     WeaponRequest(RequestGrenade, raceScreen.grenade);

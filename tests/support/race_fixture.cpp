@@ -125,6 +125,20 @@ bool RaceTest::ChoiceShown() {
            game.crossMarkers[5].node->isVisible();
 }
 
+void RaceTest::RightClickOnCar(int car) {
+    const core::position2di at = ScreenPosition(game.cars[car].sceneNode->getPosition());
+    player.RightClickAt(at.X, at.Y);
+}
+
+void RaceTest::FireFromColumnAt(int buttonId, int car, int frames) {
+    player.ClickButton(buttonId);
+    player.AtFrame(frames, [this, car] { RightClickOnCar(car); });
+}
+
+bool RaceTest::HasActed(int car) {
+    return game.cars[car].hasActed == 1 && game.dialog.dialogOpen == 0;
+}
+
 void RaceTest::LeaveWhenCarPlays(int car) {
     player.When([car] { return game.currentCar == car; },
                 [] { game.actionRequests[RequestQuit] = 1; });

@@ -18,6 +18,13 @@ protected:
     void AimCameraAtCurrentCar();
     // Two held clicks on marker k, the second `gap` frames after the first.
     void ClickMarkerTwice(int k, int gap = 3);
+    // A right click on the car's model where it shows on screen.
+    void RightClickOnCar(int car);
+    // A weapon's button of the race column, then `frames` later a right
+    // click on car `car`: the weapon aimed and fired at it.
+    void FireFromColumnAt(int buttonId, int car, int frames = 3);
+    // Once car `car` has used its action and its messages are closed.
+    static bool HasActed(int car);
     // Once that car has the turn the player leaves through "Quitter", "Oui".
     void LeaveWhenCarPlays(int car);
     // Whether the human choice of a move is waiting for the player.

@@ -1,0 +1,11 @@
+// The machine guns of a car's front or rear: the aiming screen along the
+// line of fire, then the shot at the first car on it.
+#pragma once
+
+enum class GunMount { Front, Rear };
+
+// The car's action of the turn with the guns of one mount: the line of fire
+// and the target are shown until the player right-clicks the target (the
+// shot is then asked, rolled and its damage dealt) or presses an action
+// button (its own button again cancels the aim).
+void FireMachineGun(int car, GunMount mount);
