@@ -11,6 +11,7 @@
 #include "race/computer_driver.h"
 #include "race/end_turn.h"
 #include "race/race_input.h"
+#include "rules/hand_weapon.h"
 #include "rules/machine_gun.h"
 #include "rules/move_choice.h"
 #include "scene/camera_control.h"
@@ -73,7 +74,7 @@ void WeaponRequest(ActionRequest request, irr::gui::IGUIButton* button) {
     Refuse(kNoWeaponYet);
 }
 
-// The machine guns: fired by the current car when it has not
+// The machine guns and the pistol: fired by the current car when it has not
 // used its action this turn.
 void ShotRequest(ActionRequest request, irr::gui::IGUIButton* button,
                  const std::function<void(int)>& fire) {
@@ -98,7 +99,10 @@ void BazookaRequest() {
         return;
     }
     ButtonHighlight highlight(raceScreen.bazooka);
-    Refuse(kNoWeaponYet);
+    if (loaded)
+        FireHandWeapon(index, L"Bazooka");
+    else
+        Refuse(kNoWeaponYet);
 }
 
 void OilRequest() {
@@ -172,7 +176,8 @@ bool RaceFrame() {
                 [](int car) { FireMachineGun(car, GunMount::Front); });
     ShotRequest(RequestRearGun, raceScreen.rearGun,
                 [](int car) { FireMachineGun(car, GunMount::Rear); });
-    WeaponRequest(RequestPistol, raceScreen.pistol);
+    ShotRequest(RequestPistol, raceScreen.pistol,
+                [](int car) { FireHandWeapon(car, L"Pistolet"); });
     BazookaRequest();
     WeaponRequest(RequestGrenade, raceScreen.grenade);
     OilRequest();
