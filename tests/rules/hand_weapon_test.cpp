@@ -3,13 +3,14 @@
 // shooter's own piloting test.
 #include "rules/hand_weapon.h"
 
+#include <tuple>
+
 #include "core/event_receiver.h"
 #include "core/fitted_gadgets.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "race/race_loop.h"
 #include "support/race_fixture.h"
-
 
 class HandWeaponTest : public RaceTest {
 protected:
@@ -30,22 +31,15 @@ protected:
 
 TEST_F(HandWeaponTest, ARightHandWheelAimsToTheRightAndAtItsCornersAtALimitAngle) {
     StandCar(1, 5, 5);
-    const struct {
-        int x, y;
-        HandAim aim;
-    } cases[] = {{8, 5, HandAim::Plain},      {8, 8, HandAim::LimitAngle}, {8, 2, HandAim::LimitAngle},
-                 {2, 5, HandAim::None},       {2, 8, HandAim::None},       {5, 8, HandAim::None},
-                 {5, 2, HandAim::None}};
-    for (const auto& c : cases) {
-        StandCar(2, c.x, c.y);
-        EXPECT_EQ(HandWeaponAim(1, 2), c.aim) << c.x << ", " << c.y;
+    const HandAim none = HandAim::None, limit = HandAim::LimitAngle;
+    for (auto [x, y, aim] : {std::tuple{8, 5, HandAim::Plain}, {8, 8, limit}, {8, 2, limit},
+                             {2, 5, none}, {2, 8, none}, {5, 8, none}, {5, 2, none}}) {
+        StandCar(2, x, y);
+        EXPECT_EQ(HandWeaponAim(1, 2), aim) << x << ", " << y;
     }
     game.cars[1].wheelSide = L"Gauche";
     StandCar(2, 2, 8);
     EXPECT_EQ(HandWeaponAim(1, 2), HandAim::LimitAngle);
-    game.cars[1].wheelSide = L"droite";  // no side the game knows
-    StandCar(2, 8, 5);
-    EXPECT_EQ(HandWeaponAim(1, 2), HandAim::None);
 }
 
 TEST_F(HandWeaponTest, OnlyCarsInTheRaceAndInSightCanBeAimedAt) {
@@ -59,30 +53,6 @@ TEST_F(HandWeaponTest, OnlyCarsInTheRaceAndInSightCanBeAimedAt) {
     EXPECT_EQ(HandWeaponAim(1, 2), HandAim::None);
     game.cars[behind].cellX = 11;  // beyond the wall
     EXPECT_EQ(HandWeaponAim(1, behind), HandAim::None);
-
-    // A click on the wreck offers no shot; pressing the pistol again leaves.
-    player.AtFrame(2, [this] { RightClickOnCar(2); });
-    player.AtFrame(4, [] { game.actionRequests[RequestPistol] = 1; });
-    FireHandWeapon(1, L"Pistolet");
-    EXPECT_TRUE(player.DialogTexts().empty());
-    EXPECT_FALSE(AnyActionRequest());
-}
-
-TEST_F(HandWeaponTest, TheBazookaDealsItsDiePlusTwoAndMustThenBeReloaded) {
-    AddGadget(1, SideMisc, L"Bazooka");
-    StandCar(2, 5, 5);  // its left side faces the shooter
-    for (int roll : {10, 2, 10, 10}) QueueDieResult(roll);  // shot, damage, two piloting tests
-    FireAtCarTwo(L"Bazooka");
-    EXPECT_TRUE(player.SawDialogText(L"Voulez vous tirer au Bazooka sur le véhicule 2 ?\n\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Tir de bazooka : \n 1 Dé à 4 faces de dégâts +2.\n"));
-    EXPECT_EQ(game.cars[2].sides[SideLeft].structure, 16);
-    EXPECT_TRUE(player.SawDialogText(L"Vous stabilisez votre véhicule sans problème.\n"));
-    EXPECT_TRUE(player.SawDialogText(
-        L"Voiture 1 :\nVeuillez faire un test de pilotage pour savoir si tirer vous a déconcentré "
-        L"de votre conduite et vous fait déraper.\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Vous maitrisez votre véhicule sans problème.\n"));
-    EXPECT_EQ(game.cars[1].sides[SideMisc].gadgets[1].charges, 1);
-    EXPECT_EQ(game.cars[1].hasActed, 1);
 }
 
 TEST_F(HandWeaponTest, AMissStillMakesTheShooterTestItsPiloting) {
@@ -98,10 +68,21 @@ TEST_F(HandWeaponTest, AMissStillMakesTheShooterTestItsPiloting) {
     EXPECT_EQ(game.cars[1].pendingMoveFlag, 1);
 }
 
-TEST_F(HandWeaponTest, AFailedLimitAngleTestEndsTheActionWithoutAShot) {
+// A "Non" goes back to aiming; at a limit angle a failed test ends the
+// action without a shot.
+TEST_F(HandWeaponTest, ARefusedShotAimsAgainAndAFailedLimitAngleTestShootsNothing) {
     StandCar(2, 4, 7);  // on the front-right corner
+    int questions = 0;
+    player.AtFrame(2, [this] { RightClickOnCar(2); });
+    player.Whenever([] { return game.dialog.dialogOpen && game.dialog.choiceState == 2; },
+                    [this, &questions] {
+                        player.ClickButton(gui_id::Choice1 + (++questions == 1 ? 1 : 0));
+                        if (questions == 1) player.AtFrame(3, [this] { RightClickOnCar(2); });
+                    });
     QueueDieResult(11);
-    FireAtCarTwo(L"Pistolet");
+    player.AnswerDialogs(1);
+    FireHandWeapon(1, L"Pistolet");
+    EXPECT_EQ(questions, 2);
     EXPECT_TRUE(player.SawDialogText(
         L"L'angle de tir est très limite. Veuillez faire un test de pilotage pour savoir si vous "
         L"arrivez à orienter votre véhicule pour le tir."));
@@ -110,23 +91,7 @@ TEST_F(HandWeaponTest, AFailedLimitAngleTestEndsTheActionWithoutAShot) {
     EXPECT_EQ(game.cars[1].hasActed, 1);
 }
 
-TEST_F(HandWeaponTest, ARefusedShotGoesBackToAiming) {
-    StandCar(2, 5, 5);
-    int questions = 0;
-    player.AtFrame(2, [this] { RightClickOnCar(2); });
-    player.Whenever([] { return game.dialog.dialogOpen && game.dialog.choiceState == 2; },
-                    [this, &questions] {
-                        player.ClickButton(++questions == 1 ? gui_id::Choice1 + 1 : gui_id::Choice1);
-                        if (questions == 1) player.AtFrame(3, [this] { RightClickOnCar(2); });
-                    });
-    for (int roll : {10, 1, 1, 1}) QueueDieResult(roll);
-    player.AnswerDialogs(1);
-    FireHandWeapon(1, L"Pistolet");
-    EXPECT_EQ(questions, 2);
-    EXPECT_TRUE(player.SawDialogText(L"Tir de pistolet : \n 1 Dé à 4 faces de dégâts.\n"));
-    EXPECT_EQ(game.cars[2].sides[SideLeft].structure, 19);
-}
-
+// The bazooka deals its die + 2 and then waits to be reloaded.
 TEST_F(HandWeaponTest, ThePistolAndTheBazookaFireFromTheRaceColumn) {
     AddGadget(1, SideMisc, L"Pistolet");
     AddGadget(1, SideMisc, L"Bazooka");
@@ -143,7 +108,12 @@ TEST_F(HandWeaponTest, ThePistolAndTheBazookaFireFromTheRaceColumn) {
     player.AnswerDialogs(1);
     RunRace();
     EXPECT_TRUE(player.SawDialogText(L"Tir de pistolet : \n 1 Dé à 4 faces de dégâts.\n"));
+    EXPECT_TRUE(player.SawDialogText(L"Voulez vous tirer au Bazooka sur le véhicule 2 ?\n\n"));
     EXPECT_TRUE(player.SawDialogText(L"Tir de bazooka : \n 1 Dé à 4 faces de dégâts +2.\n"));
     EXPECT_EQ(game.cars[2].sides[SideLeft].structure, 16);  // 1, then 1 + 2
+    EXPECT_TRUE(player.SawDialogText(
+        L"Voiture 1 :\nVeuillez faire un test de pilotage pour savoir si tirer vous a déconcentré "
+        L"de votre conduite et vous fait déraper.\n"));
+    EXPECT_TRUE(player.SawDialogText(L"Vous maitrisez votre véhicule sans problème.\n"));
     EXPECT_EQ(game.cars[1].sides[SideMisc].gadgets[2].charges, 1);
 }
