@@ -10,22 +10,18 @@
 #include "core/game_state.h"
 #include "core/random.h"
 #include "race/race_loop.h"
-#include "support/race_fixture.h"
+#include "support/shot_fixture.h"
 
-class HandWeaponTest : public RaceTest {
+class HandWeaponTest : public ShotTest {
 protected:
     void SetUp() override {
-        RaceTest::SetUp();
-        for (int side = SideFront; side <= SideLeft; ++side) game.cars[2].sides[side].structure = 20;
-        game.cars[1].shootingSkill = 10;
+        ShotTest::SetUp();
         game.cars[1].wheelSide = L"Droite";
         StandCar(1, 2, 5);  // facing +y: its right side faces +x
         AimCameraAtCurrentCar();
     }
     void FireAtCarTwo(const std::wstring& weapon) {
-        player.AtFrame(2, [this] { RightClickOnCar(2); });
-        player.AnswerDialogs(1);
-        FireHandWeapon(1, weapon);
+        ShootAtCarTwo([weapon] { FireHandWeapon(1, weapon); });
     }
 };
 

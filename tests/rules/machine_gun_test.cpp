@@ -8,22 +8,12 @@
 #include "core/game_state.h"
 #include "core/random.h"
 #include "race/race_loop.h"
-#include "support/race_fixture.h"
+#include "support/shot_fixture.h"
 
-class MachineGunTest : public RaceTest {
+class MachineGunTest : public ShotTest {
 protected:
-    void SetUp() override {
-        RaceTest::SetUp();
-        for (int side = SideFront; side <= SideLeft; ++side) game.cars[2].sides[side].structure = 20;
-        game.cars[1].shootingSkill = 10;
-    }
-    // Car 1 fires the guns of `mount`; the player right-clicks car 2 and
-    // answers every window with its first answer.
     void FireAtCarTwo(GunMount mount) {
-        AimCameraAtCurrentCar();
-        player.AtFrame(2, [this] { RightClickOnCar(2); });
-        player.AnswerDialogs(1);
-        FireMachineGun(1, mount);
+        ShootAtCarTwo([mount] { FireMachineGun(1, mount); });
     }
 };
 
