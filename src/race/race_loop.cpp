@@ -10,6 +10,7 @@
 #include "race/computer_driver.h"
 #include "race/end_turn.h"
 #include "race/race_input.h"
+#include "rules/grenade.h"
 #include "rules/move_choice.h"
 #include "scene/camera_control.h"
 #include "scene/race_frame.h"
@@ -89,6 +90,16 @@ void BazookaRequest() {
     Refuse(kNoWeaponYet);
 }
 
+void GrenadeRequest() {
+    if (!TakeRequest(RequestGrenade)) return;
+    if (game.cars[game.currentCar].hasActed) {
+        Refuse(kAlreadyActed);
+        return;
+    }
+    ButtonHighlight highlight(raceScreen.grenade);
+    FireGrenade(game.currentCar);
+}
+
 void OilRequest() {
     if (!TakeRequest(RequestOilProjector)) return;
     const CarRecord& car = game.cars[game.currentCar];
@@ -160,7 +171,7 @@ bool RaceFrame() {
     WeaponRequest(RequestRearGun, raceScreen.rearGun);
     WeaponRequest(RequestPistol, raceScreen.pistol);
     BazookaRequest();
-    WeaponRequest(RequestGrenade, raceScreen.grenade);
+    GrenadeRequest();
     OilRequest();
     CarRecord& car = game.cars[game.currentCar];
     if (!car.hasMoved && car.skidPending) {
