@@ -12,6 +12,7 @@
 #include "race/race_input.h"
 #include "rules/grenade.h"
 #include "rules/move_choice.h"
+#include "rules/oil_projector.h"
 #include "scene/camera_control.h"
 #include "scene/race_frame.h"
 #include "ui/car_message.h"
@@ -109,7 +110,7 @@ void OilRequest() {
         Refuse(kOilAfterMove);
     else {
         ButtonHighlight highlight(raceScreen.oilProjector);
-        Refuse(kNoWeaponYet);
+        SprayOil(game.currentCar);
     }
 }
 
