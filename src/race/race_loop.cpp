@@ -10,6 +10,7 @@
 #include "race/computer_driver.h"
 #include "race/end_turn.h"
 #include "race/race_input.h"
+#include "rules/bazooka_reload.h"
 #include "rules/grenade.h"
 #include "rules/move_choice.h"
 #include "rules/oil_projector.h"
@@ -85,6 +86,11 @@ void BazookaRequest() {
     const bool slow = std::abs(car.cellX - car.prevCellX) <= 1 && std::abs(car.cellY - car.prevCellY) <= 1;
     if (!loaded && !slow) {
         Refuse(kBazookaTooFast);
+        return;
+    }
+    if (!loaded) {
+        ButtonHighlight reloading(raceScreen.bazooka);
+        ReloadBazooka(index);
         return;
     }
     ButtonHighlight highlight(raceScreen.bazooka);
