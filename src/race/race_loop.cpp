@@ -11,9 +11,12 @@
 #include "race/computer_driver.h"
 #include "race/end_turn.h"
 #include "race/race_input.h"
+#include "rules/bazooka_reload.h"
+#include "rules/grenade.h"
 #include "rules/hand_weapon.h"
 #include "rules/machine_gun.h"
 #include "rules/move_choice.h"
+#include "rules/oil_projector.h"
 #include "scene/camera_control.h"
 #include "scene/race_frame.h"
 #include "ui/car_message.h"
@@ -29,7 +32,6 @@ const wchar_t* const kOilAfterMove =
     L"Vous devez activer le projecteur d'huile AVANT votre mouvement\n";
 const wchar_t* const kBazookaTooFast =
     L"Vous devez être en vitesse 1 ou à l'arrêt pour pouvoir recharger votre bazooka";
-const wchar_t* const kNoWeaponYet = L"Cette arme n'est pas encore montée sur les voitures de course.\n";
 
 void Refuse(const wchar_t* text) { DiceDialogUnanchored(text, kOpaqueGreen); }
 
@@ -61,21 +63,8 @@ void ChooseWheelSide(int index) {
                        index, car.colour);
 }
 
-// Weapons whose rules the cars do not carry yet: the request is answered and
-// cleared like a refused one.
-void WeaponRequest(ActionRequest request, irr::gui::IGUIButton* button) {
-    if (!TakeRequest(request)) return;
-    const CarRecord& car = game.cars[game.currentCar];
-    if (car.hasActed) {
-        Refuse(kAlreadyActed);
-        return;
-    }
-    ButtonHighlight highlight(button);
-    Refuse(kNoWeaponYet);
-}
-
-// The machine guns and the pistol: fired by the current car when it has not
-// used its action this turn.
+// The machine guns, the pistol and the grenades: used by the current car when
+// it has not used its action this turn.
 void ShotRequest(ActionRequest request, irr::gui::IGUIButton* button,
                  const std::function<void(int)>& fire) {
     if (!TakeRequest(request)) return;
@@ -98,11 +87,13 @@ void BazookaRequest() {
         Refuse(kBazookaTooFast);
         return;
     }
+    if (!loaded) {
+        ButtonHighlight reloading(raceScreen.bazooka);
+        ReloadBazooka(index);
+        return;
+    }
     ButtonHighlight highlight(raceScreen.bazooka);
-    if (loaded)
-        FireHandWeapon(index, L"Bazooka");
-    else
-        Refuse(kNoWeaponYet);
+    FireHandWeapon(index, L"Bazooka");
 }
 
 void OilRequest() {
@@ -114,7 +105,7 @@ void OilRequest() {
         Refuse(kOilAfterMove);
     else {
         ButtonHighlight highlight(raceScreen.oilProjector);
-        Refuse(kNoWeaponYet);
+        SprayOil(game.currentCar);
     }
 }
 
@@ -179,7 +170,7 @@ bool RaceFrame() {
     ShotRequest(RequestPistol, raceScreen.pistol,
                 [](int car) { FireHandWeapon(car, L"Pistolet"); });
     BazookaRequest();
-    WeaponRequest(RequestGrenade, raceScreen.grenade);
+    ShotRequest(RequestGrenade, raceScreen.grenade, [](int car) { FireGrenade(car); });
     OilRequest();
     CarRecord& car = game.cars[game.currentCar];
     if (!car.hasMoved && car.skidPending) {

@@ -7,6 +7,7 @@
 #include "rules/damage.h"
 #include "rules/firing_geometry.h"
 #include "rules/impact_sides.h"
+#include "rules/shot_impact.h"
 #include "rules/shot_outcome.h"
 #include "rules/side_words.h"
 #include "scene/aiming_marks.h"
@@ -43,19 +44,19 @@ bool CornerOf(const std::wstring& corner, const std::wstring& side) {
 void ConcentrationTest(int car) {
     CarRecord& shooter = game.cars[car];
     if (shooter.skidPending) return;
-    const int roll = RollForCarInPlace(L"Voiture " + std::to_wstring(car) + L" :\n" +
+    const int roll = RollForCar(L"Voiture " + std::to_wstring(car) + L" :\n" +
                                            L"Veuillez faire un test de pilotage pour savoir si "
                                            L"tirer vous a déconcentré de votre conduite et vous "
                                            L"fait déraper.\n",
-                                       car, 20);
+                                       car, 20, 0, false);
     if (roll <= shooter.drivingSkill) {
-        TellAboutCarInPlace(L"Vous maitrisez votre véhicule sans problème.\n", car);
+        TellAboutCar(L"Vous maitrisez votre véhicule sans problème.\n", car, 0, false);
         return;
     }
     shooter.skidPending = 1;
     shooter.pendingMoveFlag = 1;
-    TellAboutCarInPlace(
-        L"La concentration nécessaire au tir vous fait perdre le contrôle de véhicule.\n", car);
+    TellAboutCar(
+        L"La concentration nécessaire au tir vous fait perdre le contrôle de véhicule.\n", car, 0, false);
 }
 
 void MarkBazookaFired(int car) {
@@ -65,10 +66,10 @@ void MarkBazookaFired(int car) {
 }
 
 void HitTarget(int car, int target, const Weapon& weapon) {
-    TellAboutCarInPlace(L"Tir réussi", car);
+    TellAboutCar(L"Tir réussi", car, 0, false);
     const int side =
         SideHitByShot(target, car, L"Quel côté souhaitez vous orienter vers le tir de pistolet ?");
-    const int damage = RollForCarInPlace(weapon.damageText, car, 4) + weapon.damageBonus;
+    const int damage = RollForCar(weapon.damageText, car, 4, 0, false) + weapon.damageBonus;
     ApplyDamage(target, side, damage);
     ShotImpactTest(target);
 }
@@ -84,17 +85,17 @@ void FiringSequence(int car, int target, const std::wstring& name, const Weapon&
         return;
     CarRecord& shooter = game.cars[car];
     if (HandWeaponAim(car, target) == HandAim::LimitAngle &&
-        RollForCarInPlace(L"L'angle de tir est très limite. Veuillez faire un test de pilotage "
+        RollForCar(L"L'angle de tir est très limite. Veuillez faire un test de pilotage "
                           L"pour savoir si vous arrivez à orienter votre véhicule pour le tir.",
-                          car, 20) > shooter.drivingSkill) {
-        TellAboutCarInPlace(L"Dommage...", car);
+                          car, 20, 0, false) > shooter.drivingSkill) {
+        TellAboutCar(L"Dommage...", car, 0, false);
         shooter.hasActed = 1;
         return;
     }
-    if (RollForCarInPlace(L"Test de tir.", car, 20) <= shooter.shootingSkill - malus)
+    if (RollForCar(L"Test de tir.", car, 20, 0, false) <= shooter.shootingSkill - malus)
         HitTarget(car, target, weapon);
     else
-        TellAboutCarInPlace(L"Tir loupé", car);
+        TellAboutCar(L"Tir loupé", car, 0, false);
     ConcentrationTest(car);
     if (weapon.spent) MarkBazookaFired(car);
     shooter.hasActed = 1;

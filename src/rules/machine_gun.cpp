@@ -6,6 +6,7 @@
 #include "core/game_state.h"
 #include "rules/damage.h"
 #include "rules/firing_geometry.h"
+#include "rules/shot_impact.h"
 #include "rules/shot_outcome.h"
 #include "scene/aiming_marks.h"
 #include "scene/aiming_screen.h"
@@ -65,13 +66,13 @@ int TargetOnLine(int car, CellStep v) {
 // One four-sided die per gun of the mount, told and summed.
 int GunDamage(int car, const Mount& mount) {
     const int guns = CountGadgets(mount.gun, car, mount.side);
-    TellAboutCarInPlace(L"Vous avez " + std::to_wstring(guns) + mount.gunsText, car);
+    TellAboutCar(L"Vous avez " + std::to_wstring(guns) + mount.gunsText, car, 0, false);
     int sum = 0;
     for (int i = 1; i <= guns; ++i)
-        sum += RollForCarInPlace(L"Mitrailleuse n°" + std::to_wstring(i) +
+        sum += RollForCar(L"Mitrailleuse n°" + std::to_wstring(i) +
                                      L"\n\nDé à 4 faces de dégâts.\n",
-                                 car, 4);
-    if (guns > 1) TellAboutCarInPlace(L"Somme des dégâts : " + std::to_wstring(sum) + L"\n", car);
+                                 car, 4, 0, false);
+    if (guns > 1) TellAboutCar(L"Somme des dégâts : " + std::to_wstring(sum) + L"\n", car, 0, false);
     return sum;
 }
 
@@ -83,13 +84,13 @@ void FiringSequence(int car, int target, const Mount& mount) {
         return;
     CarRecord& shooter = game.cars[car];
     const int skill = mount.rear ? shooter.shootingSkill / 2 : shooter.shootingSkill;
-    if (RollForCarInPlace(mount.testText, car, 20) > skill - malus) {
-        TellAboutCarInPlace(L"Tir loupé", car);
+    if (RollForCar(mount.testText, car, 20, 0, false) > skill - malus) {
+        TellAboutCar(L"Tir loupé", car, 0, false);
         shooter.hasActed = 1;
         return;
     }
     PlayExplosionAtCar(target);
-    TellAboutCarInPlace(L"Tir réussi", car);
+    TellAboutCar(L"Tir réussi", car, 0, false);
     const int side = SideHitByShot(
         target, car, L"Quel côté souhaitez vous orienter vers le tir de mitrailleuse ?");
     ApplyDamage(target, side, GunDamage(car, mount));

@@ -30,25 +30,13 @@ CellStep NitroStepFromHeading(float rotationY) {
 }
 
 void BuildCandidates(int index, int stepFactor) {
-    CarRecord& car = game.cars[index];
+    const CarRecord& car = game.cars[index];
     CellStep step = InertialStep(index);
     step.x *= stepFactor;
     step.y *= stepFactor;
     if (stepFactor == 2 && step.x == 0 && step.y == 0 && car.sceneNode)
         step = NitroStepFromHeading(car.sceneNode->getRotation().Y);
 
-    const int centreX = static_cast<int>(car.cellX) + step.x;
-    const int centreY = static_cast<int>(car.cellY) + step.y;
-    int k = 1;
-    for (int x = centreX - 1; x <= centreX + 1; ++x) {
-        for (int y = centreY - 1; y <= centreY + 1; ++y, ++k) {
-            CrossMarker& marker = game.crossMarkers[k];
-            SetMarkerColour(marker, car.colourName + L"clair");
-            marker.cellX = x;
-            marker.cellY = y;
-            ShowMarker(marker);
-            PlaceMarker(marker);
-            SetMarkerName(marker, MarkerName(k));
-        }
-    }
+    ShowMarkerBlock(static_cast<int>(car.cellX) + step.x, static_cast<int>(car.cellY) + step.y,
+                    car.colourName + L"clair");
 }

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 #include <string>
-#include <vector>
 
 #include "core/cursor.h"
 #include "core/fitted_gadgets.h"
@@ -11,6 +10,7 @@
 #include "core/game_state.h"
 #include "core/random.h"
 #include "platform/clock.h"
+#include "rules/gadget_charges.h"
 #include "rules/move_candidates.h"
 #include "rules/move_execution.h"
 #include "scene/camera_control.h"
@@ -100,33 +100,6 @@ int ChooseMarker(int index) {
         }
     }
 }
-
-// One charge of the chosen Nitro is spent; false when the car has none.
-bool SpendNitroCharge(int index) {
-    const int charged = CountGadgets(L"Nitro", index, kAllSides, L"sup", 0);
-    if (charged == 0) return false;
-    int side = kAllSides;
-    if (charged > 1) {
-        static const wchar_t* const words[] = {L"", L"AVANT", L"ARRIERE", L"DROITE", L"GAUCHE"};
-        std::vector<int> offered;
-        for (int s = SideFront; s <= SideLeft; ++s)
-            if (CountGadgets(L"Nitro", index, s, L"sup", 0) > 0) offered.push_back(s);
-        for (size_t i = 0; i < offered.size(); ++i)
-            game.dialog.choiceLabels[i + 1] = words[offered[i]];
-        game.dialog.choiceState = static_cast<int>(offered.size());
-        const CarRecord& car = game.cars[index];
-        const int answer = DiceDialogAboutCar(
-            L"Vous avez des nitros disponibles sur plusieurs côtés, laquelle souhaitez vous utiliser :",
-            index, car.colour);
-        if (answer >= 1 && answer <= static_cast<int>(offered.size())) side = offered[answer - 1];
-    }
-    std::vector<int> sides, positions;
-    if (FindGadgets(L"Nitro", index, side, L"sup", 0, L"", 0, L"", 0, sides, positions) == 0 &&
-        FindGadgets(L"Nitro", index, kAllSides, L"sup", 0, L"", 0, L"", 0, sides, positions) == 0)
-        return false;
-    game.cars[index].sides[sides[1]].gadgets[positions[1]].charges -= 1;
-    return true;
-}
 }  // namespace
 
 bool RecordMove(int index, int cellX, int cellY) {
@@ -168,7 +141,9 @@ void ChooseNitroMove(int index) {
         if (game.actionRequests[RequestNitro]) ClearActionRequests();
         return;
     }
-    SpendNitroCharge(index);
+    SpendChargeOfChosenSide(
+        index, L"Nitro",
+        L"Vous avez des nitros disponibles sur plusieurs côtés, laquelle souhaitez vous utiliser :");
     CommitMove(index, k);
 }
 

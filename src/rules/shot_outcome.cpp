@@ -19,26 +19,3 @@ int SideHitByShot(int target, int shooter, const std::wstring& question) {
                          L"savoir si vous pouvez choisir le côté touché",
                          question);
 }
-
-void ShotImpactTest(int target) {
-    CarRecord& car = game.cars[target];
-    if (car.skidPending || !car.inRace) return;
-    const bool computer = IsComputerDriven(car);
-    const int roll = RollForCarInPlace(L"Voiture " + std::to_wstring(target) + L" :\n" +
-                                           L"Veuillez faire un test de pilotage pour savoir si ce "
-                                           L"tir vous fait déraper\n",
-                                       target, 20);
-    if (roll <= car.drivingSkill) {
-        TellAboutCarInPlace(computer ? car.pilotName + L" stabilise son véhicule sans problème.\n"
-                                     : L"Vous stabilisez votre véhicule sans problème.\n",
-                            target);
-        return;
-    }
-    car.skidPending = 1;
-    car.pendingMoveFlag = 1;
-    TellAboutCarInPlace(computer ? car.pilotName +
-                                       L" loupe son test de pilotage et l'impact lui fait perdre "
-                                       L"le contrôle de son véhicule.\n"
-                                 : L"L'impact vous fait perdre le contrôle de votre véhicule.\n",
-                        target);
-}

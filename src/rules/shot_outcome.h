@@ -1,6 +1,6 @@
 // What every aimed shot shares, machine gun or hand weapon: the question
-// before firing, the side of the target that is hit, and the target's
-// piloting test after the impact.
+// before firing and the side of the target that is hit (the target's
+// piloting test after the impact is in rules/shot_impact.h).
 #pragma once
 
 #include <string>
@@ -12,7 +12,3 @@ bool ConfirmShot(int shooter, int target, const std::wstring& question, int malu
 // The side of the target facing the shooter's cell; on an exact corner the
 // target's pilot settles it, asked `question`.
 int SideHitByShot(int target, int shooter, const std::wstring& question);
-
-// A target still in the race and not already skidding tests its piloting
-// against the impact; failing it, it skids at its next turn.
-void ShotImpactTest(int target);

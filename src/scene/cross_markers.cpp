@@ -46,6 +46,21 @@ void SetMarkerColour(CrossMarker& marker, const std::wstring& word) {
     if (texture) marker.node->setMaterialTexture(0, texture);
 }
 
+void ShowMarkerBlock(int centreX, int centreY, const std::wstring& colourWord) {
+    int k = 1;
+    for (int x = centreX - 1; x <= centreX + 1; ++x) {
+        for (int y = centreY - 1; y <= centreY + 1; ++y, ++k) {
+            CrossMarker& marker = game.crossMarkers[k];
+            SetMarkerColour(marker, colourWord);
+            marker.cellX = x;
+            marker.cellY = y;
+            ShowMarker(marker);
+            PlaceMarker(marker);
+            SetMarkerName(marker, MarkerName(k));
+        }
+    }
+}
+
 void HideChoiceMarkers() {
     for (int k = 1; k <= 9; ++k) {
         game.crossMarkers[k].selected = 0;

@@ -23,6 +23,11 @@ void SetMarkerName(CrossMarker& marker, const std::wstring& name);
 // nothing.
 void SetMarkerColour(CrossMarker& marker, const std::wstring& word);
 
+// Markers 1..9 on the nine cells around (centreX, centreY), column by
+// column (marker 1 at centre - (1, 1), 5 on the centre, 9 at centre +
+// (1, 1)), coloured with the word, shown, placed and named.
+void ShowMarkerBlock(int centreX, int centreY, const std::wstring& colourWord);
+
 // Markers 1..9 all unselected and hidden, as a choice leaves them.
 void HideChoiceMarkers();
 // Marker k selected in the car's own colour, the others in its light shade.

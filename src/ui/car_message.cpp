@@ -4,44 +4,30 @@
 #include "core/random.h"
 #include "ui/dice_dialog.h"
 
-namespace {
-void Tell(const std::wstring& text, int index, bool placeNearAnchor) {
-    game.dialog.dieFaces = 0;
-    game.dialog.choiceState = 0;
-    DiceDialogAboutCar(text, index, game.cars[index].colour, placeNearAnchor);
-}
-
-int Roll(const std::wstring& text, int index, int faces, int anchorCar, bool placeNearAnchor) {
-    const CarRecord& car = game.cars[index];
-    if (IsComputerDriven(car)) return RollDie(faces);
-    game.dialog.dieFaces = faces;
-    game.dialog.choiceState = 0;
-    return DiceDialogAboutCar(text, anchorCar ? anchorCar : index, car.colour, placeNearAnchor);
-}
-}  // namespace
-
-int DiceDialogAboutCar(const std::wstring& text, int index, unsigned colour, bool placeNearAnchor) {
+int DiceDialogAboutCar(const std::wstring& text, int index, unsigned colour, bool anchored) {
     const CarRecord& car = game.cars[index];
     if (!car.sceneNode) return DiceDialogUnanchored(text, colour);
     const irr::core::vector3df at = car.sceneNode->getPosition();
     return DiceDialog(text, static_cast<int>(at.X), static_cast<int>(at.Y),
-                      static_cast<int>(at.Z), -1, placeNearAnchor, colour);
+                      static_cast<int>(at.Z), -1, anchored, colour);
 }
 
 int DiceDialogUnanchored(const std::wstring& text, unsigned colour) {
     return DiceDialog(text, -1, -1, -1, -1, true, colour);
 }
 
-void TellAboutCar(const std::wstring& text, int index) { Tell(text, index, true); }
-
-void TellAboutCarInPlace(const std::wstring& text, int index) { Tell(text, index, false); }
-
-int RollForCar(const std::wstring& text, int index, int faces, int anchorCar) {
-    return Roll(text, index, faces, anchorCar, true);
+void TellAboutCar(const std::wstring& text, int index, int anchorCar, bool anchored) {
+    game.dialog.dieFaces = 0;
+    game.dialog.choiceState = 0;
+    DiceDialogAboutCar(text, anchorCar ? anchorCar : index, game.cars[index].colour, anchored);
 }
 
-int RollForCarInPlace(const std::wstring& text, int index, int faces) {
-    return Roll(text, index, faces, 0, false);
+int RollForCar(const std::wstring& text, int index, int faces, int anchorCar, bool anchored) {
+    const CarRecord& car = game.cars[index];
+    if (IsComputerDriven(car)) return RollDie(faces);
+    game.dialog.dieFaces = faces;
+    game.dialog.choiceState = 0;
+    return DiceDialogAboutCar(text, anchorCar ? anchorCar : index, car.colour, anchored);
 }
 
 int AskAboutCar(const std::wstring& text, int index, const std::wstring& first,

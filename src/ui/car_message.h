@@ -3,24 +3,20 @@
 
 #include <string>
 
-// DiceDialog anchored at the car's node (or at no point when it has none),
-// placed away from it, no trail highlighted, in the given colour. Without
-// `placeNearAnchor` the window keeps its place; the line to the car is drawn.
-int DiceDialogAboutCar(const std::wstring& text, int car, unsigned colour,
-                       bool placeNearAnchor = true);
+// DiceDialog about the car's node (or no point when it has none), no trail
+// highlighted, in the given colour; `anchored` places the window away from
+// the node.
+int DiceDialogAboutCar(const std::wstring& text, int car, unsigned colour, bool anchored = true);
 
-// A message about car `car` in its colour, closed with "Fermer".
-void TellAboutCar(const std::wstring& text, int car);
+// A message about car `car` in its colour, closed with "Fermer", about car
+// `anchorCar` (the car itself when 0).
+void TellAboutCar(const std::wstring& text, int car, int anchorCar = 0, bool anchored = true);
 
 // A die of `faces` faces rolled for car `car`: a person rolls it in the
-// message window under `text`, in the car's colour, anchored at car
-// `anchorCar` (the car itself when 0); the computer rolls it silently.
-int RollForCar(const std::wstring& text, int car, int faces, int anchorCar = 0);
-
-// The same message and die, the window left in its place rather than moved
-// away from the car: the windows of a shot.
-void TellAboutCarInPlace(const std::wstring& text, int car);
-int RollForCarInPlace(const std::wstring& text, int car, int faces);
+// message window under `text`, in the car's colour, about car `anchorCar`
+// (the car itself when 0); the computer rolls it silently.
+int RollForCar(const std::wstring& text, int car, int faces, int anchorCar = 0,
+               bool anchored = true);
 
 // A question to a person about car `car` with two answers, in its colour,
 // anchored at car `anchorCar` (the car itself when 0); returns 1 or 2.
