@@ -126,8 +126,7 @@ TEST_F(CarImpactTest, AHumanFailingTheTestSkidsNextTurn) {
 
 TEST_F(CarImpactTest, AComputerOnAnExactCornerTakesTheBlowOnItsStrongerSide) {
     CarRecord& hit = game.cars[2];
-    hit.controller = L"IA";
-    hit.pilotName = L"Brutus";
+    GiveToComputer(2, L"Brutus");
     hit.sides[SideRear].structure = 2;
     hit.sides[SideLeft].structure = 5;
     StandCar(1, 2, 2);

@@ -83,8 +83,7 @@ TEST_F(FiringGeometryTest, HitSideRoundsToWholeDegreesAndOnlyExactCornersAreCorn
 
 TEST_F(FiringGeometryTest, ACornerIsSettledByThePilotsTest) {
     CarRecord& target = game.cars[2];
-    target.controller = L"IA";
-    target.pilotName = L"Brutus";
+    GiveToComputer(2, L"Brutus");
     target.sides[SideFront].structure = 3;
     target.sides[SideRight].structure = 5;
     QueueDieResult(10);

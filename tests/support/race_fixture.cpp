@@ -170,3 +170,8 @@ int RaceTest::AddCarWithoutModel(int x, int y) {
     StandCar(index, x, y);
     return index;
 }
+
+void RaceTest::GiveToComputer(int index, const wchar_t* pilot) {
+    game.cars[index].controller = L"IA";
+    game.cars[index].pilotName = pilot;
+}

@@ -33,6 +33,8 @@ protected:
     // Stands car `car` still on a cell, its node placed there facing
     // `heading` degrees.
     void StandCar(int car, int x, int y, float heading = 0);
+    // Car `car` is driven by the computer under that pilot's name.
+    void GiveToComputer(int car, const wchar_t* pilot);
     // Adds one more car (without a model) standing still on a cell.
     int AddCarWithoutModel(int x, int y);
 
