@@ -38,6 +38,15 @@ constexpr int DieFace = 1008;
 constexpr int MessageText = 1009;
 constexpr int ViewCar = 3001;
 constexpr int CentreCamera = 3002;
+// The home menu's column, present on every menu screen.
+constexpr int Home = 10001;
+constexpr int NewPilot = 10002;
+constexpr int EditPilot = 10003;
+constexpr int NewRace = 10004;
+constexpr int QuitGame = 10005;
+constexpr int Credits = 10006;
+// The race setup's launch button.
+constexpr int Launch = 20000;
 }  // namespace gui_id
 
 // True for the ids of the menu screens, whose clicks go to lastGuiId.

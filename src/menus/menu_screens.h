@@ -1,0 +1,21 @@
+// The screens before a race, each a modal loop of its own drawn in an
+// 800 x 600 area whose top-left corner is (x0, y0), with the home menu's
+// column of buttons on its left.
+#pragma once
+
+// Runs the home menu; returns once a race has been set up.
+void HomeMenu();
+
+// The race setup: a circuit, then one row per car (pilot, colour, driver).
+// Returns when the player leaves it or a race has been set up (raceStart).
+void RaceSetup(int x0, int y0);
+
+// The credits, until the player leaves them.
+void CreditsScreen(int x0, int y0);
+
+// The pilot workshop: creates a pilot (newPilot) or edits the one loaded
+// into car record 0; runs until the player leaves it.
+void PilotWorkshop(int x0, int y0, bool newPilot);
+
+// The choice of a pilot to edit, then the workshop on it.
+void ChoosePilotToEdit(int x0, int y0);
