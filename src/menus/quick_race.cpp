@@ -9,19 +9,12 @@
 #include "core/game_state.h"
 #include "files/circuit_file.h"
 #include "files/file_listing.h"
-#include "files/pilot_file.h"
+#include "menus/race_cars.h"
 #include "platform/text.h"
-#include "race/race_loop.h"
-#include "scene/circuit_scene.h"
-#include "scene/scene_files.h"
-#include "ui/dice_dialog.h"
-#include "ui/race_screen.h"
 
 using namespace irr;
 
 namespace {
-const wchar_t* const kColours[] = {L"rouge", L"bleu", L"vert", L"jaune"};
-
 QuickRacePilot PilotOption(const std::wstring& value) {
     const std::wstring suffix = L":IA";
     if (value.size() > suffix.size() &&
@@ -48,36 +41,23 @@ bool HasDuplicatePilot(const QuickRaceOptions& options) {
 std::vector<std::wstring> RaceSetupRefusals(const QuickRaceOptions& options) {
     std::vector<std::wstring> refusals;
     if (HasDuplicatePilot(options))
-        refusals.push_back(L"Vous ne pouvez pas avoir 2 fois le même pilote en jeu.");
+        refusals.push_back(kSamePilotTwice);
     if (!Listed(L"\\circuits\\", options.circuit))
-        refusals.push_back(L"Vous devez choisir un circuit et mettre des pilotes en jeu.");
+        refusals.push_back(kChooseCircuitAndPilots);
     if (refusals.empty() && options.pilots.size() < 2)
-        refusals.push_back(L"Vous devez mettre au moins 2 pilotes en jeu.");
+        refusals.push_back(kAtLeastTwoPilots);
     for (const QuickRacePilot& pilot : options.pilots)
         if (refusals.empty() && !Listed(L"\\pilotes\\", pilot.name))
             refusals.push_back(L"Le pilote " + pilot.name + L" n'existe pas.");
     return refusals;
 }
 
-int SlotLimit() { return std::min(game.circuit.circuitMaxCars, kMaxCars); }
-
 void LoadPilots(const QuickRaceOptions& options) {
     int k = 0;
     for (const QuickRacePilot& pilot : options.pilots) {
         ++k;
-        ReadPilotFile(k, pilot.name);
-        game.cars[k].colourName = kColours[std::min(k - 1, 3)];
-        game.cars[k].controller = pilot.computer ? L"IA" : L"Humain";
+        LoadRaceCar(k, pilot.name, ColourWord(k - 1), pilot.computer);
     }
-}
-
-std::vector<std::wstring> IntegrityRefusals(int count) {
-    std::vector<std::wstring> refusals;
-    for (int j = 1; j <= count; ++j)
-        if (ComputeSecu(j) != game.cars[j].secu)
-            refusals.push_back(game.cars[j].pilotName +
-                               L" est invalide : son Xml semble avoir été modifié à la main");
-    return refusals;
 }
 
 void PrintMessages(const std::vector<std::wstring>& messages) {
@@ -97,19 +77,6 @@ std::vector<std::wstring> SetUpWithoutWindow(const QuickRaceOptions& options) {
     return refusals;
 }
 
-void LoadRaceScreenData() {
-    if (gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdana.bmp"))
-        game.guiEnvironment->getSkin()->setFont(font);
-    game.loadingBarImage = LoadGameTexture(L"\\data\\loading\\barre_chargement.jpg");
-}
-
-// A scene that cannot be built is told on standard error and in the window.
-void ReportSceneError(const std::wstring& error) {
-    PrintMessages({error});
-    game.dialog.dieFaces = 0;
-    game.dialog.choiceState = 0;
-    DiceDialog(error, -1, -1, -1, -1, false, video::SColor(255, 255, 0, 0).color);
-}
 }  // namespace
 
 std::string QuickRaceUsage() {
@@ -147,8 +114,8 @@ std::vector<std::wstring> SetUpQuickRace(const QuickRaceOptions& options) {
     std::vector<std::wstring> refusals = RaceSetupRefusals(options);
     if (!refusals.empty()) return refusals;
     LoadCircuitFile(options.circuit);
-    if (static_cast<int>(options.pilots.size()) > SlotLimit())
-        return {L"Ce circuit n'accepte que " + IntText(SlotLimit()) + L" pilotes."};
+    if (static_cast<int>(options.pilots.size()) > RaceCarLimit())
+        return {L"Ce circuit n'accepte que " + IntText(RaceCarLimit()) + L" pilotes."};
     LoadPilots(options);
     const int count = static_cast<int>(options.pilots.size());
     refusals = IntegrityRefusals(count);
@@ -177,16 +144,4 @@ bool PrepareQuickRace(int argc, char** argv, QuickRaceOptions& options, int& exi
         return false;
     }
     return true;
-}
-
-int PlayQuickRace() {
-    LoadRaceScreenData();
-    std::wstring sceneError;
-    if (!BuildCircuitScene(sceneError)) {
-        ReportSceneError(sceneError);
-        return 1;
-    }
-    CreateStatusLines();
-    RunRace();
-    return 0;
 }

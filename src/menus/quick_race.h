@@ -37,6 +37,3 @@ std::vector<std::wstring> SetUpQuickRace(const QuickRaceOptions& options);
 // into the car table and may be played.
 bool PrepareQuickRace(int argc, char** argv, QuickRaceOptions& options, int& exitCode);
 
-// With the game window open: builds the circuit scene and runs the race.
-// Returns the exit code (1 when the scene could not be built).
-int PlayQuickRace();

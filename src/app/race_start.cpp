@@ -1,0 +1,42 @@
+#include "app/race_start.h"
+
+#include <cstdio>
+#include <string>
+
+#include "core/game_state.h"
+#include "platform/text.h"
+#include "race/race_loop.h"
+#include "scene/circuit_scene.h"
+#include "scene/scene_files.h"
+#include "ui/dice_dialog.h"
+#include "ui/race_screen.h"
+
+using namespace irr;
+
+namespace {
+void LoadRaceScreenData() {
+    if (gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdana.bmp"))
+        game.guiEnvironment->getSkin()->setFont(font);
+    game.loadingBarImage = LoadGameTexture(L"\\data\\loading\\barre_chargement.jpg");
+}
+
+// A scene that cannot be built is told on standard error and in the window.
+void ReportSceneError(const std::wstring& error) {
+    std::fprintf(stderr, "%s\n", ToUtf8(error).c_str());
+    game.dialog.dieFaces = 0;
+    game.dialog.choiceState = 0;
+    DiceDialog(error, -1, -1, -1, -1, false, video::SColor(255, 255, 0, 0).color);
+}
+}  // namespace
+
+int PlayRace() {
+    LoadRaceScreenData();
+    std::wstring sceneError;
+    if (!BuildCircuitScene(sceneError)) {
+        ReportSceneError(sceneError);
+        return 1;
+    }
+    CreateStatusLines();
+    RunRace();
+    return 0;
+}
