@@ -123,6 +123,60 @@ void ScriptedPlayer::Wheel(float delta) {
     game.device->postEventFromUser(event);
 }
 
+void ScriptedPlayer::SelectComboItem(gui::IGUIComboBox* combo, int item) {
+    combo->setSelected(item);
+    SEvent event{};
+    event.EventType = EET_GUI_EVENT;
+    event.GUIEvent.Caller = combo;
+    event.GUIEvent.Element = nullptr;
+    event.GUIEvent.EventType = gui::EGET_COMBO_BOX_CHANGED;
+    combo->getParent()->OnEvent(event);
+}
+
+void ScriptedPlayer::SelectComboItem(gui::IGUIComboBox* combo, const std::wstring& text) {
+    for (u32 i = 0; i < combo->getItemCount(); ++i)
+        if (text == combo->getItem(i)) return SelectComboItem(combo, static_cast<int>(i));
+    ADD_FAILURE() << "no combo box item named " << std::string(text.begin(), text.end());
+}
+
+namespace {
+constexpr int kNoticeWindowId = 1010;
+
+void CollectNotices(gui::IGUIElement* element, std::vector<gui::IGUIWindow*>& notices) {
+    for (gui::IGUIElement* child : element->getChildren()) {
+        if (child->getID() == kNoticeWindowId && child->getType() == gui::EGUIET_WINDOW)
+            notices.push_back(static_cast<gui::IGUIWindow*>(child));
+        CollectNotices(child, notices);
+    }
+}
+
+std::vector<gui::IGUIWindow*> OpenNotices() {
+    std::vector<gui::IGUIWindow*> notices;
+    if (game.guiEnvironment) CollectNotices(game.guiEnvironment->getRootGUIElement(), notices);
+    return notices;
+}
+}  // namespace
+
+std::vector<std::wstring> ScriptedPlayer::NoticeTexts() {
+    std::vector<std::wstring> texts;
+    for (gui::IGUIWindow* notice : OpenNotices()) {
+        std::wstring text = (*notice->getChildren().getLast())->getText();
+        if (!text.empty() && text.back() == L'\n') text.pop_back();
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+void ScriptedPlayer::CloseNotice() {
+    const std::vector<gui::IGUIWindow*> notices = OpenNotices();
+    if (notices.empty()) {
+        ADD_FAILURE() << "no notice to close";
+        return;
+    }
+    const core::position2di at = notices.back()->getCloseButton()->getAbsolutePosition().getCenter();
+    LeftClickAt(at.X, at.Y);
+}
+
 void ScriptedPlayer::RecordDialogText() {
     if (game.dialog.dialogOpen != 1) {
         lastDialogText_.clear();

@@ -49,6 +49,17 @@ public:
     void MouseButton(irr::EMOUSE_INPUT_EVENT kind, int x, int y);
     void Key(irr::EKEY_CODE key, bool down);
     void Wheel(float delta);
+    // Picks an item of a combo box as its drop-down list does: selects it and
+    // tells the combo box's parent that it changed.
+    static void SelectComboItem(irr::gui::IGUIComboBox* combo, int item);
+    // The same, by the item's text; a failure when no item has that text.
+    static void SelectComboItem(irr::gui::IGUIComboBox* combo, const std::wstring& text);
+
+    // The texts of the open notices (ShowNotice), oldest first, without the
+    // line break the notice adds.
+    static std::vector<std::wstring> NoticeTexts();
+    // Clicks the close button of the newest open notice.
+    void CloseNotice();
 
     // Texts of the message windows seen while they were open, in order.
     const std::vector<std::wstring>& DialogTexts() const { return dialogTexts_; }

@@ -1,0 +1,89 @@
+// The home menu: the home picture beside the column of buttons that every
+// menu screen keeps on its left.
+#include <vector>
+
+#include "core/event_receiver.h"
+#include "core/frame_pump.h"
+#include "core/game_state.h"
+#include "menus/menu_drawing.h"
+#include "menus/menu_screens.h"
+#include "scene/scene_files.h"
+#include "ui/message_window.h"
+#include "ui/notice.h"
+
+using namespace irr;
+
+namespace {
+struct ColumnButton {
+    int id;
+    int top;  // below y0
+    const wchar_t* text;
+};
+
+const ColumnButton kColumn[] = {
+    {gui_id::Home, 5, L"Accueil"},          {gui_id::NewPilot, 30, L"Nouveau Pilote"},
+    {gui_id::EditPilot, 55, L"Editer Pilote"}, {gui_id::NewRace, 80, L"Nouvelle course"},
+    {gui_id::Credits, 105, L"Credits"},     {gui_id::QuitGame, 130, L"Quitter"},
+};
+
+std::vector<gui::IGUIButton*> AddColumn(int x0, int y0) {
+    std::vector<gui::IGUIButton*> buttons;
+    for (const ColumnButton& b : kColumn)
+        buttons.push_back(game.guiEnvironment->addButton(
+            core::recti(x0 + 5, y0 + b.top, x0 + 95, y0 + b.top + 20), nullptr, b.id, b.text));
+    return buttons;
+}
+
+void UseMenuFont() {
+    if (gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdana.bmp"))
+        game.guiEnvironment->getSkin()->setFont(font);
+}
+
+// Opens the screen the player asked for; the screens leave lastGuiId set
+// when the player asked for another screen from their column.
+void OpenAskedScreen(int x0, int y0) {
+    const int id = game.lastGuiId;
+    switch (id) {
+        case gui_id::NewPilot:
+            game.lastGuiId = 0;
+            PilotWorkshop(x0, y0, true);
+            break;
+        case gui_id::EditPilot:
+            game.lastGuiId = 0;
+            ChoosePilotToEdit(x0, y0);
+            break;
+        case gui_id::NewRace:
+            game.lastGuiId = 0;
+            RaceSetup(x0, y0);
+            break;
+        case gui_id::Credits:
+            game.lastGuiId = 0;
+            CreditsScreen(x0, y0);
+            break;
+        case gui_id::QuitGame:
+            EndProgram();
+        default:
+            game.lastGuiId = 0;
+    }
+}
+}  // namespace
+
+void HomeMenu() {
+    game.inMenu = 1;
+    video::ITexture* picture = LoadGameTexture(L"\\data\\interface\\accueil.bmp", true);
+    const core::position2di origin = MenuOrigin();
+    const int x0 = origin.X, y0 = origin.Y;
+    UseMenuFont();
+    const std::vector<gui::IGUIButton*> column = AddColumn(x0, y0);
+    while (!game.raceStart) {
+        PumpFrameOrEnd();
+        UpkeepNotice();
+        OpenAskedScreen(x0, y0);
+        if (game.raceStart) break;
+        DrawMenuScreen(x0, y0, [&] { DrawWholeImage(picture, x0 + 146, y0 - 25); });
+    }
+    game.raceStart = 0;
+    game.inMenu = 0;
+    for (gui::IGUIButton* button : column) button->remove();
+    SetDialogOpaque(false, true);
+}

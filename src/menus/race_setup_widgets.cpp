@@ -1,0 +1,82 @@
+#include <algorithm>
+
+#include "core/event_receiver.h"
+#include "core/game_state.h"
+#include "files/file_listing.h"
+#include "menus/race_cars.h"
+#include "menus/race_setup_screen.h"
+
+using namespace irr;
+
+namespace {
+constexpr int kOpaqueSkinColour = 3;
+
+void SetSkinColourAlpha(u32 alpha) {
+    gui::IGUISkin* skin = game.guiEnvironment->getSkin();
+    const auto which = static_cast<gui::EGUI_DEFAULT_COLOR>(kOpaqueSkinColour);
+    video::SColor colour = skin->getColor(which);
+    colour.setAlpha(alpha);
+    skin->setColor(which, colour);
+}
+
+gui::IGUIComboBox* AddCombo(int left, int top, int right, int bottom) {
+    return game.guiEnvironment->addComboBox(core::recti(left, top, right, bottom));
+}
+
+void AddCircuitChoice(RaceSetupScreen& s) {
+    ListFiles(L"\\circuits\\", s.circuitNames);
+    s.circuit = AddCombo(s.x0 + 555, s.y0 + 42, s.x0 + 745, s.y0 + 57);
+    s.circuit->addItem(L"Choisir le circuit :");
+    for (size_t k = 1; k < s.circuitNames.size(); ++k) s.circuit->addItem(s.circuitNames[k].c_str());
+}
+
+void AddRow(RaceSetupScreen& s, int i) {
+    const int top = s.y0 + 42 + 20 * (i - 1), bottom = s.y0 + 57 + 20 * (i - 1);
+    RaceSetupRow& row = s.rows[i];
+    row.pilot = AddCombo(s.x0 + 125, top, s.x0 + 314, bottom);
+    row.colour = AddCombo(s.x0 + 337, top, s.x0 + 402, bottom);
+    for (int c = 0; c < kColourWordCount; ++c) row.colour->addItem(ColourWord(c));
+    row.colour->setSelected(std::min(i - 1, kColourWordCount - 1));
+    row.driver = AddCombo(s.x0 + 421, top, s.x0 + 491, bottom);
+    row.driver->addItem(L"Humain");
+    row.driver->addItem(L"IA");
+    row.driver->setSelected(0);
+}
+}  // namespace
+
+int Selected(gui::IGUIComboBox* combo) { return std::max(combo->getSelected(), 0); }
+
+void AddRaceSetupWidgets(RaceSetupScreen& s) {
+    SetSkinColourAlpha(255);
+    AddCircuitChoice(s);
+    s.decor = game.guiEnvironment->addCheckBox(
+        true, core::recti(s.x0 + 678, s.y0 + 317, s.x0 + 798, s.y0 + 337), nullptr, -1,
+        L"Activer décor");
+    s.decor->setVisible(false);
+    for (int i = 1; i <= kRaceSetupRows; ++i) AddRow(s, i);
+    HideAllRows(s);
+    s.launch = game.guiEnvironment->addButton(
+        core::recti(s.x0 + 681, s.y0 + 525, s.x0 + 782, s.y0 + 566), nullptr, gui_id::Launch,
+        L"LANCER");
+    s.launch->setVisible(false);
+}
+
+void RemoveRaceSetupWidgets(RaceSetupScreen& s) {
+    s.circuit->remove();
+    s.decor->remove();
+    s.launch->remove();
+    for (int i = 1; i <= kRaceSetupRows; ++i)
+        for (gui::IGUIComboBox* combo : {s.rows[i].pilot, s.rows[i].colour, s.rows[i].driver})
+            combo->remove();
+    SetSkinColourAlpha(game.dialog.skinAlphas[kOpaqueSkinColour]);
+}
+
+void HideAllRows(RaceSetupScreen& s) {
+    for (int i = 1; i <= kRaceSetupRows; ++i) {
+        RaceSetupRow& row = s.rows[i];
+        row.pilot->setVisible(false);
+        row.colour->setVisible(false);
+        row.driver->setVisible(false);
+        row.pilot->clear();
+    }
+}
