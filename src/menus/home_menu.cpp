@@ -43,27 +43,14 @@ void UseMenuFont() {
 // when the player asked for another screen from their column.
 void OpenAskedScreen(int x0, int y0) {
     const int id = game.lastGuiId;
+    game.lastGuiId = 0;
     switch (id) {
-        case gui_id::NewPilot:
-            game.lastGuiId = 0;
-            PilotWorkshop(x0, y0, true);
-            break;
-        case gui_id::EditPilot:
-            game.lastGuiId = 0;
-            ChoosePilotToEdit(x0, y0);
-            break;
-        case gui_id::NewRace:
-            game.lastGuiId = 0;
-            RaceSetup(x0, y0);
-            break;
-        case gui_id::Credits:
-            game.lastGuiId = 0;
-            CreditsScreen(x0, y0);
-            break;
-        case gui_id::QuitGame:
-            EndProgram();
-        default:
-            game.lastGuiId = 0;
+        case gui_id::NewPilot: PilotWorkshop(x0, y0, true); break;
+        case gui_id::EditPilot: ChoosePilotToEdit(x0, y0); break;
+        case gui_id::NewRace: RaceSetup(x0, y0); break;
+        case gui_id::Credits: CreditsScreen(x0, y0); break;
+        case gui_id::QuitGame: EndProgram();
+        default: break;
     }
 }
 }  // namespace

@@ -3,13 +3,10 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <filesystem>
 
-#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
-#include "files/pilot_file.h"
 #include "menus/quick_race.h"
-#include "support/game_test.h"
+#include "support/menu_fixture.h"
 
 namespace {
 QuickRaceOptions Parse(std::vector<const char*> args, bool expectOk = true) {
@@ -40,26 +37,12 @@ TEST(QuickRaceArgs, ReadTheCircuitThePilotsAndTheirDrivers) {
     Parse({"--circuit", "Anneau", "--pilot"}, false);
 }
 
-class QuickRaceTest : public GameTest {
+class QuickRaceTest : public MenuTest {
 protected:
     void SetUp() override {
-        GameTest::SetUp();
-        FillCatalogue();
-        WriteFile("circuits/Anneau.xml",
-                  "<c>\n<NomCircuit>Anneau</NomCircuit>\n<NbVoitures>3</NbVoitures>\n"
-                  "<Mesh>anneau.irrmesh</Mesh>\n</c>\n");
-        std::filesystem::create_directories("pilotes");
+        MenuTest::SetUp();
+        WriteCircuit("Anneau", 3);
         for (const wchar_t* name : {L"Max", L"Léa", L"Noé", L"Zoé"}) WritePilot(name);
-    }
-    void WritePilot(const std::wstring& name) {
-        CarRecord& scratch = game.cars[0];
-        scratch.pilotName = name;
-        scratch.drivingSkill = 10;
-        scratch.shootingSkill = 8;
-        scratch.wheelSide = L"Gauche";
-        scratch.meshNumber = 1;
-        ASSERT_TRUE(WritePilotFile(0));
-        game.cars[0] = CarRecord();
     }
     static QuickRaceOptions Race(const std::wstring& circuit, std::vector<QuickRacePilot> pilots) {
         QuickRaceOptions options;
@@ -106,11 +89,7 @@ TEST_F(QuickRaceTest, RefusesWhatTheRaceSetupRefuses) {
 }
 
 TEST_F(QuickRaceTest, RefusesAPilotWhoseFileWasEditedByHand) {
-    std::string text = ReadFile("pilotes/Max.xml");
-    const size_t skill = text.find("<Conduite>");
-    ASSERT_NE(skill, std::string::npos);
-    text.replace(text.find("10", skill), 2, "19");
-    WriteFile("pilotes/Max.xml", text);
+    EditPilotByHand("Max");
     EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Léa", false}, {L"Max", false}})),
               std::vector<std::wstring>{L"Max est invalide : son Xml semble avoir été modifié à la main"});
     EXPECT_EQ(game.carCount, 0);

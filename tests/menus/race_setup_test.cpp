@@ -1,0 +1,169 @@
+// The race setup driven as a player drives it: the circuit, the rows of
+// pilots, "LANCER" and its refusals.
+#include <filesystem>
+#include <functional>
+
+#include "core/event_receiver.h"
+#include "core/game_state.h"
+#include "menus/menu_screens.h"
+#include "support/menu_fixture.h"
+
+using namespace irr;
+using Texts = std::vector<std::wstring>;
+
+namespace {
+const core::position2di kOrigin(112, 84);  // the 800 x 600 area on a 1024 x 768 screen
+
+bool Shown(gui::IGUIElement* element) { return element && element->isVisible(); }
+}  // namespace
+
+class RaceSetupTest : public MenuTest {
+protected:
+    void SetUp() override {
+        MenuTest::SetUp();
+        WriteCircuit("Anneau", 4);
+        WriteCircuit("Plaine", 25);
+        for (const wchar_t* name : {L"Max", L"Léa", L"Noé"}) WritePilot(name);
+    }
+
+    // Runs the screen; the steps run one per frame, then the player goes
+    // home: the screen must still be open by then.
+    void Run(std::vector<std::function<void()>> steps) {
+        long long frame = 0;
+        for (auto& step : steps) player.AtFrame(++frame, step);
+        bool wentHome = false;
+        player.AtFrame(++frame, [&wentHome] {
+            wentHome = true;
+            game.lastGuiId = gui_id::Home;
+        });
+        RaceSetup(kOrigin.X, kOrigin.Y);
+        EXPECT_TRUE(wentHome) << "the screen closed before the player went home";
+    }
+
+    static gui::IGUIComboBox* Circuit() { return ComboAt(kOrigin.X + 555, kOrigin.Y + 42); }
+    static gui::IGUIComboBox* Pilot(int row) { return RowCombo(125, row); }
+    static gui::IGUIComboBox* Colour(int row) { return RowCombo(337, row); }
+    static gui::IGUIComboBox* Driver(int row) { return RowCombo(421, row); }
+    static gui::IGUIComboBox* RowCombo(int left, int row) {
+        return ComboAt(kOrigin.X + left, kOrigin.Y + 42 + 20 * (row - 1));
+    }
+    static void ChooseCircuit(const std::wstring& name) { ScriptedPlayer::SelectComboItem(Circuit(), name); }
+    static void ChoosePilot(int row, const std::wstring& name) {
+        ScriptedPlayer::SelectComboItem(Pilot(row), name);
+    }
+    static int ShownPilotRows() {
+        int shown = 0;
+        for (int row = 1; row <= 20; ++row) shown += Shown(Pilot(row));
+        return shown;
+    }
+    void Launch() { player.ClickButton(gui_id::Launch); }
+};
+
+TEST_F(RaceSetupTest, RowsFollowTheChosenCircuitUpToItsMaximum) {
+    Run({[] {
+             EXPECT_EQ(std::wstring(Circuit()->getItem(0)), L"Choisir le circuit :");
+             EXPECT_EQ(Circuit()->getItemCount(), 3u);
+             EXPECT_EQ(ShownPilotRows(), 0);
+             EXPECT_FALSE(Shown(ScriptedPlayer::Element(gui_id::Launch)));
+             ChooseCircuit(L"Anneau");
+         },
+         [] {
+             EXPECT_EQ(ShownPilotRows(), 4);
+             EXPECT_TRUE(Shown(Pilot(4)));
+             EXPECT_EQ(std::wstring(Pilot(1)->getItem(0)), L"Aucun pilote");
+             EXPECT_EQ(Pilot(1)->getItemCount(), 4u);
+             EXPECT_FALSE(Shown(Colour(1)));
+             EXPECT_TRUE(Shown(ScriptedPlayer::Element(gui_id::Launch)));
+             EXPECT_EQ(std::wstring(Colour(3)->getItem(Colour(3)->getSelected())), L"vert");
+             EXPECT_EQ(std::wstring(Colour(7)->getItem(Colour(7)->getSelected())), L"jaune");
+             ChoosePilot(2, L"Noé");
+         },
+         [] {
+             EXPECT_TRUE(Shown(Colour(2)) && Shown(Driver(2)));
+             EXPECT_FALSE(Shown(Colour(1)));
+             ChoosePilot(2, L"Aucun pilote");
+         },
+         [] {
+             EXPECT_FALSE(Shown(Colour(2)) || Shown(Driver(2)));
+             // Never a 20th car, whatever the circuit allows.
+             ChooseCircuit(L"Plaine");
+         },
+         [] {
+             EXPECT_EQ(ShownPilotRows(), 19);
+             EXPECT_EQ(game.circuit.circuitName, L"Plaine");
+             ScriptedPlayer::SelectComboItem(Circuit(), 0);
+         },
+         [] {
+             EXPECT_EQ(ShownPilotRows(), 0);
+             EXPECT_EQ(Pilot(1)->getItemCount(), 0u);
+             EXPECT_FALSE(Shown(ScriptedPlayer::Element(gui_id::Launch)));
+         }});
+    EXPECT_EQ(ComboAt(kOrigin.X + 555, kOrigin.Y + 42), nullptr) << "the screen's widgets are removed";
+    EXPECT_EQ(game.raceStart, 0);
+}
+
+TEST_F(RaceSetupTest, RefusalsComeInOrderAndOnceEach) {
+    Run({[] { ChooseCircuit(L"Anneau"); },
+         [] {
+             for (int row = 1; row <= 3; ++row) ChoosePilot(row, L"Max");
+         },
+         [this] { Launch(); },
+         [this] {
+             EXPECT_EQ(ScriptedPlayer::NoticeTexts(),
+                       Texts{L"Vous ne pouvez pas avoir 2 fois le même pilote en jeu."});
+             player.CloseNotice();
+         },
+         // The circuit given up in the frame of the click: both messages.
+         [this] {
+             ScriptedPlayer::SelectComboItem(Circuit(), 0);
+             Launch();
+         },
+         [this] {
+             EXPECT_EQ(ScriptedPlayer::NoticeTexts(),
+                       (Texts{L"Vous ne pouvez pas avoir 2 fois le même pilote en jeu.",
+                              L"Vous devez choisir un circuit et mettre des pilotes en jeu."}));
+             player.CloseNotice();
+         },
+         [this] { player.CloseNotice(); },
+         [] { ChooseCircuit(L"Anneau"); },
+         [] { ChoosePilot(3, L"Léa"); },
+         [this] { Launch(); },
+         [this] {
+             EXPECT_EQ(ScriptedPlayer::NoticeTexts(), Texts{L"Vous devez mettre au moins 2 pilotes en jeu."});
+             player.CloseNotice();
+         },
+         [] { EXPECT_TRUE(ScriptedPlayer::NoticeTexts().empty()); }});
+    EXPECT_EQ(game.carCount, 0);
+}
+
+TEST_F(RaceSetupTest, APilotFileEditedByHandIsRefusedAtLaunch) {
+    EditPilotByHand("Léa");
+    Run({[] { ChooseCircuit(L"Anneau"); },
+         [] {
+             ChoosePilot(1, L"Max");
+             ChoosePilot(2, L"Léa");
+         },
+         [this] { Launch(); },
+         [] {
+             EXPECT_EQ(ScriptedPlayer::NoticeTexts(),
+                       Texts{L"Léa est invalide : son Xml semble avoir été modifié à la main"});
+             EXPECT_TRUE(Shown(Pilot(2))) << "the screen stays as it was";
+         }});
+    EXPECT_EQ(game.carCount, 0);
+    EXPECT_EQ(game.raceStart, 0);
+}
+
+TEST_F(RaceSetupTest, WithoutCircuitOrPilotFoldersTheChoicesHoldOnlyTheirFirstItem) {
+    std::filesystem::remove_all("circuits");
+    std::filesystem::remove_all("pilotes");
+    Run({[] { EXPECT_EQ(Circuit()->getItemCount(), 1u); }});
+}
+
+TEST_F(RaceSetupTest, ACircuitFileWithoutItsMaximumOffersNoRows) {
+    WriteFile("circuits/Vide.xml", "<c><NomCircuit>Vide</NomCircuit></c>");
+    Run({[] { ChooseCircuit(L"Anneau"); }, [] { ChooseCircuit(L"Vide"); },
+         [] {
+             EXPECT_EQ(ShownPilotRows(), 0) << "nothing kept from the circuit chosen before";
+             EXPECT_TRUE(Shown(ScriptedPlayer::Element(gui_id::Launch)));
+         }});
+}
