@@ -143,6 +143,7 @@ void ScriptedPlayer::OnFrame() {
         throw ScriptFrameLimit("the script ran past its frame limit of " +
                                std::to_string(frameLimit_) + " frames");
     RecordDialogText();
+    RecordNoticeText();
     // Steps may add steps; index so the vector may grow meanwhile.
     for (size_t i = 0; i < steps_.size(); ++i) {
         if (steps_[i].done) continue;
@@ -153,4 +154,86 @@ void ScriptedPlayer::OnFrame() {
         const std::shared_ptr<Action> action = steps_[i].action;
         (*action)();
     }
+}
+
+namespace {
+// The menus' notice window (see ui/notice.cpp), or null.
+constexpr int kNoticeWindowId = 1010;
+}  // namespace
+
+void ScriptedPlayer::RecordNoticeText() {
+    gui::IGUIElement* notice = Element(kNoticeWindowId);
+    const bool alreadySeen = noticeShown_;
+    noticeShown_ = notice != nullptr;
+    if (!notice || alreadySeen) return;
+    for (gui::IGUIElement* child : notice->getChildren()) {
+        if (child->getType() != gui::EGUIET_STATIC_TEXT) continue;
+        std::wstring text = child->getText();
+        if (!text.empty() && text.back() == L'\n') text.pop_back();
+        noticeTexts_.push_back(text);
+    }
+}
+
+ScriptedPlayer& ScriptedPlayer::CloseNotices() {
+    return Whenever([] { return Element(kNoticeWindowId) != nullptr; },
+                    [this] {
+                        auto* notice = static_cast<gui::IGUIWindow*>(Element(kNoticeWindowId));
+                        const core::position2di at =
+                            notice->getCloseButton()->getAbsolutePosition().getCenter();
+                        LeftClickAt(at.X, at.Y);
+                    });
+}
+
+void ScriptedPlayer::TypeText(int id, const std::wstring& text) {
+    gui::IGUIElement* box = Element(id);
+    if (!box || !ShownOnScreen(box) || box->getType() != gui::EGUIET_EDIT_BOX) {
+        ADD_FAILURE() << "no visible edit box with id " << id << " to type into";
+        return;
+    }
+    const core::position2di centre = box->getAbsolutePosition().getCenter();
+    LeftClickAt(centre.X, centre.Y);
+    SEvent event{};
+    event.EventType = EET_KEY_INPUT_EVENT;
+    event.KeyInput.PressedDown = true;
+    event.KeyInput.Key = KEY_KEY_A;
+    event.KeyInput.Char = L'a';
+    event.KeyInput.Control = true;
+    game.device->postEventFromUser(event);
+    event.KeyInput.Control = false;
+    event.KeyInput.Key = KEY_KEY_X;  // any key that is not an editing key
+    for (wchar_t ch : text) {
+        event.KeyInput.Char = ch;
+        game.device->postEventFromUser(event);
+    }
+}
+
+void ScriptedPlayer::PostGuiEvent(gui::IGUIElement* caller, gui::EGUI_EVENT_TYPE type) {
+    SEvent event{};
+    event.EventType = EET_GUI_EVENT;
+    event.GUIEvent.Caller = caller;
+    event.GUIEvent.Element = nullptr;
+    event.GUIEvent.EventType = type;
+    game.device->postEventFromUser(event);
+}
+
+void ScriptedPlayer::SelectListItem(int id, int line) {
+    auto* list = static_cast<gui::IGUIListBox*>(Element(id));
+    if (!list || !ShownOnScreen(list) || list->getType() != gui::EGUIET_LIST_BOX ||
+        line >= static_cast<int>(list->getItemCount())) {
+        ADD_FAILURE() << "no visible list box with id " << id << " and a line " << line;
+        return;
+    }
+    list->setSelected(line);
+    PostGuiEvent(list, gui::EGET_LISTBOX_CHANGED);
+}
+
+void ScriptedPlayer::SelectComboItem(int id, int item) {
+    auto* combo = static_cast<gui::IGUIComboBox*>(Element(id));
+    if (!combo || !ShownOnScreen(combo) || combo->getType() != gui::EGUIET_COMBO_BOX ||
+        item >= static_cast<int>(combo->getItemCount())) {
+        ADD_FAILURE() << "no visible combo box with id " << id << " and an item " << item;
+        return;
+    }
+    combo->setSelected(item);
+    PostGuiEvent(combo, gui::EGET_COMBO_BOX_CHANGED);
 }
