@@ -102,20 +102,23 @@ NewPilotEntries TypedEntries(const WorkshopWidgets& widgets) {
     entries.name = widgets.nameBox->getText();
     entries.driving = widgets.drivingBox->getText();
     entries.shooting = widgets.shootingBox->getText();
-    for (int side = SideFront; side < kSideCount; ++side) entries.structure[side] = widgets.structureBoxes[side]->getText();
+    for (int side = SideFront; side < kSideCount; ++side)
+        entries.structure[side] = widgets.structureBoxes[side]->getText();
     return entries;
 }
 
 // Checks and writes the pilot; true once it is saved. A refusal or a file
 // that cannot be written leaves the workshop open with nothing lost.
 bool Validate(const Workshop& w) {
-    const std::wstring refusal = w.newPilot ? CheckNewPilot(TypedEntries(w.widgets)) : PilotNameRefusal(Pilot().pilotName);
+    const std::wstring refusal =
+        w.newPilot ? CheckNewPilot(TypedEntries(w.widgets)) : PilotNameRefusal(Pilot().pilotName);
     if (!refusal.empty()) {
         ShowNotice(refusal);
         return false;
     }
     if (!WritePilotFile(0)) {
-        ShowNotice(L"Le pilote n'a pas pu être enregistré : le disque est plein ou le dossier pilotes protégé en écriture.");
+        ShowNotice(L"Le pilote n'a pas pu être enregistré : le disque est plein ou le dossier pilotes "
+                   L"protégé en écriture.");
         return false;
     }
     return true;
@@ -128,7 +131,8 @@ void RefreshSideLists(Workshop& w) {
         gui::IGUIListBox* list = w.widgets.sideLists[side];
         list->clear();
         const CarSide& s = Pilot().sides[side];
-        for (int position = 1; position <= s.gadgetCount; ++position) list->addItem(s.gadgets[position].name.c_str());
+        for (int position = 1; position <= s.gadgetCount; ++position)
+            list->addItem(s.gadgets[position].name.c_str());
     }
 }
 
@@ -136,16 +140,18 @@ void RefreshSideLists(Workshop& w) {
 // is saved.
 bool HandleButton(Workshop& w) {
     const int id = game.lastGuiId;
-    if (id >= gui_id::AddToSide && id < gui_id::AddToSide + kSideCount) Buy(w, id - gui_id::AddToSide);
-    else if (id >= gui_id::SellFromSide && id < gui_id::SellFromSide + kSideCount) Sell(w, id - gui_id::SellFromSide);
-    else if (id == gui_id::ChangeWheel) ChangeWheelSide();
-    else if (id == gui_id::CarModel) NextCarModel(w);
-    else if (id == gui_id::Validate) {
-        game.lastGuiId = 0;
-        return Validate(w);
-    } else return false;
+    if (id >= gui_id::AddToSide && id < gui_id::AddToSide + kSideCount)
+        Buy(w, id - gui_id::AddToSide);
+    else if (id >= gui_id::SellFromSide && id < gui_id::SellFromSide + kSideCount)
+        Sell(w, id - gui_id::SellFromSide);
+    else if (id == gui_id::ChangeWheel)
+        ChangeWheelSide();
+    else if (id == gui_id::CarModel)
+        NextCarModel(w);
+    else if (id != gui_id::Validate)
+        return false;
     game.lastGuiId = 0;
-    return false;
+    return id == gui_id::Validate && Validate(w);
 }
 
 void Leave(Workshop& w) {

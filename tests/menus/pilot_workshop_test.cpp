@@ -149,16 +149,15 @@ TEST_F(NewPilotTest, SellsBackAtFullPriceAndLightensTheCar) {
     Buy(Armour, SideFront);
     Click(gui_id::AddToSide + SideFront);
     Click(gui_id::AddToSide + SideFront);
-    Buy(Pistol, SideMisc);
     Then([] {
-        EXPECT_EQ(game.cars[0].zonks, 400 - 3 * 110 - 50);
+        EXPECT_EQ(game.cars[0].zonks, 400 - 3 * 110);
         EXPECT_EQ(game.cars[0].mass, 3);
     });
     Click(gui_id::SellFromSide + SideFront);  // no line selected: nothing happens
     Then([this] { player.SelectListItem(gui_id::SideList + SideFront, 1); });
     Click(gui_id::SellFromSide + SideFront);
     Then([] {
-        EXPECT_EQ(game.cars[0].zonks, 400 - 2 * 110 - 50);
+        EXPECT_EQ(game.cars[0].zonks, 400 - 2 * 110);
         EXPECT_EQ(game.cars[0].mass, 2);
         EXPECT_EQ(CountGadgets(L"Blindage", 0, SideFront), 2);
         auto* front = static_cast<irr::gui::IGUIListBox*>(ScriptedPlayer::Element(gui_id::SideList + SideFront));
