@@ -216,24 +216,31 @@ void ScriptedPlayer::PostGuiEvent(gui::IGUIElement* caller, gui::EGUI_EVENT_TYPE
     game.device->postEventFromUser(event);
 }
 
-void ScriptedPlayer::SelectListItem(int id, int line) {
-    auto* list = static_cast<gui::IGUIListBox*>(Element(id));
-    if (!list || !ShownOnScreen(list) || list->getType() != gui::EGUIET_LIST_BOX ||
-        line >= static_cast<int>(list->getItemCount())) {
-        ADD_FAILURE() << "no visible list box with id " << id << " and a line " << line;
-        return;
+namespace {
+// A visible list or combo box of the given type holding that line, or null
+// after a failure.
+template <class Box>
+Box* ChoiceBox(int id, gui::EGUI_ELEMENT_TYPE type, int line) {
+    gui::IGUIElement* element = ScriptedPlayer::Element(id);
+    auto* box = element && element->getType() == type ? static_cast<Box*>(element) : nullptr;
+    if (!box || !ShownOnScreen(box) || line < 0 || line >= static_cast<int>(box->getItemCount())) {
+        ADD_FAILURE() << "no visible list or combo box with id " << id << " holding line " << line;
+        return nullptr;
     }
-    list->setSelected(line);
-    PostGuiEvent(list, gui::EGET_LISTBOX_CHANGED);
+    return box;
+}
+}  // namespace
+
+void ScriptedPlayer::SelectListItem(int id, int line) {
+    if (auto* list = ChoiceBox<gui::IGUIListBox>(id, gui::EGUIET_LIST_BOX, line)) {
+        list->setSelected(line);
+        PostGuiEvent(list, gui::EGET_LISTBOX_CHANGED);
+    }
 }
 
 void ScriptedPlayer::SelectComboItem(int id, int item) {
-    auto* combo = static_cast<gui::IGUIComboBox*>(Element(id));
-    if (!combo || !ShownOnScreen(combo) || combo->getType() != gui::EGUIET_COMBO_BOX ||
-        item >= static_cast<int>(combo->getItemCount())) {
-        ADD_FAILURE() << "no visible combo box with id " << id << " and an item " << item;
-        return;
+    if (auto* combo = ChoiceBox<gui::IGUIComboBox>(id, gui::EGUIET_COMBO_BOX, item)) {
+        combo->setSelected(item);
+        PostGuiEvent(combo, gui::EGET_COMBO_BOX_CHANGED);
     }
-    combo->setSelected(item);
-    PostGuiEvent(combo, gui::EGET_COMBO_BOX_CHANGED);
 }
