@@ -84,12 +84,12 @@ void AddCatalogue(WorkshopWidgets& w) {
     for (int entry = 1; entry < kCatalogueSize; ++entry)
         w.catalogueList->addItem(game.catalogue[entry].name.c_str());
     w.description = Gui()->addStaticText(L"", At(110, 185, 350, 500), true, true, w.area, gui_id::Description);
-    AddLabel(w.area, L"     Ajouter au côté :", At(240, 80, 350, 95));
+    AddLabel(w.area, L"     Ajouter au côté :", At(220, 60, 420, 75));
     const int order[kSideCount] = {SideFront, SideRear, SideLeft, SideRight, SideMisc};
     for (int i = 0; i < kSideCount; ++i) {
         const int side = order[i];
-        const int top = 97 + 17 * i;
-        w.addButtons[side] = Gui()->addButton(At(250, top, 340, top + 16), w.area,
+        const int top = 80 + 18 * i;
+        w.addButtons[side] = Gui()->addButton(At(248, top, 345, top + 17), w.area,
                                               gui_id::AddToSide + side, kPanels[side].sideWord);
         w.addButtons[side]->setEnabled(false);
     }
