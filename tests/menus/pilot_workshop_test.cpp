@@ -75,6 +75,9 @@ TEST_F(NewPilotTest, SavesTheDefaultsUnderTheNameGivenWithTheGadgetsBought) {
 }
 
 TEST_F(NewPilotTest, RefusesEachWrongEntryAloneAndSavesNothing) {
+    game.cars[1].pilotName = L"Max";
+    ASSERT_TRUE(WritePilotFile(1));
+    const std::string maxFile = ReadFile("pilotes/Max.xml");
     TypeStructure(6, 5, 5, 5);
     Click(gui_id::Validate);
     TypeStructure(5, 5, 5, 5);
@@ -92,6 +95,8 @@ TEST_F(NewPilotTest, RefusesEachWrongEntryAloneAndSavesNothing) {
     Click(gui_id::Validate);
     Type(gui_id::PilotNameBox, L"..");
     Click(gui_id::Validate);
+    Type(gui_id::PilotNameBox, L"Max");
+    Click(gui_id::Validate);
     Then([] { EXPECT_NE(ScriptedPlayer::Element(gui_id::Validate), nullptr); });
     Click(gui_id::Home);
     Run();
@@ -104,10 +109,12 @@ TEST_F(NewPilotTest, RefusesEachWrongEntryAloneAndSavesNothing) {
         L"Les points de structure d'un côté ne peuvent pas être négatifs.",
         L"Ce nom ne peut pas servir de nom de fichier : ni / ni \\, ni . ou .. seuls.",
         L"Ce nom ne peut pas servir de nom de fichier : ni / ni \\, ni . ou .. seuls.",
+        L"Un pilote porte déjà le nom Max : choisissez-en un autre.",
     };
     EXPECT_EQ(player.NoticeTexts(), expected);
     EXPECT_EQ(game.lastGuiId, 0);
-    EXPECT_EQ(PilotFileCount(), 0);
+    EXPECT_EQ(PilotFileCount(), 1);
+    EXPECT_EQ(ReadFile("pilotes/Max.xml"), maxFile);
     EXPECT_FALSE(fs::exists("Max.xml"));
 }
 
@@ -193,21 +200,6 @@ TEST_F(NewPilotTest, ChangesTheWheelSideAndCyclesTheCarModels) {
         EXPECT_EQ(thumbnails.count(shown), 1u) << shown;
     EXPECT_EQ(game.lastGuiId, gui_id::NewRace) << "the home menu opens the race setup next";
     EXPECT_EQ(PilotFileCount(), 0);
-}
-
-TEST_F(NewPilotTest, KeepsTheFileOfAPilotOfTheSameName) {
-    game.cars[1].pilotName = L"Max";
-    game.cars[1].zonks = 999;
-    ASSERT_TRUE(WritePilotFile(1));
-    const std::string before = ReadFile("pilotes/Max.xml");
-    Type(gui_id::PilotNameBox, L"Max");
-    Click(gui_id::Validate);
-    Click(gui_id::Home);
-    Run();
-
-    EXPECT_EQ(player.NoticeTexts(),
-              std::vector<std::wstring>{L"Un pilote porte déjà le nom Max : choisissez-en un autre."});
-    EXPECT_EQ(ReadFile("pilotes/Max.xml"), before);
 }
 
 TEST_F(NewPilotTest, StaysOpenWithNothingLostWhenThePilotFolderCannotBeWritten) {
