@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/event_receiver.h"
+#include "core/fitted_gadgets.h"
 #include "core/game_state.h"
 #include "files/pilot_file.h"
 #include "menus/menu_column.h"
@@ -20,6 +21,17 @@ gui::IGUIComboBox* AddPilotList(int x0, int y0, const std::vector<std::wstring>&
     for (size_t k = 1; k < names.size(); ++k) combo->addItem(names[k].c_str());
     return combo;
 }
+
+// Loads the pilot of that file into car record 0. A file holding another
+// name is refused with a notice: saved under the name it holds, the pilot
+// would replace another pilot's file.
+bool LoadChosenPilot(const std::wstring& fileName) {
+    ReadPilotFile(0, fileName);
+    if (game.cars[0].pilotName == fileName) return true;
+    RemoveAllGadgets(0);
+    ShowNotice(L"Le fichier " + fileName + L" ne porte pas le nom de son pilote : il ne peut pas être modifié.");
+    return false;
+}
 }  // namespace
 
 void ChoosePilotToEdit(int x0, int y0) {
@@ -32,10 +44,12 @@ void ChoosePilotToEdit(int x0, int y0) {
         if (leave) break;
         const int chosen = combo->getSelected();
         if (chosen > 0 && chosen < static_cast<int>(names.size())) {
-            ReadPilotFile(0, names[chosen]);
-            combo->setVisible(false);
-            PilotWorkshop(x0, y0, false);
-            break;
+            if (LoadChosenPilot(names[chosen])) {
+                combo->setVisible(false);
+                PilotWorkshop(x0, y0, false);
+                break;
+            }
+            combo->setSelected(0);
         }
         DrawMenuScreen(x0, y0);
     }

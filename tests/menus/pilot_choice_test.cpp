@@ -1,4 +1,6 @@
 // The choice of a pilot to edit, and the workshop on an existing pilot.
+#include <filesystem>
+
 #include "core/fitted_gadgets.h"
 #include "files/pilot_file.h"
 #include "menus/menu_screens.h"
@@ -70,4 +72,24 @@ TEST_F(PilotChoiceTest, TheColumnLeavesBothScreensWithoutSaving) {
     EXPECT_EQ(ScriptedPlayer::Element(gui_id::Validate), nullptr);
     EXPECT_EQ(CountGadgets(L"", 0, kAllSides), 0);
     EXPECT_EQ(ReadFile("pilotes/Noé.xml"), before);
+}
+
+TEST_F(PilotChoiceTest, AFileHoldingAnotherPilotsNameIsNotOpened) {
+    std::filesystem::copy_file("pilotes/Noé.xml", "pilotes/Bob.xml");
+    const std::string noe = ReadFile("pilotes/Noé.xml");
+    Then([this] {
+        auto* combo = static_cast<irr::gui::IGUIComboBox*>(ScriptedPlayer::Element(gui_id::PilotChoice));
+        for (irr::u32 item = 1; item < combo->getItemCount(); ++item)
+            if (std::wstring(combo->getItem(item)) == L"Bob") player.SelectComboItem(gui_id::PilotChoice, item);
+    });
+    Then([] {
+        EXPECT_EQ(ScriptedPlayer::Element(gui_id::Validate), nullptr);
+        EXPECT_EQ(CountGadgets(L"", 0, kAllSides), 0);
+    });
+    Click(gui_id::Home);
+    ChoosePilotToEdit(x0, y0);
+    EXPECT_EQ(player.NoticeTexts(),
+              std::vector<std::wstring>{
+                  L"Le fichier Bob ne porte pas le nom de son pilote : il ne peut pas être modifié."});
+    EXPECT_EQ(ReadFile("pilotes/Noé.xml"), noe);
 }
