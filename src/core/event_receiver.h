@@ -45,6 +45,24 @@ constexpr int EditPilot = 10003;
 constexpr int NewRace = 10004;
 constexpr int QuitGame = 10005;
 constexpr int Credits = 10006;
+// The pilot workshop: "Ajouter au côté" and "Supprimer gadget sélectionné"
+// are one button per side, id + side index.
+constexpr int AddToSide = 10010;
+constexpr int SellFromSide = 10020;
+constexpr int ChangeWheel = 10030;
+constexpr int Validate = 10040;
+constexpr int CarModel = 10050;
+constexpr int CatalogueList = 10060;
+constexpr int SideList = 10070;  // + side index
+constexpr int PilotNameBox = 10100;
+constexpr int DrivingBox = 10101;
+constexpr int ShootingBox = 10102;
+constexpr int ZonksBox = 10103;
+constexpr int Description = 10104;
+constexpr int WheelText = 10105;
+constexpr int StructureBox = 10110;  // + side index, 1 to 4
+// The choice of a pilot to edit.
+constexpr int PilotChoice = 10200;
 // The race setup's launch button.
 constexpr int Launch = 20000;
 }  // namespace gui_id

@@ -108,6 +108,10 @@ bool WritePilotFile(int car) {
     return WriteFileAtomically(PilotPath(game.cars[car].pilotName), ToLatin1(PilotFileText(car)));
 }
 
+bool PilotFileExists(const std::wstring& name) {
+    return IsSafePilotName(name) && FileExists(PilotPath(name));
+}
+
 bool DeletePilotFile(const std::wstring& name) {
     return IsSafePilotName(name) && RemoveFile(PilotPath(name));
 }

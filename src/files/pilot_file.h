@@ -21,6 +21,9 @@ bool WritePilotFile(int car);
 // Deletes the file of that pilot. Returns whether a file was deleted.
 bool DeletePilotFile(const std::wstring& name);
 
+// Whether a pilot of that name has a file.
+bool PilotFileExists(const std::wstring& name);
+
 // Whether the name keeps its file inside the pilot folder: not empty of
 // meaning ("." or ".."), and without "/", "\" or a NUL.
 bool IsSafePilotName(const std::wstring& name);

@@ -140,6 +140,7 @@ void ScriptedPlayer::SelectComboItem(gui::IGUIComboBox* combo, const std::wstrin
 }
 
 namespace {
+// The id of the menus' notice windows (see ui/notice.cpp).
 constexpr int kNoticeWindowId = 1010;
 
 void CollectNotices(gui::IGUIElement* element, std::vector<gui::IGUIWindow*>& notices) {
@@ -197,6 +198,7 @@ void ScriptedPlayer::OnFrame() {
         throw ScriptFrameLimit("the script ran past its frame limit of " +
                                std::to_string(frameLimit_) + " frames");
     RecordDialogText();
+    RecordNoticeText();
     // Steps may add steps; index so the vector may grow meanwhile.
     for (size_t i = 0; i < steps_.size(); ++i) {
         if (steps_[i].done) continue;
@@ -206,5 +208,89 @@ void ScriptedPlayer::OnFrame() {
         if (!steps_[i].repeat) steps_[i].done = true;
         const std::shared_ptr<Action> action = steps_[i].action;
         (*action)();
+    }
+}
+
+void ScriptedPlayer::RecordNoticeText() {
+    gui::IGUIElement* notice = Element(kNoticeWindowId);
+    const bool alreadySeen = noticeShown_;
+    noticeShown_ = notice != nullptr;
+    if (!notice || alreadySeen) return;
+    for (gui::IGUIElement* child : notice->getChildren()) {
+        if (child->getType() != gui::EGUIET_STATIC_TEXT) continue;
+        std::wstring text = child->getText();
+        if (!text.empty() && text.back() == L'\n') text.pop_back();
+        noticeTexts_.push_back(text);
+    }
+}
+
+ScriptedPlayer& ScriptedPlayer::CloseNotices() {
+    return Whenever([] { return Element(kNoticeWindowId) != nullptr; },
+                    [this] {
+                        auto* notice = static_cast<gui::IGUIWindow*>(Element(kNoticeWindowId));
+                        const core::position2di at =
+                            notice->getCloseButton()->getAbsolutePosition().getCenter();
+                        LeftClickAt(at.X, at.Y);
+                    });
+}
+
+void ScriptedPlayer::TypeText(int id, const std::wstring& text) {
+    gui::IGUIElement* box = Element(id);
+    if (!box || !ShownOnScreen(box) || box->getType() != gui::EGUIET_EDIT_BOX) {
+        ADD_FAILURE() << "no visible edit box with id " << id << " to type into";
+        return;
+    }
+    const core::position2di centre = box->getAbsolutePosition().getCenter();
+    LeftClickAt(centre.X, centre.Y);
+    SEvent event{};
+    event.EventType = EET_KEY_INPUT_EVENT;
+    event.KeyInput.PressedDown = true;
+    event.KeyInput.Key = KEY_KEY_A;
+    event.KeyInput.Char = L'a';
+    event.KeyInput.Control = true;
+    game.device->postEventFromUser(event);
+    event.KeyInput.Control = false;
+    event.KeyInput.Key = KEY_KEY_X;  // any key that is not an editing key
+    for (wchar_t ch : text) {
+        event.KeyInput.Char = ch;
+        game.device->postEventFromUser(event);
+    }
+}
+
+void ScriptedPlayer::PostGuiEvent(gui::IGUIElement* caller, gui::EGUI_EVENT_TYPE type) {
+    SEvent event{};
+    event.EventType = EET_GUI_EVENT;
+    event.GUIEvent.Caller = caller;
+    event.GUIEvent.Element = nullptr;
+    event.GUIEvent.EventType = type;
+    game.device->postEventFromUser(event);
+}
+
+namespace {
+// A visible list or combo box of the given type holding that line, or null
+// after a failure.
+template <class Box>
+Box* ChoiceBox(int id, gui::EGUI_ELEMENT_TYPE type, int line) {
+    gui::IGUIElement* element = ScriptedPlayer::Element(id);
+    auto* box = element && element->getType() == type ? static_cast<Box*>(element) : nullptr;
+    if (!box || !ShownOnScreen(box) || line < 0 || line >= static_cast<int>(box->getItemCount())) {
+        ADD_FAILURE() << "no visible list or combo box with id " << id << " holding line " << line;
+        return nullptr;
+    }
+    return box;
+}
+}  // namespace
+
+void ScriptedPlayer::SelectListItem(int id, int line) {
+    if (auto* list = ChoiceBox<gui::IGUIListBox>(id, gui::EGUIET_LIST_BOX, line)) {
+        list->setSelected(line);
+        PostGuiEvent(list, gui::EGET_LISTBOX_CHANGED);
+    }
+}
+
+void ScriptedPlayer::SelectComboItem(int id, int item) {
+    if (auto* combo = ChoiceBox<gui::IGUIComboBox>(id, gui::EGUIET_COMBO_BOX, item)) {
+        combo->setSelected(item);
+        PostGuiEvent(combo, gui::EGET_COMBO_BOX_CHANGED);
     }
 }

@@ -34,6 +34,10 @@ public:
     // answer `choice` (1..4) of questions.
     ScriptedPlayer& AnswerDialogs(int choice = 1);
 
+    // Closes every notice of the menus with its close button, once its text
+    // is recorded.
+    ScriptedPlayer& CloseNotices();
+
     // Frames pumped before a script is deemed stuck.
     void SetFrameLimit(long long frames) { frameLimit_ = frames; }
 
@@ -60,10 +64,19 @@ public:
     static std::vector<std::wstring> NoticeTexts();
     // Clicks the close button of the newest open notice.
     void CloseNotice();
+    // Widgets as a person uses them: a click into an edit box, "Ctrl+A" and
+    // the text typed over it; a line of a list box or a combo box chosen,
+    // the GUI telling the change.
+    void TypeText(int id, const std::wstring& text);
+    void SelectListItem(int id, int line);
+    void SelectComboItem(int id, int item);
 
     // Texts of the message windows seen while they were open, in order.
     const std::vector<std::wstring>& DialogTexts() const { return dialogTexts_; }
     bool SawDialogText(const std::wstring& text) const;
+    // Texts of the menus' notices seen, in order, without the line break
+    // the notice adds.
+    const std::vector<std::wstring>& NoticeTextsSeen() const { return noticeTexts_; }
     // The first element with this id, or null.
     static irr::gui::IGUIElement* Element(int id);
 
@@ -79,9 +92,13 @@ private:
         bool done = false;
     };
     void RecordDialogText();
+    void RecordNoticeText();
+    void PostGuiEvent(irr::gui::IGUIElement* caller, irr::gui::EGUI_EVENT_TYPE type);
     std::vector<Step> steps_;
     std::vector<std::wstring> dialogTexts_;
     std::wstring lastDialogText_;
+    std::vector<std::wstring> noticeTexts_;
+    bool noticeShown_ = false;
     long long framesSeen_ = 0;
     long long frameLimit_ = 20000;
 };

@@ -1,0 +1,66 @@
+#include "menus/pilot_checks.h"
+
+#include "files/pilot_file.h"
+#include "files/value_text.h"
+
+namespace {
+constexpr int kStructureSum = 20;
+constexpr int kSkillSum = 18;
+constexpr int kHighestSkill = 13;
+const wchar_t* const kDefaultName = L"Entrez le nom";
+
+std::wstring CheckStructure(const NewPilotEntries& entries) {
+    CarRecord& c = game.cars[0];
+    int sum = 0;
+    bool negative = false;
+    for (int side : {SideFront, SideRear, SideLeft, SideRight}) {
+        c.sides[side].structureMax = ParseInteger(entries.structure[side]);
+        sum += c.sides[side].structureMax;
+        negative = negative || c.sides[side].structureMax < 0;
+    }
+    if (sum != kStructureSum) return L"La somme de vos points de structure doit être égale à 20.";
+    if (negative) return L"Les points de structure d'un côté ne peuvent pas être négatifs.";
+    return L"";
+}
+
+std::wstring CheckSkills(const NewPilotEntries& entries) {
+    CarRecord& c = game.cars[0];
+    c.drivingSkill = ParseInteger(entries.driving);
+    c.shootingSkill = ParseInteger(entries.shooting);
+    if (c.drivingSkill + c.shootingSkill != kSkillSum)
+        return L"La somme de vos points de compétence doit être égale à 18.";
+    if (c.drivingSkill > kHighestSkill || c.shootingSkill > kHighestSkill)
+        return L"Vous ne pouvez pas créer de pilote avec une compétence supérieure à 13.";
+    return L"";
+}
+
+// The name is kept without the spaces around it: the file gives it back
+// trimmed, and its integrity text must still match.
+std::wstring CheckName(const NewPilotEntries& entries) {
+    CarRecord& c = game.cars[0];
+    c.pilotName = TrimSpaces(entries.name);
+    if (c.pilotName == kDefaultName || c.pilotName.empty()) return L"Veuillez donner un nom à votre pilote.";
+    const std::wstring refusal = PilotNameRefusal(c.pilotName);
+    if (!refusal.empty()) return refusal;
+    if (PilotFileExists(c.pilotName))
+        return L"Un pilote porte déjà le nom " + c.pilotName + L" : choisissez-en un autre.";
+    return L"";
+}
+}  // namespace
+
+std::wstring PilotNameRefusal(const std::wstring& name) {
+    if (name.empty() || !IsSafePilotName(name))
+        return L"Ce nom ne peut pas servir de nom de fichier : ni / ni \\, ni . ou .. seuls.";
+    for (wchar_t ch : name)
+        if (ch < 32 || ch > 255) return L"Ce nom contient des caractères que le jeu ne sait pas écrire.";
+    return L"";
+}
+
+std::wstring CheckNewPilot(const NewPilotEntries& entries) {
+    for (auto check : {CheckStructure, CheckSkills, CheckName}) {
+        const std::wstring refusal = check(entries);
+        if (!refusal.empty()) return refusal;
+    }
+    game.cars[0].hitPoints = 4;
+    return L"";
+}

@@ -1,0 +1,26 @@
+// What "VALIDER" checks before the workshop writes a pilot file.
+#pragma once
+
+#include <string>
+
+#include "core/game_state.h"
+
+// The texts typed for a new pilot.
+struct NewPilotEntries {
+    std::wstring name;
+    std::wstring driving;
+    std::wstring shooting;
+    std::wstring structure[kSideCount];  // sides 1 to 4
+};
+
+// Reads the entries into car record 0 in the order they are checked and
+// returns the message of the first check that fails (the record keeping the
+// values read so far), or an empty text when the pilot may be saved. Beyond
+// the sums and limits of the creation rules, a negative structure, a name
+// that cannot name a file and the name of a pilot who already exists are
+// refused: saving would lose a side's points or another pilot's file.
+std::wstring CheckNewPilot(const NewPilotEntries& entries);
+
+// Why the name cannot be a pilot's, whose file is named after it, or an
+// empty text.
+std::wstring PilotNameRefusal(const std::wstring& name);

@@ -1,0 +1,95 @@
+// The choice of a pilot to edit, and the workshop on an existing pilot.
+#include <filesystem>
+
+#include "core/fitted_gadgets.h"
+#include "files/pilot_file.h"
+#include "menus/menu_screens.h"
+#include "menus/workshop_test_support.h"
+
+class PilotChoiceTest : public WorkshopTest {
+protected:
+    void SetUp() override {
+        WorkshopTest::SetUp();
+        CarRecord& noe = game.cars[1];
+        noe.pilotName = L"Noé";
+        noe.drivingSkill = 11;
+        noe.shootingSkill = 7;
+        noe.wheelSide = L"Gauche";
+        noe.zonks = 300;
+        noe.meshNumber = 2;
+        for (int side = SideFront; side < kSideCount; ++side) noe.sides[side].structureMax = 5;
+        AddGadget(1, SideFront, L"Blindage");
+        ASSERT_TRUE(WritePilotFile(1));
+        game.cars[1] = CarRecord();
+    }
+};
+
+TEST_F(PilotChoiceTest, EditsTheChosenPilotAndSavesItWithAFreshIntegrityText) {
+    Then([this] {
+        auto* combo = static_cast<irr::gui::IGUIComboBox*>(ScriptedPlayer::Element(gui_id::PilotChoice));
+        ASSERT_EQ(combo->getItemCount(), 2u);
+        EXPECT_EQ(std::wstring(combo->getItem(0)), L"Choisir le pilote :");
+        EXPECT_EQ(std::wstring(combo->getItem(1)), L"Noé");
+        player.SelectComboItem(gui_id::PilotChoice, 1);
+    });
+    Then([] {
+        EXPECT_EQ(ScriptedPlayer::Element(gui_id::PilotNameBox), nullptr) << "an edited pilot keeps his name";
+        EXPECT_EQ(ScriptedPlayer::Element(gui_id::DrivingBox), nullptr);
+        EXPECT_EQ(ScriptedPlayer::Element(gui_id::StructureBox + SideFront), nullptr);
+        EXPECT_FALSE(ScriptedPlayer::Element(gui_id::PilotChoice)->isVisible());
+    });
+    Then([this] { player.SelectListItem(gui_id::SideList + SideFront, 0); });
+    Click(gui_id::SellFromSide + SideFront);
+    Click(gui_id::ChangeWheel);
+    Click(gui_id::Validate);
+    ChoosePilotToEdit(x0, y0);
+
+    EXPECT_TRUE(player.NoticeTextsSeen().empty());
+    EXPECT_EQ(game.lastGuiId, 0);
+    EXPECT_EQ(ScriptedPlayer::Element(gui_id::PilotChoice), nullptr);
+    ReadPilotFile(1, L"Noé");
+    const CarRecord& noe = game.cars[1];
+    EXPECT_EQ(noe.secu, ComputeSecu(1));
+    EXPECT_EQ(noe.zonks, 410);
+    EXPECT_EQ(noe.wheelSide, L"Droite");
+    EXPECT_EQ(noe.drivingSkill, 11);
+    EXPECT_EQ(noe.meshNumber, 2);
+    EXPECT_EQ(CountGadgets(L"", 1, kAllSides), 0);
+}
+
+TEST_F(PilotChoiceTest, TheColumnLeavesBothScreensWithoutSaving) {
+    Click(gui_id::Home);
+    ChoosePilotToEdit(x0, y0);
+    EXPECT_EQ(game.lastGuiId, 0);
+    EXPECT_EQ(ScriptedPlayer::Element(gui_id::PilotChoice), nullptr);
+
+    const std::string before = ReadFile("pilotes/Noé.xml");
+    Then([this] { player.SelectComboItem(gui_id::PilotChoice, 1); });
+    Buy(Armour, SideLeft);
+    Click(gui_id::Credits);
+    ChoosePilotToEdit(x0, y0);
+    EXPECT_EQ(game.lastGuiId, gui_id::Credits) << "the home menu opens the credits next";
+    EXPECT_EQ(ScriptedPlayer::Element(gui_id::Validate), nullptr);
+    EXPECT_EQ(CountGadgets(L"", 0, kAllSides), 0);
+    EXPECT_EQ(ReadFile("pilotes/Noé.xml"), before);
+}
+
+TEST_F(PilotChoiceTest, AFileHoldingAnotherPilotsNameIsNotOpened) {
+    std::filesystem::copy_file("pilotes/Noé.xml", "pilotes/Bob.xml");
+    const std::string noe = ReadFile("pilotes/Noé.xml");
+    Then([this] {
+        auto* combo = static_cast<irr::gui::IGUIComboBox*>(ScriptedPlayer::Element(gui_id::PilotChoice));
+        for (irr::u32 item = 1; item < combo->getItemCount(); ++item)
+            if (std::wstring(combo->getItem(item)) == L"Bob") player.SelectComboItem(gui_id::PilotChoice, item);
+    });
+    Then([] {
+        EXPECT_EQ(ScriptedPlayer::Element(gui_id::Validate), nullptr);
+        EXPECT_EQ(CountGadgets(L"", 0, kAllSides), 0);
+    });
+    Click(gui_id::Home);
+    ChoosePilotToEdit(x0, y0);
+    EXPECT_EQ(player.NoticeTextsSeen(),
+              std::vector<std::wstring>{
+                  L"Le fichier Bob ne porte pas le nom de son pilote : il ne peut pas être modifié."});
+    EXPECT_EQ(ReadFile("pilotes/Noé.xml"), noe);
+}

@@ -1,0 +1,228 @@
+// The pilot workshop driven as a player would: creating a pilot, buying and
+// selling gadgets, the wheel side and the car model, and what "VALIDER"
+// refuses.
+#include <filesystem>
+#include <set>
+
+#include "core/fitted_gadgets.h"
+#include "files/pilot_file.h"
+#include "menus/menu_screens.h"
+#include "menus/workshop_test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+std::wstring TextOf(int id) { return ScriptedPlayer::Element(id)->getText(); }
+
+bool IsEnabled(int id) { return ScriptedPlayer::Element(id)->isEnabled(); }
+
+int PilotFileCount() {
+    return static_cast<int>(std::distance(fs::directory_iterator("pilotes"), fs::directory_iterator()));
+}
+}  // namespace
+
+class NewPilotTest : public WorkshopTest {
+protected:
+    void TypeStructure(int front, int rear, int left, int right) {
+        Type(gui_id::StructureBox + SideFront, std::to_wstring(front));
+        Type(gui_id::StructureBox + SideRear, std::to_wstring(rear));
+        Type(gui_id::StructureBox + SideLeft, std::to_wstring(left));
+        Type(gui_id::StructureBox + SideRight, std::to_wstring(right));
+    }
+    void TypeSkills(int driving, int shooting) {
+        Type(gui_id::DrivingBox, std::to_wstring(driving));
+        Type(gui_id::ShootingBox, std::to_wstring(shooting));
+    }
+    void Run() { PilotWorkshop(x0, y0, true); }
+};
+
+TEST_F(NewPilotTest, SavesTheDefaultsUnderTheNameGivenWithTheGadgetsBought) {
+    Then([] {
+        EXPECT_EQ(TextOf(gui_id::PilotNameBox), L"Entrez le nom");
+        EXPECT_EQ(TextOf(gui_id::DrivingBox), L"9");
+        EXPECT_EQ(TextOf(gui_id::ShootingBox), L"9");
+        EXPECT_EQ(TextOf(gui_id::StructureBox + SideLeft), L"5");
+        EXPECT_EQ(TextOf(gui_id::ZonksBox), L"400");
+        EXPECT_EQ(TextOf(gui_id::WheelText), L"Gauche");
+        EXPECT_EQ(TextOf(gui_id::Description), L"");
+    });
+    Buy(Armour, SideRear);
+    Then([] {
+        EXPECT_EQ(TextOf(gui_id::Description), game.catalogue[Armour].name + L"\nPRIX : 110\n\n" +
+                                                   game.catalogue[Armour].description + L"\n");
+        EXPECT_EQ(TextOf(gui_id::ZonksBox), L"290");
+    });
+    Type(gui_id::PilotNameBox, L"  Léa ");
+    Click(gui_id::Validate);
+    Run();
+
+    EXPECT_TRUE(player.NoticeTextsSeen().empty());
+    EXPECT_EQ(game.lastGuiId, 0);
+    EXPECT_EQ(ScriptedPlayer::Element(gui_id::Validate), nullptr);
+    EXPECT_EQ(CountGadgets(L"", 0, kAllSides), 0);
+    ASSERT_TRUE(fs::exists(fs::u8path(u8"pilotes/Léa.xml")));
+    ReadPilotFile(1, L"Léa");
+    const CarRecord& lea = game.cars[1];
+    EXPECT_EQ(lea.pilotName, L"Léa");
+    EXPECT_EQ(lea.secu, ComputeSecu(1));
+    EXPECT_EQ(lea.drivingSkill, 9);
+    EXPECT_EQ(lea.shootingSkill, 9);
+    EXPECT_EQ(lea.zonks, 290);
+    EXPECT_EQ(lea.meshNumber, 1);
+    EXPECT_EQ(lea.wheelSide, L"Gauche");
+    for (int side = SideFront; side < kSideCount; ++side) EXPECT_EQ(lea.sides[side].structureMax, 5);
+    EXPECT_EQ(CountGadgets(L"Blindage", 1, SideRear), 1);
+}
+
+TEST_F(NewPilotTest, RefusesEachWrongEntryAloneAndSavesNothing) {
+    game.cars[1].pilotName = L"Max";
+    ASSERT_TRUE(WritePilotFile(1));
+    const std::string maxFile = ReadFile("pilotes/Max.xml");
+    TypeStructure(6, 5, 5, 5);
+    Click(gui_id::Validate);
+    TypeStructure(5, 5, 5, 5);
+    TypeSkills(10, 9);
+    Click(gui_id::Validate);
+    TypeSkills(14, 4);
+    Click(gui_id::Validate);
+    TypeSkills(9, 9);
+    Click(gui_id::Validate);
+    TypeStructure(-10, 10, 10, 10);
+    Type(gui_id::PilotNameBox, L"Max");
+    Click(gui_id::Validate);
+    TypeStructure(5, 5, 5, 5);
+    Type(gui_id::PilotNameBox, L"../Max");
+    Click(gui_id::Validate);
+    Type(gui_id::PilotNameBox, L"..");
+    Click(gui_id::Validate);
+    Type(gui_id::PilotNameBox, L"Max");
+    Click(gui_id::Validate);
+    Then([] { EXPECT_NE(ScriptedPlayer::Element(gui_id::Validate), nullptr); });
+    Click(gui_id::Home);
+    Run();
+
+    const std::vector<std::wstring> expected = {
+        L"La somme de vos points de structure doit être égale à 20.",
+        L"La somme de vos points de compétence doit être égale à 18.",
+        L"Vous ne pouvez pas créer de pilote avec une compétence supérieure à 13.",
+        L"Veuillez donner un nom à votre pilote.",
+        L"Les points de structure d'un côté ne peuvent pas être négatifs.",
+        L"Ce nom ne peut pas servir de nom de fichier : ni / ni \\, ni . ou .. seuls.",
+        L"Ce nom ne peut pas servir de nom de fichier : ni / ni \\, ni . ou .. seuls.",
+        L"Un pilote porte déjà le nom Max : choisissez-en un autre.",
+    };
+    EXPECT_EQ(player.NoticeTextsSeen(), expected);
+    EXPECT_EQ(game.lastGuiId, 0);
+    EXPECT_EQ(PilotFileCount(), 1);
+    EXPECT_EQ(ReadFile("pilotes/Max.xml"), maxFile);
+    EXPECT_FALSE(fs::exists("Max.xml"));
+}
+
+TEST_F(NewPilotTest, BuysWithinThePerCarLimitAndTheZonks) {
+    SelectGadget(Pistol);
+    Then([] {
+        for (int side = 0; side < kSideCount; ++side)
+            EXPECT_EQ(IsEnabled(gui_id::AddToSide + side), side == SideMisc) << side;
+    });
+    SelectGadget(OilProjector);
+    Then([] {
+        for (int side = 0; side < kSideCount; ++side)
+            EXPECT_EQ(IsEnabled(gui_id::AddToSide + side), side == SideRear) << side;
+    });
+    Buy(Pistol, SideMisc);
+    Click(gui_id::AddToSide + SideMisc);
+    Buy(FrontGun, SideFront);
+    Click(gui_id::AddToSide + SideFront);
+    Click(gui_id::AddToSide + SideFront);
+    Then([] {
+        EXPECT_EQ(game.cars[0].zonks, 50);
+        EXPECT_EQ(TextOf(gui_id::ZonksBox), L"50");
+        auto* front = static_cast<irr::gui::IGUIListBox*>(ScriptedPlayer::Element(gui_id::SideList + SideFront));
+        ASSERT_EQ(front->getItemCount(), 2u);
+        EXPECT_EQ(std::wstring(front->getListItem(1)), L"Mitrailleuse avant");
+        EXPECT_EQ(game.cars[0].mass, 3);
+    });
+    Click(gui_id::Home);
+    Run();
+
+    const std::vector<std::wstring> expected = {L"Vous ne pouvez avoir qu'un seul gadget de ce type.",
+                                                L"Vous n'avez plus assez de Zonks pour aquérir ce gadget."};
+    EXPECT_EQ(player.NoticeTextsSeen(), expected);
+    EXPECT_EQ(CountGadgets(L"", 0, kAllSides), 0) << "leaving empties the scratch record";
+    EXPECT_EQ(PilotFileCount(), 0);
+}
+
+TEST_F(NewPilotTest, SellsBackAtFullPriceAndLightensTheCar) {
+    Buy(Armour, SideFront);
+    Click(gui_id::AddToSide + SideFront);
+    Click(gui_id::AddToSide + SideFront);
+    Then([] {
+        EXPECT_EQ(game.cars[0].zonks, 400 - 3 * 110);
+        EXPECT_EQ(game.cars[0].mass, 3);
+    });
+    Click(gui_id::SellFromSide + SideFront);  // no line selected: nothing happens
+    Then([this] { player.SelectListItem(gui_id::SideList + SideFront, 1); });
+    Click(gui_id::SellFromSide + SideFront);
+    Then([] {
+        EXPECT_EQ(game.cars[0].zonks, 400 - 2 * 110);
+        EXPECT_EQ(game.cars[0].mass, 2);
+        EXPECT_EQ(CountGadgets(L"Blindage", 0, SideFront), 2);
+        auto* front = static_cast<irr::gui::IGUIListBox*>(ScriptedPlayer::Element(gui_id::SideList + SideFront));
+        EXPECT_EQ(front->getItemCount(), 2u);
+    });
+    Click(gui_id::Home);
+    Run();
+    EXPECT_TRUE(player.NoticeTextsSeen().empty());
+}
+
+TEST_F(NewPilotTest, ChangesTheWheelSideAndCyclesTheCarModels) {
+    std::vector<std::wstring> wheel;
+    std::vector<int> models;
+    const auto look = [&] {
+        wheel.push_back(TextOf(gui_id::WheelText));
+        models.push_back(game.cars[0].meshNumber);
+    };
+    Then(look);
+    for (int i = 0; i < 3; ++i) {
+        Click(gui_id::ChangeWheel);
+        Click(gui_id::CarModel);
+        Then(look);
+    }
+    Click(gui_id::NewRace);
+    Run();
+
+    EXPECT_EQ(wheel, (std::vector<std::wstring>{L"Gauche", L"Droite", L"Gauche", L"Droite"}));
+    EXPECT_EQ(models, (std::vector<int>{1, 2, 3, 1}));
+    std::set<std::string> thumbnails;
+    for (irr::u32 i = 0; i < game.videoDriver->getTextureCount(); ++i)
+        thumbnails.insert(fs::path(game.videoDriver->getTextureByIndex(i)->getName().getPath().c_str()).filename());
+    for (const char* shown : {"thumbnail_voiture1.jpg", "thumbnail_voiture2.jpg", "thumbnail_voiture3.jpg"})
+        EXPECT_EQ(thumbnails.count(shown), 1u) << shown;
+    EXPECT_EQ(game.lastGuiId, gui_id::NewRace) << "the home menu opens the race setup next";
+    EXPECT_EQ(PilotFileCount(), 0);
+}
+
+TEST_F(NewPilotTest, StaysOpenWithNothingLostWhenThePilotFolderCannotBeWritten) {
+    // The tests may run with every right on files: a plain file in place of
+    // the folder cannot be written into by anyone.
+    fs::remove("pilotes");
+    WriteFile("pilotes", "");
+    Buy(Armour, SideLeft);
+    Type(gui_id::PilotNameBox, L"Léa");
+    Click(gui_id::Validate);
+    Then([] {
+        EXPECT_NE(ScriptedPlayer::Element(gui_id::Validate), nullptr);
+        EXPECT_EQ(game.cars[0].pilotName, L"Léa");
+        EXPECT_EQ(game.cars[0].zonks, 290);
+        EXPECT_EQ(CountGadgets(L"Blindage", 0, SideLeft), 1);
+        EXPECT_EQ(TextOf(gui_id::PilotNameBox), L"Léa");
+    });
+    Click(gui_id::Home);
+    Run();
+
+    EXPECT_EQ(player.NoticeTextsSeen(),
+              std::vector<std::wstring>{
+                  L"Le pilote n'a pas pu être enregistré : le disque est plein ou le dossier pilotes "
+                  L"protégé en écriture."});
+    EXPECT_EQ(ReadFile("pilotes"), "");
+}
