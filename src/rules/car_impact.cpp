@@ -122,10 +122,6 @@ CollisionEvent ImpactWith(int mover, const Cell& va, int other, const Cell& cell
     return event;
 }
 
-std::wstring EitherSide(const std::wstring& first, const std::wstring& second) {
-    return CoinFlip() ? first : second;
-}
-
 // A computer takes the blow on the side with more structure when it passes
 // its test.
 std::wstring ComputerChoosesSide(int index, const std::wstring& first, const std::wstring& second,
@@ -138,11 +134,7 @@ std::wstring ComputerChoosesSide(int index, const std::wstring& first, const std
                L" loupe son test pour choisir le côté touché ,et se fait toucher sur le côté " + side +
                L".\n";
     } else {
-        const int firstStructure = car.sides[SideIndexOfWord(first)].structure;
-        const int secondStructure = car.sides[SideIndexOfWord(second)].structure;
-        side = firstStructure == secondStructure ? EitherSide(first, second)
-               : firstStructure > secondStructure ? first
-                                                  : second;
+        side = StrongerSide(index, first, second);
         text = car.pilotName + L" choisis d'être percuté sur le côté " + side + L".\n";
     }
     DiceDialogAboutCar(text, anchor, car.colour);

@@ -5,7 +5,6 @@
 
 #include "core/game_state.h"
 #include "core/move_geometry.h"
-#include "core/random.h"
 #include "rules/impact_sides.h"
 #include "rules/side_words.h"
 #include "scene/wall_test.h"
@@ -44,15 +43,6 @@ bool WallBetween(int x1, int y1, int x2, int y2) {
     return SegmentHitsWall(x1 * cell, y1 * cell, x2 * cell, y2 * cell);
 }
 
-std::wstring EitherSide(const std::wstring& first, const std::wstring& second) {
-    return CoinFlip() ? first : second;
-}
-
-std::wstring StrongerSide(const CarRecord& car, const std::wstring& first, const std::wstring& second) {
-    const int a = car.sides[SideIndexOfWord(first)].structure;
-    const int b = car.sides[SideIndexOfWord(second)].structure;
-    return a == b ? EitherSide(first, second) : (a > b ? first : second);
-}
 }  // namespace
 
 CellStep FiringVector(int index, bool rear) {
@@ -101,7 +91,7 @@ int ChooseHitSide(int target, const std::wstring& corner, const std::wstring& te
     std::wstring side;
     if (RollForCar(testText, target, 20) <= car.drivingSkill) {
         if (computer) {
-            side = StrongerSide(car, first, second);
+            side = StrongerSide(target, first, second);
             TellAboutCar(car.pilotName +
                              L" réussi son test pour choisir le côté et choisis d'être touché sur le côté " +
                              side + L".\n",
