@@ -80,12 +80,10 @@ void Push(CarRecord& mover, const Cell& moverVelocity, CarRecord& hit) {
     hit.pendingMoveFlag = 1;
 }
 
-f32 HeadingOf(const CarRecord& car) { return car.sceneNode ? car.sceneNode->getRotation().Y : 0.0f; }
-
 // The mover's heading at the step where it meets the other car: turned by
 // each step of a spin up to there.
 f32 HeadingAtImpact(const CarRecord& car, const MovePath& path, bool spin, int spinSign) {
-    f32 heading = HeadingOf(car);
+    f32 heading = car.Heading();
     if (!spin) return heading;
     ForEachStep(path, [&](f32 t, bool) {
         heading += SpinPerStep(path, spinSign);
@@ -116,7 +114,7 @@ CollisionEvent ImpactWith(int mover, const Cell& va, int other, const Cell& cell
 
     const core::vector3df travel = path.end - path.start;
     event.otherSide =
-        HitCarSide(IntoFullTurn(PlanarAngle(-travel.X, -travel.Z) + 90 - HeadingOf(b)));
+        HitCarSide(IntoFullTurn(PlanarAngle(-travel.X, -travel.Z) + 90 - b.Heading()));
     event.moverSide = PushingCarSide(
         IntoFullTurn(PlanarAngle(travel.X, travel.Z) + 90 - HeadingAtImpact(a, path, spin, spinSign)));
     return event;

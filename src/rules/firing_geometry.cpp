@@ -49,7 +49,7 @@ CellStep FiringVector(int index, bool rear) {
     const CarRecord& car = game.cars[index];
     CellStep v{static_cast<int>(car.cellX - car.prevCellX), static_cast<int>(car.cellY - car.prevCellY)};
     const bool moved = car.cellX != car.prevCellX || car.cellY != car.prevCellY;
-    if (!moved) v = FacingStep(car.sceneNode ? car.sceneNode->getRotation().Y : 0.0f);
+    if (!moved) v = FacingStep(car.Heading());
     return rear ? CellStep{-v.x, -v.y} : v;
 }
 
@@ -78,7 +78,7 @@ std::wstring HitSide(int target, int x, int y) {
     const CarRecord& car = game.cars[target];
     const double cell = game.circuit.cellSize;
     const double vx = x * cell - cell * car.cellX, vy = y * cell - cell * car.cellY;
-    const double rotation = car.sceneNode ? car.sceneNode->getRotation().Y : 0.0;
+    const double rotation = car.Heading();
     return HitCarSide(IntoFullTurn(PlanarAngle(vx, vy) + 90 - rotation));
 }
 
