@@ -18,6 +18,8 @@ void CarRecord::ReplaceLastTrailPoint(f32 x, f32 y) {
     trail[2 * trailCount] = y;
 }
 
+f32 CarRecord::Heading() const { return sceneNode ? sceneNode->getRotation().Y : 0.0f; }
+
 bool AnyActionRequest() {
     for (u8 request : game.actionRequests)
         if (request) return true;

@@ -86,6 +86,8 @@ struct CarRecord {
     void AppendTrailPoint(f32 x, f32 y);
     // Replaces the last point of the trail (appends one to an empty trail).
     void ReplaceLastTrailPoint(f32 x, f32 y);
+    // The model's turn about the vertical axis, in degrees; 0 without a model.
+    f32 Heading() const;
 };
 
 // Circuit data read from the circuit file.

@@ -80,12 +80,10 @@ void Push(CarRecord& mover, const Cell& moverVelocity, CarRecord& hit) {
     hit.pendingMoveFlag = 1;
 }
 
-f32 HeadingOf(const CarRecord& car) { return car.sceneNode ? car.sceneNode->getRotation().Y : 0.0f; }
-
 // The mover's heading at the step where it meets the other car: turned by
 // each step of a spin up to there.
 f32 HeadingAtImpact(const CarRecord& car, const MovePath& path, bool spin, int spinSign) {
-    f32 heading = HeadingOf(car);
+    f32 heading = car.Heading();
     if (!spin) return heading;
     ForEachStep(path, [&](f32 t, bool) {
         heading += SpinPerStep(path, spinSign);
@@ -116,14 +114,10 @@ CollisionEvent ImpactWith(int mover, const Cell& va, int other, const Cell& cell
 
     const core::vector3df travel = path.end - path.start;
     event.otherSide =
-        HitCarSide(IntoFullTurn(PlanarAngle(-travel.X, -travel.Z) + 90 - HeadingOf(b)));
+        HitCarSide(IntoFullTurn(PlanarAngle(-travel.X, -travel.Z) + 90 - b.Heading()));
     event.moverSide = PushingCarSide(
         IntoFullTurn(PlanarAngle(travel.X, travel.Z) + 90 - HeadingAtImpact(a, path, spin, spinSign)));
     return event;
-}
-
-std::wstring EitherSide(const std::wstring& first, const std::wstring& second) {
-    return CoinFlip() ? first : second;
 }
 
 // A computer takes the blow on the side with more structure when it passes
@@ -138,11 +132,7 @@ std::wstring ComputerChoosesSide(int index, const std::wstring& first, const std
                L" loupe son test pour choisir le côté touché ,et se fait toucher sur le côté " + side +
                L".\n";
     } else {
-        const int firstStructure = car.sides[SideIndexOfWord(first)].structure;
-        const int secondStructure = car.sides[SideIndexOfWord(second)].structure;
-        side = firstStructure == secondStructure ? EitherSide(first, second)
-               : firstStructure > secondStructure ? first
-                                                  : second;
+        side = StrongerSide(index, first, second);
         text = car.pilotName + L" choisis d'être percuté sur le côté " + side + L".\n";
     }
     DiceDialogAboutCar(text, anchor, car.colour);

@@ -5,7 +5,6 @@
 
 #include "core/game_state.h"
 #include "core/move_geometry.h"
-#include "core/random.h"
 #include "rules/impact_sides.h"
 #include "rules/side_words.h"
 #include "scene/wall_test.h"
@@ -44,22 +43,13 @@ bool WallBetween(int x1, int y1, int x2, int y2) {
     return SegmentHitsWall(x1 * cell, y1 * cell, x2 * cell, y2 * cell);
 }
 
-std::wstring EitherSide(const std::wstring& first, const std::wstring& second) {
-    return CoinFlip() ? first : second;
-}
-
-std::wstring StrongerSide(const CarRecord& car, const std::wstring& first, const std::wstring& second) {
-    const int a = car.sides[SideIndexOfWord(first)].structure;
-    const int b = car.sides[SideIndexOfWord(second)].structure;
-    return a == b ? EitherSide(first, second) : (a > b ? first : second);
-}
 }  // namespace
 
 CellStep FiringVector(int index, bool rear) {
     const CarRecord& car = game.cars[index];
     CellStep v{static_cast<int>(car.cellX - car.prevCellX), static_cast<int>(car.cellY - car.prevCellY)};
     const bool moved = car.cellX != car.prevCellX || car.cellY != car.prevCellY;
-    if (!moved) v = FacingStep(car.sceneNode ? car.sceneNode->getRotation().Y : 0.0f);
+    if (!moved) v = FacingStep(car.Heading());
     return rear ? CellStep{-v.x, -v.y} : v;
 }
 
@@ -88,7 +78,7 @@ std::wstring HitSide(int target, int x, int y) {
     const CarRecord& car = game.cars[target];
     const double cell = game.circuit.cellSize;
     const double vx = x * cell - cell * car.cellX, vy = y * cell - cell * car.cellY;
-    const double rotation = car.sceneNode ? car.sceneNode->getRotation().Y : 0.0;
+    const double rotation = car.Heading();
     return HitCarSide(IntoFullTurn(PlanarAngle(vx, vy) + 90 - rotation));
 }
 
@@ -101,7 +91,7 @@ int ChooseHitSide(int target, const std::wstring& corner, const std::wstring& te
     std::wstring side;
     if (RollForCar(testText, target, 20) <= car.drivingSkill) {
         if (computer) {
-            side = StrongerSide(car, first, second);
+            side = StrongerSide(target, first, second);
             TellAboutCar(car.pilotName +
                              L" réussi son test pour choisir le côté et choisis d'être touché sur le côté " +
                              side + L".\n",

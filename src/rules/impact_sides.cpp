@@ -2,6 +2,10 @@
 
 #include <cmath>
 
+#include "core/game_state.h"
+#include "core/random.h"
+#include "rules/side_words.h"
+
 namespace {
 struct WallSideRow {
     double from, to;
@@ -74,4 +78,15 @@ bool CornerSides(const std::wstring& side, std::wstring& first, std::wstring& se
             return true;
         }
     return false;
+}
+
+std::wstring EitherSide(const std::wstring& first, const std::wstring& second) {
+    return CoinFlip() ? first : second;
+}
+
+std::wstring StrongerSide(int car, const std::wstring& first, const std::wstring& second) {
+    const CarSide* sides = game.cars[car].sides;
+    const int a = sides[SideIndexOfWord(first)].structure;
+    const int b = sides[SideIndexOfWord(second)].structure;
+    return a == b ? EitherSide(first, second) : (a > b ? first : second);
 }

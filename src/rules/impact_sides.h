@@ -23,5 +23,12 @@ std::wstring PushingCarSide(double angle);
 // For a corner value, its two sides (first, second); false for a plain side.
 bool CornerSides(const std::wstring& side, std::wstring& first, std::wstring& second);
 
+// One of two sides by a coin flip: the first, else the second.
+std::wstring EitherSide(const std::wstring& first, const std::wstring& second);
+
+// Of two sides of car `car`, the one with more structure left; a coin flip
+// between equals.
+std::wstring StrongerSide(int car, const std::wstring& first, const std::wstring& second);
+
 // An angle brought into [0, 360] by whole turns.
 double IntoFullTurn(double angle);

@@ -71,8 +71,6 @@ bool AnyTriggerBetween(const CollisionEvents& events, f32 from, f32 to) {
     return false;
 }
 
-f32 HeadingOf(const CarRecord& car) { return car.sceneNode ? car.sceneNode->getRotation().Y : 0.0f; }
-
 // The contact of the mover with one other car during the move.
 struct CarContact {
     f32 tIn = -1;
@@ -131,7 +129,7 @@ private:
         // On an exact corner the brushed car, like the mover, takes it on its
         // front or its rear.
         event.otherSide =
-            PushingCarSide(IntoFullTurn(PlanarAngle(x.X - y.X, x.Y - y.Y) + 90 - HeadingOf(b)));
+            PushingCarSide(IntoFullTurn(PlanarAngle(x.X - y.X, x.Y - y.Y) + 90 - b.Heading()));
         event.moverSide =
             PushingCarSide(IntoFullTurn(PlanarAngle(y.X - x.X, y.Y - x.Y) + 90 - c.heading));
         return event;

@@ -172,7 +172,7 @@ bool DetectWallImpact(int index, const MovePath& path, CollisionEvents& events) 
     const double speed = path.length / cell;
     event.wallSeverity = WallSeverity(speed, car.mass);
     event.damageToMover = std::max(static_cast<int>(std::floor(speed)), 1);
-    const f32 heading = car.sceneNode ? car.sceneNode->getRotation().Y : 0.0f;
+    const f32 heading = car.Heading();
     event.moverSide = SideMeetingWall(wall, heading, before);
     events.push_back(event);
     return true;

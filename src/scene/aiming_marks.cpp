@@ -75,7 +75,7 @@ void DrawLineOfFire(int car, int dx, int dy, int length, u32 colour) {
 
 void DrawFiringZone(int car, int side, u32 colour) {
     const CarRecord& record = game.cars[car];
-    const f64 heading = (record.sceneNode ? record.sceneNode->getRotation().Y : 0) + SideFacing(side);
+    const f64 heading = record.Heading() + SideFacing(side);
     const core::vector3df at = CarModelPosition(car);
     const core::vector2df centre(at.X, at.Z);
     const video::SColor c(colour);

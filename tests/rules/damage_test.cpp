@@ -119,7 +119,8 @@ TEST_F(DamageTest, TheGadgetDestroyedIsAnyOfTheSideAndTheMassDropsAcrossAMultipl
     const std::wstring front[] = {L"Mitrailleuse avant", L"Lance Grenades"};
     Ann().sides[SideFront].structure = 0;
     std::set<std::wstring> destroyed;
-    for (int round = 0; round < 8; ++round) {
+    // Until both have been drawn (a fair draw fails this with odds of 2^-199).
+    for (int round = 0; round < 200 && destroyed.size() < 2; ++round) {
         RemoveAllGadgets(1);
         Fit(SideRear, L"Nitro");  // the third gadget, out of reach
         for (const std::wstring& name : front) Fit(SideFront, name.c_str());
