@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -45,6 +46,10 @@ std::vector<std::wstring> ListXmlEntries(const std::string& folder) {
         names.push_back(FromUtf8(name.substr(0, name.size() - 4)));
     }
     closedir(dir);
+    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+        const std::wstring keyA = AlphabeticalKey(a), keyB = AlphabeticalKey(b);
+        return keyA != keyB ? keyA < keyB : a < b;
+    });
     return names;
 }
 

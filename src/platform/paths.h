@@ -14,8 +14,9 @@ std::string GamePath(const std::wstring& relative);
 // The same with backslashes turned into slashes, kept wide (for the engine).
 std::wstring SlashPath(const std::wstring& path);
 
-// Names of the entries of `folder` ending in ".xml" that are not folders, in
-// the order the system lists them, decoded from UTF-8.
+// Names of the entries of `folder` ending in ".xml" that are not folders,
+// decoded from UTF-8, in alphabetical order (the system's own order is
+// arbitrary, and players look for a pilot or circuit by its name).
 std::vector<std::wstring> ListXmlEntries(const std::string& folder);
 
 bool RemoveFile(const std::string& path);

@@ -87,3 +87,19 @@ std::wstring FromUtf8(const std::string& bytes) {
 }
 
 std::wstring IntText(long long value) { return std::to_wstring(value); }
+
+std::wstring AlphabeticalKey(const std::wstring& text) {
+    // The base capital letter of each Latin-1 letter from U+00C0 to U+00FF;
+    // 0 keeps the character (the signs and the sharp s).
+    static const char kBaseLetters[] = "AAAAAAACEEEEIIII" "DNOOOOO" "\0" "OUUUUY" "\0\0"
+                                       "AAAAAAACEEEEIIII" "DNOOOOO" "\0" "OUUUUY" "\0Y";
+    static_assert(sizeof(kBaseLetters) == 64 + 1, "one entry per character from U+00C0");
+    std::wstring key;
+    key.reserve(text.size());
+    for (wchar_t c : text) {
+        if (c >= L'a' && c <= L'z') c = c - L'a' + L'A';
+        else if (c >= 0xC0 && c <= 0xFF && kBaseLetters[c - 0xC0]) c = kBaseLetters[c - 0xC0];
+        key.push_back(c);
+    }
+    return key;
+}

@@ -14,5 +14,9 @@ std::string ToUtf8(const std::wstring& text);
 // Invalid sequences are taken byte by byte as ISO-8859-1.
 std::wstring FromUtf8(const std::string& bytes);
 
+// The key names are listed by: letters in capitals with their accents
+// dropped ("élodie" sorts beside "Emile"), other characters as they are.
+std::wstring AlphabeticalKey(const std::wstring& text);
+
 // Decimal text of an integer, as the game joins numbers into texts.
 std::wstring IntText(long long value);

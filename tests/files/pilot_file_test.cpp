@@ -204,9 +204,9 @@ TEST_F(PilotFileTest, DeletingRemovesOnlyThatPilot) {
     EXPECT_FALSE(fs::exists(workDir + "/pilotes/Zo\xc3\xa9.xml"));
 }
 
-TEST_F(PilotFileTest, ListsTheXmlFilesThatAreNotFolders) {
-    WriteFile("pilotes/Max.xml", "");
+TEST_F(PilotFileTest, ListsTheXmlFilesThatAreNotFoldersInAlphabeticalOrder) {
     WriteFile("pilotes/Zo\xc3\xa9.xml", "");
+    WriteFile("pilotes/Max.xml", "");
     WriteFile("pilotes/notes.txt", "");
     WriteFile("pilotes/Max.xml.bak", "");
     fs::create_directories(workDir + "/pilotes/old.xml");
@@ -215,9 +215,14 @@ TEST_F(PilotFileTest, ListsTheXmlFilesThatAreNotFolders) {
     ListFiles(L"\\pilotes\\", list);
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[0], L"");
-    std::sort(list.begin() + 1, list.end());
     EXPECT_EQ(list[1], L"Max");
     EXPECT_EQ(list[2], L"Zoé");
+    // Capitals and accents do not change a name's place.
+    for (const char* name : {"\xc3\x89lodie", "eve", "Anna", "zack", "\xc3\xa9mile"})
+        WriteFile(std::string("pilotes/") + name + ".xml", "");
+    ListFiles(L"\\pilotes\\", list);
+    EXPECT_EQ(list, (std::vector<std::wstring>{L"", L"Anna", L"\u00C9lodie", L"\u00E9mile", L"eve",
+                                                L"Max", L"zack", L"Zo\u00E9"}));
     EXPECT_EQ(CountFiles(L"\\absent\\"), 0);
     ListFiles(L"\\absent\\", list);
     EXPECT_EQ(list.size(), 1u);
