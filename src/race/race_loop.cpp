@@ -130,12 +130,13 @@ void QuitRequest() {
     if (answer == 1) game.quitToMenu = 1;
 }
 
-// A person watching a computer must see it drive: until a computer car has
-// moved, the camera stands over it as "Centrer Caméra" puts it, unless the
-// player has moved the camera since the turn began.
-void FollowComputerCar() {
+// Each turn shows its car: a person finds the car to play, and sees a
+// computer drive. Until the current car has moved, the camera stands over it
+// as "Centrer Caméra" puts it, unless the player has moved the camera since
+// the turn began.
+void FollowCurrentCar() {
     const CarRecord& car = game.cars[game.currentCar];
-    if (!IsComputerDriven(car) || car.hasMoved || game.cameraMovedByPlayer) return;
+    if (car.hasMoved || game.cameraMovedByPlayer) return;
     PlaceCameraNearCar(game.currentCar);
 }
 
@@ -160,7 +161,7 @@ void StartRace() {
 bool RaceFrame() {
     CameraControl();
     HandleRaceScreenEvents();
-    FollowComputerCar();
+    FollowCurrentCar();
     CurrentCarMoves();
     NitroRequest();
     ShotRequest(RequestFrontGun, raceScreen.frontGun,

@@ -1,4 +1,4 @@
-// What the player sees of a race: the camera brought over a computer car
+// What the player sees of a race: the camera brought over the current car
 // when its turn starts, and clicks on the race column kept off the circuit.
 #include <cstdlib>
 
@@ -52,6 +52,18 @@ TEST_F(RaceViewTest, TheCameraComesOverAComputerCarWhenItsTurnStarts) {
     WatchCar2Start();
     // As "Centrer Caméra" places it: over car 2's start cell (2, 6).
     EXPECT_EQ(targetWhenCar2Drives, core::vector3df(200, 0, 600));
+}
+
+TEST_F(RaceViewTest, TheCameraComesBackOverThePersonsCarAtItsNextTurn) {
+    core::vector3df targetAtCar1sTurn{-1, -1, -1}, car1Cell;
+    player.When([] { return game.roundNumber == 1 && ChoiceShown(); }, [&] {
+        targetAtCar1sTurn = CameraTarget();
+        car1Cell = {game.cars[1].cellX * 100, 0, game.cars[1].cellY * 100};
+    });
+    WatchCar2Start();
+    // Car 2 drove away with the camera over it; car 1's turn brings it back.
+    EXPECT_NE(targetWhenCar2Drives, car1Cell);
+    EXPECT_EQ(targetAtCar1sTurn, car1Cell);
 }
 
 TEST_F(RaceViewTest, ThePlayersOwnViewIsKeptThroughAComputerTurn) {

@@ -20,6 +20,9 @@ using namespace irr;
 std::string GameFolder() { return SKARVOLL_GAME_DIR; }
 
 void GameTest::SetUp() {
+    // The game runs one race per process; tests run many in one, so each
+    // starts from a fresh game state as a relaunched game does.
+    game = GameState();
     previousDir_ = fs::current_path().string();
     std::string pattern = (fs::temp_directory_path() / "skarvoll-test-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);

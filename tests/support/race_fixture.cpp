@@ -82,7 +82,6 @@ void RaceTest::SetUp() {
     const wchar_t* colours[] = {L"", L"rouge", L"bleu"};
     for (int i = 1; i <= 2; ++i) {
         CarRecord& car = game.cars[i];
-        car = CarRecord();  // the game state outlives each test
         car.pilotName = i == 1 ? L"Ann" : L"Bob";
         car.controller = L"Humain";
         car.colourName = colours[i];
