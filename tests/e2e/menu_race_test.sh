@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The whole game loop in the real window, with the mouse and keyboard alone:
+# from the home menu, create the pilot "Zoé" with a front machine gun, set up
+# a race on Anneau between her (a person) and Brutus (the computer), play it
+# to its end and come back to the home menu; then check the pilot files the
+# race wrote and leave by "Quitter".
+# Usage: menu_race_test.sh GAME_DIR COLOUR_CENTROID PILOT_SUMMARY WORK_DIR
+#
+# The person stays on her start cell: at each of her turns the camera stands
+# over her car, so her crosses show around the middle of the screen and two
+# clicks there choose the middle one, which repeats her last step (none). The
+# computer drives the lap. Every window that opens meanwhile is answered by
+# clicking where its first button can stand (the message window's places are
+# fixed for a 1024 x 768 screen): "Fermer", "Arréter le Dé", or the first
+# choice ("Pilotage" for her experience).
+set -euo pipefail
+GAME_DIR="$1"; CENTROID="$2"; SUMMARY="$3"; WORK="$4"
+source "$(dirname "$0")/xvfb_session.sh"
+rm -rf "$WORK"; mkdir -p "$WORK"; cd "$WORK"
+cp -r "$GAME_DIR"/. "$WORK"/
+rm -f config.xml pilotes/Zoé.xml
+./skarvoll3d-config --driver EDT_OPENGL --resolution 1024*768 --modeecran Fenetre --synchro Inactif
+start_xvfb
+
+fail() {
+    echo "FAILED: $*" >&2
+    import -window root "$WORK/failure.png" 2>/dev/null || true
+    echo "screen saved in $WORK/failure.png; game output in $WORK/game.log" >&2
+    exit 1
+}
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.15}"; }
+pixels() { "$CENTROID" "$@" | cut -d' ' -f3; }
+# The menus' 800 x 600 area is framed; its left edge is a dark line at x 112.
+menu_shown() { [ "$(pixels 0 40 0 40 0 40 111 100 114 680)" -gt 500 ]; }
+# The red car's crosses, light red, anywhere but the race column.
+crosses_shown() { [ "$(pixels 230 255 130 200 130 200 0 40 900 768)" -gt 1500 ]; }
+wait_until() {  # CONDITION SECONDS WHAT
+    local deadline=$((SECONDS + $2))
+    until $1; do
+        [ $SECONDS -lt $deadline ] || fail "$3"
+        sleep 0.2
+    done
+}
+answer_any_window() {
+    local place
+    for place in "768 302" "256 302" "768 569" "256 569" "500 260" "450 420" \
+                 "720 274" "208 274" "700 541" "188 541" "452 232" "382 392"; do
+        click $place
+    done
+}
+
+./skarvoll3d > game.log 2>&1 &
+GAME_PID=$!
+wait_for_window "Skarvoll 3D 0.64" > /dev/null
+# A French keyboard, as the players': "é" is a key of its own. (Set while the
+# game is connected: the server forgets it when its last client leaves.)
+setxkbmap fr
+wait_until menu_shown 30 "the home menu did not open"
+
+# The workshop: name, a front machine gun (150 Zonks of 400), "VALIDER".
+click 161 124 1                # "Nouveau Pilote"
+click 387 101 0.3              # the name box
+xdotool key ctrl+a
+xdotool type --delay 80 "Zoé"
+click 260 197 0.3              # "Mitrailleuse avant" in the list
+click 408 172 0.3              # "AVANT"
+click 326 662 1                # "VALIDER"
+pilot_written() { [ -f "pilotes/Zoé.xml" ]; }
+wait_until pilot_written 10 "VALIDER did not write pilotes/Zoé.xml"
+
+# The race setup: Anneau; row 1 Zoé, a person; row 2 Brutus, the computer.
+click 161 174 1                # "Nouvelle course"
+click 760 133 0.5; click 700 174 1     # circuit: "Anneau"
+click 330 133 0.5              # row 1's pilots, listed by name:
+for _ in 1 2 3 4 5; do xdotool key Down; sleep 0.1; done   # ... "Max Durand", "Zoé"
+xdotool key Return; sleep 0.3
+click 330 153 0.5; click 280 194 0.5   # row 2: "Brutus"
+click 567 153 0.5; click 550 194 0.5   # row 2's driver: "IA"
+click 842 629                  # "LANCER"
+race_shown() { ! menu_shown; }
+wait_until race_shown 60 "the race did not start"
+
+deadline=$((SECONDS + 300))
+until menu_shown; do
+    [ $SECONDS -lt $deadline ] || fail "the race did not end within 300 s"
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game stopped during the race"
+    if crosses_shown; then
+        click 512 384 0.2; click 512 384 0.4
+    else
+        answer_any_window
+        sleep 0.3
+    fi
+done
+echo "back at the home menu after the race"
+
+# What the race wrote. Before it: Zoé 9 9 250 with one gadget; Brutus as
+# shipped. Each pilot either survived (one more skill point, his gadgets
+# kept), or burnt out (two points less in one skill, no gadget), or died
+# (no file). The race paid 200 Zonks to one of them: the winner.
+read -r b_drive b_shoot b_zonks b_gadgets _ < <(cd "$GAME_DIR" && "$SUMMARY" Brutus)
+paid=0
+check_pilot() {  # NAME DRIVE SHOOT ZONKS GADGETS CHOSEN_SKILL
+    local name=$1 drive=$2 shoot=$3 zonks=$4 gadgets=$5 chosen=$6 summary
+    summary=$("$SUMMARY" "$name") || { echo "$name died"; return 0; }
+    read -r d s z g integrity <<< "$summary"
+    [ "$integrity" = ok ] || fail "$name's file fails its integrity check"
+    paid=$((paid + z - zonks))
+    if [ "$g" = "$gadgets" ] && [ $((d + s)) -eq $((drive + shoot + 1)) ] &&
+       { [ -z "$chosen" ] || [ "$d" -eq $((drive + 1)) ]; }; then
+        echo "$name survived: $summary"
+    elif [ "$g" = 0 ] && [ $((d + s)) -lt $((drive + shoot)) ]; then
+        echo "$name burnt out: $summary"
+    else
+        fail "$name's file holds '$summary' after the race (before: $drive $shoot $zonks $gadgets)"
+    fi
+}
+check_pilot "Zoé" 9 9 250 1 driving
+check_pilot Brutus "$b_drive" "$b_shoot" "$b_zonks" "$b_gadgets" ""
+[ "$paid" -eq 200 ] || fail "the race paid $paid Zonks instead of 200 to its winner"
+
+click 161 224                  # "Quitter"
+for _ in $(seq 100); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not close from the home menu"
+wait "$GAME_PID" && status=0 || status=$?
+[ "$status" -eq 0 ] || fail "the game exited with $status"
+echo "home menu, workshop, race setup, a race to its end and back: all played"
