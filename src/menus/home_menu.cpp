@@ -8,6 +8,7 @@
 #include "menus/menu_drawing.h"
 #include "menus/menu_screens.h"
 #include "scene/scene_files.h"
+#include "ui/fonts.h"
 #include "ui/message_window.h"
 #include "ui/notice.h"
 
@@ -28,9 +29,12 @@ const ColumnButton kColumn[] = {
 
 std::vector<gui::IGUIButton*> AddColumn(int x0, int y0) {
     std::vector<gui::IGUIButton*> buttons;
-    for (const ColumnButton& b : kColumn)
+    for (const ColumnButton& b : kColumn) {
         buttons.push_back(game.guiEnvironment->addButton(
             core::recti(x0 + 5, y0 + b.top, x0 + 95, y0 + b.top + 20), nullptr, b.id, b.text));
+        // "Nouvelle course" is wider than 90 pixels in the skin's font.
+        UseSmallFont(buttons.back());
+    }
     return buttons;
 }
 

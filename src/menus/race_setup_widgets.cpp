@@ -5,6 +5,7 @@
 #include "files/file_listing.h"
 #include "menus/race_cars.h"
 #include "menus/race_setup_screen.h"
+#include "ui/labelled_check_box.h"
 
 using namespace irr;
 
@@ -49,9 +50,10 @@ int Selected(gui::IGUIComboBox* combo) { return std::max(combo->getSelected(), 0
 void AddRaceSetupWidgets(RaceSetupScreen& s) {
     SetSkinColourAlpha(255);
     AddCircuitChoice(s);
-    s.decor = game.guiEnvironment->addCheckBox(
-        true, core::recti(s.x0 + 678, s.y0 + 317, s.x0 + 798, s.y0 + 337), nullptr, -1,
-        L"Activer décor");
+    const video::SColor kHeadingYellow(255, 250, 200, 40);  // the picture's headings
+    // Its label in the headings' yellow: the skin's black is lost on the dark picture.
+    s.decor = AddLabelledCheckBox(true, core::recti(s.x0 + 678, s.y0 + 317, s.x0 + 798, s.y0 + 337),
+                                  -1, {L"Activer décor", nullptr, kHeadingYellow});
     s.decor->setVisible(false);
     for (int i = 1; i <= kRaceSetupRows; ++i) AddRow(s, i);
     HideAllRows(s);

@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "scene/camera_control.h"
 #include "scene/race_frame.h"
+#include "ui/fonts.h"
 #include "ui/dice_dialog.h"
 #include "ui/message_window.h"
 #include "ui/race_screen.h"
@@ -89,8 +90,7 @@ void CarSheet(int index) {
     gui::IGUIWindow* window = gui->addWindow(core::recti(0, 0, 400, 575), true, L"Fiche Voiture");
     gui::IGUIStaticText* text =
         gui->addStaticText(L"Message", core::recti(10, 25, 390, 565), false, true, window, 2001);
-    if (gui::IGUIFont* small = gui->getFont("data/fontes/toshopsmall.bmp"))
-        text->setOverrideFont(small);
+    UseSmallFont(text);
     text->setText(CarSheetText(index).substr(0, 1000).c_str());
 
     // The window removes itself when its close button is pressed; hold a

@@ -3,6 +3,8 @@
 #include "core/event_receiver.h"
 #include "core/game_state.h"
 #include "platform/paths.h"
+#include "ui/fonts.h"
+#include "ui/labelled_check_box.h"
 #include "ui/message_window.h"
 
 using namespace irr;
@@ -38,29 +40,15 @@ private:
     int top_ = 21;  // under the HUD plate
 };
 
-// The column is 95 pixels wide: its labels use the small font to fit.
-gui::IGUIFont* ColumnFont() { return game.guiEnvironment->getFont("data/fontes/toshopsmall.bmp"); }
-
 gui::IGUIButton* AddButton(Column& column, int id, const wchar_t* label) {
     gui::IGUIButton* button = game.guiEnvironment->addButton(column.Next(20), nullptr, id, label);
-    if (gui::IGUIFont* font = ColumnFont()) button->setOverrideFont(font);
+    UseSmallFont(button);  // the column is 95 pixels wide: its labels use the small font to fit
     return button;
 }
 
-// A check box draws its label with the skin's font; its label is a child
-// text in the small font instead, which passes its clicks to the box.
+// The labels of the column's check boxes use the small font too.
 gui::IGUICheckBox* AddCheckBox(Column& column, int id, const wchar_t* label) {
-    gui::IGUIFont* font = ColumnFont();
-    const core::recti rect = column.Next(15);
-    gui::IGUICheckBox* box =
-        game.guiEnvironment->addCheckBox(false, rect, nullptr, id, font ? L"" : label);
-    if (font) {
-        gui::IGUIStaticText* text = game.guiEnvironment->addStaticText(
-            label, core::recti(18, 0, rect.getWidth(), rect.getHeight()), false, false, box);
-        text->setOverrideFont(font);
-        text->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_CENTER);
-    }
-    return box;
+    return AddLabelledCheckBox(false, column.Next(15), id, {label, SmallFont()});
 }
 
 void CreateHudPlate(int screenWidth) {
