@@ -159,7 +159,7 @@ TEST_F(GeneratedArt, InterfaceImagesCoverWhatTheScreensDraw) {
         EXPECT_GE(menu->getDimension().Height, 600u);
     }
     ExpectSize("data/voitures/car02.bmp", 480, 600);
-    for (const char* circuit : {"Anneau", "Serpentin"}) {
+    for (const char* circuit : {"Anneau", "Serpentin", "Autodrome"}) {
         ExpectSize(std::string("data/loading/loading_") + circuit + ".jpg", 1024, 768);
         ExpectSize(std::string("data/interface/thumb_cir_") + circuit + ".jpg", 256, 256);
     }

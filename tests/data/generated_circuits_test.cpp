@@ -25,7 +25,7 @@ using namespace irr;
 
 namespace {
 
-const wchar_t* const kCircuits[] = {L"Anneau", L"Serpentin"};
+const wchar_t* const kCircuits[] = {L"Anneau", L"Serpentin", L"Autodrome"};
 
 struct Point {
     double x, y;

@@ -10,6 +10,7 @@
 #include "files/file_listing.h"
 #include "files/pilot_file.h"
 #include "menus/quick_race.h"
+#include "platform/text.h"
 #include "race/race_loop.h"
 #include "scene/circuit_scene.h"
 #include "support/game_test.h"
@@ -127,8 +128,7 @@ TEST_P(ComputerRaceTest, FourComputerDriversRaceToTheEndAndTheSurvivorsAreSaved)
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedCircuits, ComputerRaceTest,
-                         ::testing::Values(L"Anneau", L"Serpentin"),
+                         ::testing::Values(L"Anneau", L"Serpentin", L"Autodrome"),
                          [](const ::testing::TestParamInfo<const wchar_t*>& info) {
-                             return std::wstring(info.param) == L"Anneau" ? std::string("Anneau")
-                                                                          : std::string("Serpentin");
+                             return ToUtf8(info.param);
                          });

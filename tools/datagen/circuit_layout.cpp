@@ -388,5 +388,17 @@ std::vector<CircuitDesign> CircuitDesigns() {
                          {24, 9, 2},     {24, 4, 2.5f}};
     technical.startDistance = 9.5f;
     technical.startSlots = 6;
-    return {oval, technical};
+
+    CircuitDesign grandPrix;
+    grandPrix.name = "Autodrome";
+    grandPrix.width = 58, grandPrix.length = 41;
+    grandPrix.halfWidth = 2.6f;
+    // A long, wide circuit for a full grid of 19: up the left straight, a
+    // dip in the middle of the top, down the right side and back along the
+    // bottom straight.
+    grandPrix.corners = {{6, 6, 6},   {6, 34, 6},   {22, 34, 5}, {29, 25, 4},
+                         {36, 34, 5}, {51, 34, 6},  {51, 6, 6}};
+    grandPrix.startDistance = 18.5f;
+    grandPrix.startSlots = 19;
+    return {oval, technical, grandPrix};
 }

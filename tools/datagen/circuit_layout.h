@@ -48,5 +48,6 @@ struct CircuitLayout {
 // large for its sides, a slot or gate off the track...).
 CircuitLayout LayOut(const CircuitDesign& design);
 
-// The two circuits of the game: a fast oval and a technical one.
+// The circuits of the game: a fast oval, a technical one and a long, wide
+// one for a full grid.
 std::vector<CircuitDesign> CircuitDesigns();

@@ -130,6 +130,34 @@ CircuitFileContents TechnicalContents() {
     return c;
 }
 
+CircuitFileContents GrandPrixContents() {
+    CircuitFileContents c;
+    GrandstandFacingTrack(c, 220, 1700);
+    GrandstandFacingTrack(c, 220, 3000);
+    StartLineDecor(c, 1000, 600, 2500);
+    c.decor.push_back(Animated(Decor(L"Éolienne", "eolienne", 2900, 1500), kTurbineFrames, 10));
+    c.decor.push_back(Animated(Decor(L"Éolienne", "eolienne", 4200, 2300), kTurbineFrames, 14));
+    for (auto [x, z, scale] : {std::tuple{1500, 1400, 1}, {2000, 2300, 1}, {3500, 1200, 1}, {4400, 1500, 1},
+                               {2900, 3500, 1}, {150, 200, 2}, {5650, 200, 2}, {5650, 3950, 2}, {150, 3950, 2}})
+        c.decor.push_back(Decor(L"Arbre", "arbre", x, z, x * 7 % 360, scale));
+    c.decor.push_back(Decor(L"Pile de pneus dans la cuvette", "pneus", 2900, 3050));
+    c.decor.push_back(Decor(L"Pile de pneus", "pneus", 5600, 1100, 45));
+    c.decor.push_back(Decor(L"Pile de pneus", "pneus", 1100, 250, 45));
+    c.crowdGroups.push_back(Crowd(18, 5650, 900, 5800, 3300, 270));
+    c.crowdGroups.push_back(Crowd(18, 800, 3960, 2300, 4090, 180));
+    c.crowdGroups.push_back(Crowd(18, 3500, 3960, 5000, 4090, 180));
+    c.crowdGroups.push_back(Crowd(16, 1200, 20, 4800, 150, 0));
+    c.crowdGroups.push_back(Crowd(10, 1100, 1300, 1200, 2900, 270));
+    c.crowdModels = CrowdModels();
+    return c;
+}
+
+CircuitFileContents ContentsOf(const std::string& name) {
+    if (name == "Anneau") return OvalContents();
+    if (name == "Serpentin") return TechnicalContents();
+    return GrandPrixContents();
+}
+
 // Spectators stand on grass, at least one cell away from any track cell,
 // so that a wall always stands between them and the cars.
 void CheckCrowdsOutsideWalls(const CircuitLayout& layout, const CircuitFileContents& contents) {
@@ -152,7 +180,7 @@ void WriteCircuits(const DataFolder& folder, const std::string& fontDir) {
     const CircuitPictureFonts fonts{fontDir};
     for (const CircuitDesign& design : CircuitDesigns()) {
         const CircuitLayout layout = LayOut(design);
-        CircuitFileContents contents = design.name == "Anneau" ? OvalContents() : TechnicalContents();
+        CircuitFileContents contents = ContentsOf(design.name);
         CheckCrowdsOutsideWalls(layout, contents);
         const std::string base = "circuits/" + Lower(design.name);
         contents.mesh = base + ".ms3d";
