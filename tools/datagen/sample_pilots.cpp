@@ -39,6 +39,27 @@ const std::vector<SamplePilot>& SamplePilots() {
         {L"Inès Moreau", 12, 9, 210, 1, L"Droite", {0, 5, 5, 5, 5},
          {{SideMisc, L"Volant double"}, {SideRear, L"Mitrailleuse arrière"}, {SideLeft, L"Renfort Latéral"},
           {SideRight, L"Renfort Latéral"}}},
+        // Enough rivals besides for a full grid of nineteen on Autodrome.
+        {L"Albert Roux", 10, 8, 30, 1, L"Gauche", {0, 6, 4, 5, 5}, {{SideFront, L"Mitrailleuse avant"}, {SideFront, L"Blindage"}}},
+        {L"Béatrice Lemaire", 12, 6, 50, 3, L"Droite", {0, 5, 5, 5, 5}, {{SideRear, L"Nitro"}, {SideLeft, L"Nitro"}}},
+        {L"Camille Faure", 9, 9, 10, 2, L"Droite", {0, 5, 5, 5, 5},
+         {{SideRear, L"Projecteur d'huile"}, {SideRear, L"Cartouche d'huile"}, {SideLeft, L"Cartouche d'huile"}}},
+        {L"Denis Girard", 8, 10, 40, 1, L"Gauche", {0, 5, 5, 5, 5}, {{SideMisc, L"Bazooka"}, {SideFront, L"Blindage"}}},
+        {L"Élise Marchand", 11, 7, 80, 3, L"Droite", {0, 4, 6, 5, 5},
+         {{SideFront, L"Lance Grenades"}, {SideRear, L"Lance Grenades"}}},
+        {L"Fabien Chevalier", 9, 9, 0, 2, L"Gauche", {0, 5, 5, 5, 5},
+         {{SideFront, L"Blindage"}, {SideRear, L"Blindage"}, {SideLeft, L"Blindage"}, {SideRight, L"Blindage"}}},
+        {L"Gaston Leroy", 7, 11, 120, 1, L"Droite", {0, 6, 4, 5, 5}, {{SideMisc, L"Pistolet"}, {SideFront, L"Mitrailleuse avant"}}},
+        {L"Irène Dupuis", 13, 5, 200, 3, L"Gauche", {0, 5, 5, 5, 5}, {{SideFront, L"Nitro"}}},
+        {L"Jules Mercier", 10, 8, 0, 2, L"Droite", {0, 5, 5, 5, 5},
+         {{SideLeft, L"Renfort Latéral"}, {SideRight, L"Renfort Latéral"}, {SideFront, L"Renfort Latéral"}}},
+        {L"Karim Benali", 9, 9, 90, 1, L"Gauche", {0, 5, 6, 5, 4}, {{SideRear, L"Mitrailleuse arrière"}, {SideFront, L"Mitrailleuse avant"}}},
+        {L"Louise Perrin", 11, 7, 60, 3, L"Droite", {0, 5, 5, 5, 5}, {{SideMisc, L"Volant double"}, {SideMisc, L"Pistolet"}}},
+        {L"Marius Blanc", 8, 10, 10, 2, L"Gauche", {0, 7, 3, 5, 5},
+         {{SideFront, L"Mitrailleuse avant"}, {SideFront, L"Mitrailleuse avant"}, {SideFront, L"Blindage"}}},
+        {L"Noémie Garnier", 12, 6, 150, 1, L"Droite", {0, 5, 5, 5, 5}, {{SideRight, L"Nitro"}, {SideRear, L"Blindage"}}},
+        {L"Odile Fournier", 10, 8, 20, 3, L"Gauche", {0, 5, 5, 5, 5}, {{SideMisc, L"Bazooka"}, {SideRear, L"Lance Grenades"}}},
+        {L"Paul Lambert", 9, 9, 300, 2, L"Droite", {0, 5, 5, 5, 5}, {}},
     };
     return pilots;
 }
