@@ -1,5 +1,7 @@
 #include "files/pilot_file.h"
 
+#include <utility>
+
 #include "core/fitted_gadgets.h"
 #include "core/game_state.h"
 #include "files/value_text.h"
@@ -8,6 +10,9 @@
 #include "platform/text.h"
 
 namespace {
+bool pilotFilesKept = false;
+std::function<void(const std::wstring&)> deletionObserver;
+
 bool IsCar(int car) { return car >= 0 && car < kCarTableSize; }
 
 std::string PilotPath(const std::wstring& name) { return GamePath(L"\\pilotes\\" + name + L".xml"); }
@@ -105,6 +110,7 @@ void ReadPilotFile(int car, const std::wstring& name) {
 
 bool WritePilotFile(int car) {
     if (!IsCar(car) || !IsSafePilotName(game.cars[car].pilotName)) return false;
+    if (pilotFilesKept) return true;
     return WriteFileAtomically(PilotPath(game.cars[car].pilotName), ToLatin1(PilotFileText(car)));
 }
 
@@ -113,5 +119,13 @@ bool PilotFileExists(const std::wstring& name) {
 }
 
 bool DeletePilotFile(const std::wstring& name) {
-    return IsSafePilotName(name) && RemoveFile(PilotPath(name));
+    if (!IsSafePilotName(name)) return false;
+    if (deletionObserver) deletionObserver(name);
+    return pilotFilesKept || RemoveFile(PilotPath(name));
+}
+
+void KeepPilotFiles(bool kept) { pilotFilesKept = kept; }
+
+void SetPilotDeletionObserver(std::function<void(const std::wstring&)> observer) {
+    deletionObserver = std::move(observer);
 }

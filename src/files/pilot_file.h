@@ -2,6 +2,7 @@
 // car record back, deleting one.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,12 @@ bool WritePilotFile(int car);
 
 // Deletes the file of that pilot. Returns whether a file was deleted.
 bool DeletePilotFile(const std::wstring& name);
+
+// The simulator's trial races leave the pilot files as they are: while kept,
+// writing and deleting change nothing on disk and succeed.
+void KeepPilotFiles(bool kept);
+// Called with the pilot's name whenever a race deletes a pilot file (kept or not).
+void SetPilotDeletionObserver(std::function<void(const std::wstring&)> observer);
 
 // Whether a pilot of that name has a file.
 bool PilotFileExists(const std::wstring& name);

@@ -16,6 +16,10 @@ long long CurrentTimeSeconds() {
 
 void SetClockOverride(long long seconds) { clockOverride = seconds; }
 
+double SteadySeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 void SleepMilliseconds(int ms) {
     if (sleepEnabled && ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }

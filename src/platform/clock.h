@@ -6,6 +6,9 @@ long long CurrentTimeSeconds();
 // Tests fix the clock; a negative value gives the real time back.
 void SetClockOverride(long long seconds);
 
+// Seconds on a steady clock, for measuring how long things take.
+double SteadySeconds();
+
 void SleepMilliseconds(int ms);
 // Tests run their frame loops without sleeping.
 void SetSleepEnabled(bool enabled);

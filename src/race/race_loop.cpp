@@ -8,7 +8,7 @@
 #include "core/game_state.h"
 #include "core/random.h"
 #include "platform/clock.h"
-#include "race/computer_driver.h"
+#include "race/computer_move_times.h"
 #include "race/end_turn.h"
 #include "race/race_input.h"
 #include "rules/bazooka_reload.h"
@@ -148,7 +148,7 @@ void CurrentCarMoves() {
     if (car.controller == L"Humain")
         ChooseMove(index);
     else if (IsComputerDriven(car))
-        ComputerMove(index);
+        TimedComputerMove(index);
 }
 }  // namespace
 

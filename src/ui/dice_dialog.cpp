@@ -14,6 +14,16 @@ using namespace irr;
 
 namespace {
 constexpr size_t kMaxDialogText = 500;
+bool dialogsAnswerThemselves = false;
+
+int AnswerWithoutWindow(DialogState& dialog) {
+    const int result = dialog.choiceState > 0 ? 1 : dialog.dieFaces > 0 ? RollDie(dialog.dieFaces) : 0;
+    dialog.dialogOpen = 0;
+    dialog.dieFaces = 0;
+    dialog.dieState = 0;
+    dialog.choiceState = 0;
+    return result;
+}
 
 
 // The face shown and the slow-down under way.
@@ -159,8 +169,11 @@ core::position2di DialogPlacement(int anchorX, int w, int h, int sw, int sh) {
 }
 
 
+void SetDialogsAnswerThemselves(bool answer) { dialogsAnswerThemselves = answer; }
+
 int DiceDialog(const std::wstring& text, int x, int y, int z, int highlightedCar,
                bool placeNearAnchor, u32 colour) {
+    if (dialogsAnswerThemselves) return AnswerWithoutWindow(game.dialog);
     const MessageWindow& w = TheMessageWindow();
     DialogState& dialog = game.dialog;
     const core::vector3df anchor(static_cast<f32>(x), static_cast<f32>(y), static_cast<f32>(z));

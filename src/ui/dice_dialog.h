@@ -16,6 +16,10 @@
 int DiceDialog(const std::wstring& text, int x, int y, int z, int highlightedCar,
                bool placeNearAnchor, irr::u32 colour);
 
+// The simulator's races have no one to answer: every dialog then returns at
+// once, without a window: the first answer, a rolled die, or 0.
+void SetDialogsAnswerThemselves(bool answer);
+
 // The slow-down of a stopped die: a countdown of frames during which the face
 // changes every 10 frames, then every 20, then stays.
 struct DieSlowdown {

@@ -1,32 +1,13 @@
 // The game and its settings program, run as the player runs them.
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "files/settings.h"
+#include "support/command_run.h"
 #include "support/game_test.h"
 
 namespace {
-struct CommandRun {
-    int exitCode = -1;
-    std::string output;
-};
-
-// Runs a command in the working directory without a display, so no window
-// can open; standard error is kept with the output.
-CommandRun RunWithoutDisplay(const std::string& command) {
-    CommandRun run;
-    FILE* pipe = popen(("env -u DISPLAY " + command + " 2>&1").c_str(), "r");
-    if (!pipe) return run;
-    char buffer[512];
-    while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) run.output.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
 std::string Game() { return GameFolder() + "/skarvoll3d"; }
 std::string Config() { return GameFolder() + "/skarvoll3d-config"; }
 }  // namespace

@@ -1,0 +1,3 @@
+#include "app/simulator.h"
+
+int main(int argc, char** argv) { return RunSimulator(argc, argv); }

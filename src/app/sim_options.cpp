@@ -1,0 +1,89 @@
+#include "app/sim_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/text.h"
+
+namespace {
+constexpr long long kMostRaces = 1000000;
+
+// A whole number from first to last, the whole text read.
+bool ReadNumber(const char* text, long long first, long long last, long long& value) {
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtoll(text, &end, 10);
+    return errno == 0 && end != text && *end == '\0' && value >= first && value <= last;
+}
+
+bool TakesValue(const char* arg) {
+    for (const char* option : {"--circuit", "--pilot", "--courses", "--graine"})
+        if (!std::strcmp(arg, option)) return true;
+    return false;
+}
+
+bool ReadValue(const char* option, const char* value, SimOptions& o, std::string& error) {
+    long long number = 0;
+    if (!std::strcmp(option, "--circuit")) {
+        o.circuit = FromUtf8(value);
+    } else if (!std::strcmp(option, "--pilot")) {
+        o.pilots.push_back(FromUtf8(value));
+    } else if (!std::strcmp(option, "--courses")) {
+        if (!ReadNumber(value, 1, kMostRaces, number)) {
+            error = std::string("Nombre de courses invalide : ") + value + " (de 1 à 1000000).";
+            return false;
+        }
+        o.races = static_cast<int>(number);
+    } else {
+        if (!ReadNumber(value, 0, UINT32_MAX, number)) {
+            error = std::string("Graine invalide : ") + value + " (un entier de 0 à 4294967295).";
+            return false;
+        }
+        o.seed = static_cast<uint32_t>(number);
+        o.seedGiven = true;
+    }
+    return true;
+}
+}  // namespace
+
+std::string SimUsage() {
+    return "Utilisation : skarvoll3d-sim --circuit NOM [--pilot NOM ...] [--courses N] [--graine S] "
+           "[--ecrire]\n"
+           "  Fait courir des pilotes conduits par l'ordinateur, sans fenêtre, et affiche leurs\n"
+           "  résultats. À lancer depuis le dossier du jeu.\n"
+           "  --circuit NOM   le circuit (fichier circuits/NOM.xml)\n"
+           "  --pilot NOM     un pilote (fichier pilotes/NOM.xml), à répéter ; par défaut tous les\n"
+           "                  pilotes, dans l'ordre alphabétique, autant que le circuit en accepte\n"
+           "  --courses N     le nombre de courses (1 par défaut)\n"
+           "  --graine S      l'état du hasard, pour rejouer exactement une série de courses\n"
+           "  --ecrire        écrit les fichiers des pilotes comme après de vraies courses ; sans\n"
+           "                  cette option, pilotes/ n'est jamais modifié et chaque course part\n"
+           "                  des pilotes tels qu'ils sont\n"
+           "  --help          affiche cette aide\n";
+}
+
+bool ParseSimArgs(int argc, char** argv, SimOptions& o, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (TakesValue(arg)) {
+            if (i + 1 >= argc) {
+                error = std::string("Il manque la valeur de l'option ") + arg + ".";
+                return false;
+            }
+            if (!ReadValue(arg, argv[++i], o, error)) return false;
+        } else if (!std::strcmp(arg, "--help")) {
+            o.help = true;
+        } else if (!std::strcmp(arg, "--ecrire")) {
+            o.write = true;
+        } else {
+            error = std::string("Option inconnue : ") + arg + ".";
+            return false;
+        }
+    }
+    if (!o.help && o.circuit.empty()) {
+        error = "Il faut choisir un circuit avec --circuit.";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,39 @@
+// One race of the simulator: computer drivers only, played by the real race
+// loop on the null renderer, every message answered by itself, no delay.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class SimPlacing { None, Win, Second, SoleSurvivor };
+
+struct SimCarResult {
+    std::wstring pilot;
+    SimPlacing placing = SimPlacing::None;
+    bool burntOut = false;
+    bool died = false;
+};
+
+struct SimRaceResult {
+    bool abandoned = false;  // still running after the round limit
+    int rounds = 0;
+    std::vector<SimCarResult> cars;
+};
+
+// Races after which a race still running is abandoned.
+constexpr int kSimRoundLimit = 400;
+
+// Whether circuits/ holds a circuit of that name.
+bool CircuitExists(const std::wstring& circuit);
+
+// The pilots of pilotes/ in alphabetical order, as many as the circuit takes
+// (all of them when the circuit cannot be read: the race then says why).
+std::vector<std::wstring> PilotsThatFit(const std::wstring& circuit);
+
+// Loads the circuit and the pilots as the quick race does, all driven by the
+// computer, builds the scene without decor, starts from the random state
+// `seed` and runs the race to its end. Returns false with the reasons in
+// `refusals` when the race cannot start.
+bool RunSimulatedRace(const std::wstring& circuit, const std::vector<std::wstring>& pilots,
+                      uint32_t seed, SimRaceResult& result, std::vector<std::wstring>& refusals);

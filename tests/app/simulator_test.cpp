@@ -1,0 +1,140 @@
+// The race simulator, run from a copy of the game folder as a circuit maker
+// runs it, and its tally of race results.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+
+#include "app/sim_table.h"
+#include "support/command_run.h"
+#include "support/game_test.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+// Every pilot file's bytes, by file name.
+std::map<std::string, std::string> PilotFiles(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder + "/pilotes")) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[entry.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return files;
+}
+
+// The printed table without its last line, the one with the timings.
+std::string WithoutTimings(const std::string& output) {
+    const size_t last = output.rfind("Coups de l'ordinateur");
+    return output.substr(0, last);
+}
+
+const char* const kThreePilots = " --pilot Brutus --pilot 'Max Durand' --pilot 'Inès Moreau'";
+}  // namespace
+
+class SimulatorTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        for (const char* path : {"data", "circuits", "pilotes", "skarvoll3d-sim"})
+            ASSERT_TRUE(CopyFromGameFolder(path));
+    }
+    CommandRun Sim(const std::string& arguments) { return RunWithoutDisplay("./skarvoll3d-sim " + arguments); }
+};
+
+TEST_F(SimulatorTest, WrongOptionsUnknownCircuitsAndPilotsEndWithCode2AndSayWhy) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "Il faut choisir un circuit avec --circuit."},
+        {"--circuit", "Il manque la valeur de l'option --circuit."},
+        {"--circuit Anneau --vite", "Option inconnue : --vite."},
+        {"--circuit Anneau --courses 0", "Nombre de courses invalide : 0 (de 1 à 1000000)."},
+        {"--circuit Anneau --courses 3x", "Nombre de courses invalide : 3x"},
+        {"--circuit Anneau --graine -1", "Graine invalide : -1"},
+        {"--circuit Lune", "Le circuit Lune n'existe pas (circuits/Lune.xml)."},
+        {"--circuit Anneau --pilot Brutus --pilot Fantôme", "Le pilote Fantôme n'existe pas."},
+        {"--circuit Anneau --pilot Brutus", "Vous devez mettre au moins 2 pilotes en jeu."},
+        {"--circuit Anneau --pilot Brutus --pilot Brutus", "Vous ne pouvez pas avoir 2 fois le même pilote en jeu."},
+    };
+    for (const auto& [arguments, message] : cases) {
+        SCOPED_TRACE(arguments);
+        const CommandRun run = Sim(arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
+    }
+    const CommandRun help = Sim("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.output.find("--graine S"), std::string::npos);
+}
+
+TEST_F(SimulatorTest, ASeededSeriesIsReplayedExactlyAndLeavesThePilotFilesAlone) {
+    const auto before = PilotFiles(workDir);
+    const CommandRun first = Sim(std::string("--circuit Anneau --courses 2 --graine 5") + kThreePilots);
+    const CommandRun second = Sim(std::string("--circuit Anneau --courses 2 --graine 5") + kThreePilots);
+    ASSERT_EQ(first.exitCode, 0) << first.output;
+    EXPECT_EQ(WithoutTimings(first.output), WithoutTimings(second.output));
+    EXPECT_NE(first.output.find("Circuit : Anneau, graine 5"), std::string::npos);
+    EXPECT_NE(first.output.find("Courses : 2, dont 0 abandonnée(s)"), std::string::npos) << first.output;
+    EXPECT_NE(first.output.find("2/2 courses"), std::string::npos) << "the progress bar";
+    for (const char* pilot : {"Brutus", "Max Durand", "Inès Moreau"})
+        EXPECT_NE(first.output.find(pilot), std::string::npos) << pilot;
+    EXPECT_EQ(PilotFiles(workDir), before);
+}
+
+TEST_F(SimulatorTest, WritingChangesThePilotFilesAsARealRaceDoes) {
+    const auto before = PilotFiles(workDir);
+    const CommandRun run = Sim(std::string("--circuit Anneau --graine 9 --ecrire") + kThreePilots);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    // Each of the three was either rewritten (a skill point, maybe Zonks, or
+    // a crippled pilot) or deleted (dead); the others are untouched.
+    const auto after = PilotFiles(workDir);
+    for (const auto& [name, bytes] : before) {
+        const bool raced = name == "Brutus.xml" || name == "Max Durand.xml" || name == "Inès Moreau.xml";
+        const auto now = after.find(name);
+        if (raced)
+            EXPECT_TRUE(now == after.end() || now->second != bytes) << name;
+        else
+            EXPECT_TRUE(now != after.end() && now->second == bytes) << name;
+    }
+}
+
+TEST(SimTally, CountsWhatEachRaceGaveEachPilot) {
+    SimRaceResult first;
+    first.rounds = 20;
+    first.cars = {{L"Léa", SimPlacing::Win, false, false},
+                  {L"Max", SimPlacing::Second, false, false},
+                  {L"Noé", SimPlacing::None, true, true}};
+    SimRaceResult second;
+    second.rounds = 31;
+    second.abandoned = true;
+    second.cars = {{L"Max", SimPlacing::None, false, false}, {L"Léa", SimPlacing::None, true, false}};
+    SimRaceResult third;
+    third.rounds = 12;
+    third.cars = {{L"Léa", SimPlacing::SoleSurvivor, false, false}, {L"Max", SimPlacing::None, true, false}};
+    SimTally tally;
+    for (const SimRaceResult& race : {first, second, third}) tally.Add(race);
+
+    ASSERT_EQ(tally.Pilots().size(), 3u);
+    const PilotTally& lea = tally.Pilots()[0].second;
+    EXPECT_EQ(tally.Pilots()[0].first, L"Léa");
+    EXPECT_EQ(lea.races, 3);
+    EXPECT_EQ(lea.wins, 1);
+    EXPECT_EQ(lea.soleSurvivals, 1);
+    EXPECT_EQ(lea.burnOuts, 1);
+    EXPECT_EQ(lea.rounds, 63);
+    const PilotTally& max = tally.Pilots()[1].second;
+    EXPECT_EQ(max.seconds, 1);
+    EXPECT_EQ(max.burnOuts, 1);
+    const PilotTally& noe = tally.Pilots()[2].second;
+    EXPECT_EQ(noe.races, 1);
+    EXPECT_EQ(noe.deaths, 1);
+
+    const std::string report = tally.Report({100, 0.5, 0.02, 2.0});
+    // Names padded by characters, not bytes: the columns line up.
+    EXPECT_NE(report.find("Léa           3          1          0               1           1      0          21.0"),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("Courses : 3, dont 1 abandonnée(s) après 400 tours ; 21.0 tours par course en moyenne."),
+              std::string::npos);
+    EXPECT_NE(report.find("Coups de l'ordinateur : 100, 50 par seconde ; le plus lent : 20.0 ms (en moyenne 5.00 ms)."),
+              std::string::npos);
+}
