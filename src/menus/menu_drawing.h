@@ -5,6 +5,10 @@
 
 #include <functional>
 
+// Lines a menu's drop-down list shows before it scrolls: nineteen pilots are
+// found without scrolling through them five at a time.
+constexpr irr::u32 kListRowsShown = 12;
+
 // Top-left corner of the 800 x 600 area centred on the screen; (0, 0) on an
 // 800 x 600 screen, negative on a smaller one.
 irr::core::position2di MenuOrigin();

@@ -17,6 +17,7 @@ namespace {
 gui::IGUIComboBox* AddPilotList(int x0, int y0, const std::vector<std::wstring>& names) {
     gui::IGUIComboBox* combo = game.guiEnvironment->addComboBox(
         core::recti(x0 + 110, y0 + 10, x0 + 300, y0 + 25), nullptr, gui_id::PilotChoice);
+    combo->setMaxSelectionRows(kListRowsShown);
     combo->addItem(L"Choisir le pilote :");
     for (size_t k = 1; k < names.size(); ++k) combo->addItem(names[k].c_str());
     return combo;

@@ -3,6 +3,7 @@
 #include "core/event_receiver.h"
 #include "core/game_state.h"
 #include "files/file_listing.h"
+#include "menus/menu_drawing.h"
 #include "menus/race_cars.h"
 #include "menus/race_setup_screen.h"
 #include "ui/labelled_check_box.h"
@@ -21,7 +22,9 @@ void SetSkinColourAlpha(u32 alpha) {
 }
 
 gui::IGUIComboBox* AddCombo(int left, int top, int right, int bottom) {
-    return game.guiEnvironment->addComboBox(core::recti(left, top, right, bottom));
+    gui::IGUIComboBox* combo = game.guiEnvironment->addComboBox(core::recti(left, top, right, bottom));
+    combo->setMaxSelectionRows(kListRowsShown);
+    return combo;
 }
 
 void AddCircuitChoice(RaceSetupScreen& s) {

@@ -73,7 +73,9 @@ click 161 174 1                # "Nouvelle course"
 click 760 133 0.5; click 700 174 1     # circuit: "Anneau"
 click 330 133 0.5              # row 1's pilots, listed by name: Zoé comes last
 xdotool key End; sleep 0.1; xdotool key Return; sleep 0.3
-click 330 153 0.5; click 280 194 0.5   # row 2: "Brutus"
+click 330 153 0.5              # row 2: "Albert Roux", "Béatrice Lemaire", "Brutus"
+for _ in 1 2 3; do xdotool key Down; sleep 0.1; done
+xdotool key Return; sleep 0.3
 click 567 153 0.5; click 550 194 0.5   # row 2's driver: "IA"
 click 842 629                  # "LANCER"
 race_shown() { ! menu_shown; }
