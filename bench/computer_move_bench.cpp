@@ -137,7 +137,8 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("ComputerChoice/" + name + "/memorise").c_str(), RunChoice, worst,
                                      true)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RunSpecifiedBenchmarks();
+        benchmark::ConsoleReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
     }
     ReleaseGameDevice();
     return 0;
