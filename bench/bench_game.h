@@ -1,6 +1,7 @@
 // What every benchmark program starts with: the benchmark options read, the
 // generated game folder as working directory, a null-renderer device
-// without sleeping, and the names of the shipped circuits.
+// without sleeping, and the names of the shipped circuits; and the cars of a
+// full race.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "core/game_device.h"
+#include "core/game_state.h"
 #include "files/file_listing.h"
 #include "platform/clock.h"
 
@@ -24,4 +26,24 @@ inline bool StartBenchGame(int* argc, char** argv, std::vector<std::wstring>& ci
     SetSleepEnabled(false);
     ListFiles(L"\\circuits\\", circuits);  // entry 0 unused
     return circuits.size() > 1;
+}
+
+// Cars 1..count in the car table as the race setup leaves them: computer
+// drivers on the generated car models, the four colours in turn.
+inline void DressBenchCars(int count) {
+    game.carCount = count;
+    const wchar_t* colours[] = {L"rouge", L"bleu", L"vert", L"jaune"};
+    for (int i = 1; i <= count; ++i) {
+        CarRecord& car = game.cars[i];
+        car = CarRecord();
+        car.pilotName = L"Pilote " + std::to_wstring(i);
+        car.controller = L"IA";
+        car.colourName = colours[i % 4];
+        car.meshNumber = 1 + i % 3;
+        car.meshFile = L"voiture_modele_" + std::to_wstring(car.meshNumber) + L".ms3d";
+        car.textureBase = L"map_voiture_" + std::to_wstring(car.meshNumber);
+        car.textureExt = L".jpg";
+        car.mass = 3;
+        car.inRace = 1;
+    }
 }

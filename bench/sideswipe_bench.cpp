@@ -55,24 +55,6 @@ std::vector<Move> MovesAlongCheckpoints() {
     return moves;
 }
 
-void DressCars() {
-    game.carCount = kCars;
-    const wchar_t* colours[] = {L"rouge", L"bleu", L"vert", L"jaune"};
-    for (int i = 1; i <= kCars; ++i) {
-        CarRecord& car = game.cars[i];
-        car = CarRecord();
-        car.pilotName = L"Pilote " + std::to_wstring(i);
-        car.controller = L"IA";
-        car.colourName = colours[i % 4];
-        car.meshNumber = 1 + i % 3;
-        car.meshFile = L"voiture_modele_" + std::to_wstring(car.meshNumber) + L".ms3d";
-        car.textureBase = L"map_voiture_" + std::to_wstring(car.meshNumber);
-        car.textureExt = L".jpg";
-        car.mass = 3;
-        car.inRace = 1;
-    }
-}
-
 void Stand(int index, int x, int y) {
     CarRecord& car = game.cars[index];
     car.cellX = car.prevCellX = static_cast<f32>(x);
@@ -136,7 +118,7 @@ int main(int argc, char** argv) {
     for (size_t i = 1; i < names.size(); ++i) {
         game.sceneManager->clear();
         LoadCircuitFile(names[i]);
-        DressCars();
+        DressBenchCars(kCars);
         game.decorEnabled = 0;
         std::wstring error;
         if (!BuildCircuitScene(error)) {
