@@ -3,7 +3,8 @@
 // 2D segments, each remembering the face it comes from, kept in a uniform
 // grid. A question looks only at the segments of the grid cells the
 // questioned segment crosses, and settles those that come near it with the
-// engine's own ray-and-triangle test, so the answers are the engine's.
+// engine's own ray-and-triangle test, so the answers are the engine's; a
+// wall it crosses with room to spare is a hit without that test.
 #pragma once
 
 #include <irrlicht.h>
@@ -33,15 +34,18 @@ private:
     struct Cut {
         double ax, az, bx, bz;  // the face's cut at height 0
         double length;
+        bool plain;  // crossed clearly, it is a hit without the engine's test
         irr::core::triangle3df face;
         uint32_t order;  // the face's place in the selector's listing
     };
     struct Question;
 
     void File(uint32_t cut);
-    bool GridCell(double x, double z, int& column, int& row) const;
-    // Calls `near(cut)` for every cut that may come near the segment, each
-    // once; stops when it returns true and then returns true.
+    // The grid's column and row of a coordinate, clamped to the grid.
+    int Column(double x) const;
+    int Row(double z) const;
+    // Calls `near(cut, meeting)` for every cut that may come near the
+    // segment, each once; stops when it returns true and then returns true.
     template <typename NearFn>
     bool ForEachNearCut(const Question& q, NearFn near) const;
 
