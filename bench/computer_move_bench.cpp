@@ -97,15 +97,7 @@ void RunChoice(benchmark::State& state, Position position, bool remember) {
 }
 
 bool BuildCircuit(const std::wstring& name) {
-    game.sceneManager->clear();
-    LoadCircuitFile(name);
-    game.carCount = 0;
-    game.decorEnabled = 0;
-    std::wstring error;
-    if (!BuildCircuitScene(error)) {
-        std::fprintf(stderr, "%s\n", ToUtf8(error).c_str());
-        return false;
-    }
+    if (!BuildBenchScene(name, 0)) return false;
     // Car 1 drives, car 2 stands out of the way.
     game.carCount = 2;
     game.cars[1].controller = L"IA";

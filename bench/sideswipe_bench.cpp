@@ -116,15 +116,7 @@ int main(int argc, char** argv) {
     std::map<std::wstring, std::vector<Move>> moves;
     // One scene at a time: the circuits are measured one after the other.
     for (size_t i = 1; i < names.size(); ++i) {
-        game.sceneManager->clear();
-        LoadCircuitFile(names[i]);
-        DressBenchCars(kCars);
-        game.decorEnabled = 0;
-        std::wstring error;
-        if (!BuildCircuitScene(error)) {
-            std::fprintf(stderr, "%s\n", ToUtf8(error).c_str());
-            return 1;
-        }
+        if (!BuildBenchScene(names[i], kCars)) return 1;
         std::vector<Move>& list = moves[names[i]] = MovesAlongCheckpoints();
         const std::string name = ToUtf8(names[i]);
         benchmark::ClearRegisteredBenchmarks();

@@ -61,15 +61,7 @@ std::vector<Segment> MoveSegments(int width, int length) {
 
 // Builds the circuit's scene (no cars) and a plain selector beside it.
 bool LoadCircuit(const std::wstring& name, CircuitSelectors& out) {
-    game.sceneManager->clear();
-    LoadCircuitFile(name);
-    game.carCount = 0;
-    game.decorEnabled = 0;
-    std::wstring error;
-    if (!BuildCircuitScene(error)) {
-        std::fprintf(stderr, "%s\n", ToUtf8(error).c_str());
-        return false;
-    }
+    if (!BuildBenchScene(name, 0)) return false;
     out.octree = game.circuitSelector;
     out.plain = game.sceneManager->createTriangleSelector(game.circuitNode->getMesh()->getMesh(0),
                                                           game.circuitNode);
