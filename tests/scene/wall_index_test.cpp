@@ -29,15 +29,15 @@ using namespace irr;
 namespace {
 // The engine answers about 50,000 of these segments a second (it looks at
 // every wall: they all sit in its octree's root, each spanning the height
-// the nodes are split at), so the suite puts 200,000 per circuit to both,
+// the nodes are split at), so the suite puts 100,000 per circuit to both,
 // 20,000 under the sanitizers; SKARVOLL_WALL_SEGMENTS=1000000 runs the
-// full million.
+// full million (about 20 seconds a circuit).
 int RandomSegmentCount() {
     if (const char* count = std::getenv("SKARVOLL_WALL_SEGMENTS")) return std::atoi(count);
 #if defined(__SANITIZE_ADDRESS__)
     return 20000;
 #else
-    return 200000;
+    return 100000;
 #endif
 }
 
