@@ -36,6 +36,8 @@ void BuildWallIndex(scene::ITriangleSelector* circuitSelector) {
     wallIndex.Build(circuitSelector ? FacesInRayOrder(circuitSelector) : std::vector<core::triangle3df>());
 }
 
+const WallIndex& CircuitWallIndex() { return wallIndex; }
+
 bool SegmentHitsWall(f32 x1, f32 z1, f32 x2, f32 z2) {
     ++questionsAsked;
     return wallIndex.SegmentHits(x1, z1, x2, z2);

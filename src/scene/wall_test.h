@@ -6,8 +6,11 @@
 
 #include <irrlicht.h>
 
+class WallIndex;
+
 // Builds the circuit's wall index from its selector, with the circuit scene.
 void BuildWallIndex(irr::scene::ITriangleSelector* circuitSelector);
+const WallIndex& CircuitWallIndex();
 
 // True when the straight segment between two world points at height 0
 // meets the circuit's walls.
