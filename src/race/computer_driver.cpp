@@ -36,6 +36,8 @@ bool WallBetweenCells(double x1, double y1, double x2, double y2) {
                            static_cast<float>(x2 * cell), static_cast<float>(y2 * cell));
 }
 
+// A frame when a sixtieth of a second has passed since the search's last
+// one (or the clock was set back).
 void KeepWindowAlive() {
     const long long now = CurrentTimeMilliseconds();
     if (lastSearchFrame >= 0 && now >= lastSearchFrame && now - lastSearchFrame < kSearchFrameMs) return;

@@ -17,8 +17,10 @@ class CellWalls;
 // remembered answers: the choice must not change.
 int ComputerChoice(int car, bool rememberWalls = true);
 
-// Whether every path from `to` onward hits a wall within `depth` moves.
-// While it searches a frame is drawn, at most one a sixtieth of a second.
+// Whether every path from `to` onward hits a wall within `depth` moves,
+// asking the walls through `walls` (the second form with answers of its
+// own). While it searches a frame is drawn, at most one a sixtieth of a
+// second.
 bool IsDeadEnd(CellWalls& walls, int fromX, int fromY, int toX, int toY, int depth, int level);
 bool IsDeadEnd(int fromX, int fromY, int toX, int toY, int depth, int level);
 
