@@ -160,7 +160,7 @@ protected:
             for (const core::vector2df& end : {a, b}) {
                 add(end, end);
                 add(end - along * 60, end);
-                for (int angle = 0; angle < 360; angle += 15) {
+                for (int angle = 0; angle < 360; angle += 45) {
                     core::vector2df d(1, 0);
                     d.rotateBy(angle);
                     add(end - d * 70, end + d * 70);
