@@ -6,6 +6,11 @@ long long CurrentTimeSeconds();
 // Tests fix the clock; a negative value gives the real time back.
 void SetClockOverride(long long seconds);
 
+// A steady clock in milliseconds, for spacing frames; tests fix it too.
+long long CurrentTimeMilliseconds();
+// A negative value gives the real time back.
+void SetMillisecondClockOverride(long long milliseconds);
+
 void SleepMilliseconds(int ms);
 // Tests run their frame loops without sleeping.
 void SetSleepEnabled(bool enabled);
