@@ -1,6 +1,7 @@
-// Sideswipe detection for one move among 19 cars on each shipped circuit,
-// with the pre-check and casting every edge at every step: milliseconds per
-// move. The cars stand across the track on the checkpoint lines, around the
+// Collision detection for one move among 19 cars on each shipped circuit:
+// the sideswipes with the pre-check and casting every edge at every step,
+// and the whole detection of the move's resolution (wall, cars run into,
+// sideswipes): milliseconds per move. The cars stand across the track on the checkpoint lines, around the
 // moving car's path from one checkpoint to the next, where brushes happen.
 #include <benchmark/benchmark.h>
 
@@ -19,6 +20,7 @@
 #include "platform/clock.h"
 #include "platform/text.h"
 #include "rules/move_choice.h"
+#include "rules/move_execution.h"
 #include "rules/move_path.h"
 #include "rules/sideswipes.h"
 #include "scene/circuit_scene.h"
@@ -53,24 +55,6 @@ std::vector<Move> MovesAlongCheckpoints() {
     return moves;
 }
 
-void DressCars() {
-    game.carCount = kCars;
-    const wchar_t* colours[] = {L"rouge", L"bleu", L"vert", L"jaune"};
-    for (int i = 1; i <= kCars; ++i) {
-        CarRecord& car = game.cars[i];
-        car = CarRecord();
-        car.pilotName = L"Pilote " + std::to_wstring(i);
-        car.controller = L"IA";
-        car.colourName = colours[i % 4];
-        car.meshNumber = 1 + i % 3;
-        car.meshFile = L"voiture_modele_" + std::to_wstring(car.meshNumber) + L".ms3d";
-        car.textureBase = L"map_voiture_" + std::to_wstring(car.meshNumber);
-        car.textureExt = L".jpg";
-        car.mass = 3;
-        car.inRace = 1;
-    }
-}
-
 void Stand(int index, int x, int y) {
     CarRecord& car = game.cars[index];
     car.cellX = car.prevCellX = static_cast<f32>(x);
@@ -79,18 +63,30 @@ void Stand(int index, int x, int y) {
     car.sceneNode->updateAbsolutePosition();
 }
 
-void RunDetection(benchmark::State& state, const std::vector<Move>* moves, ContactSearch search) {
+// Every car on its cell, car 1 about to make the move.
+void SetUpMove(const Move& move) {
+    for (size_t j = 0; j < move.others.size(); ++j)
+        Stand(static_cast<int>(j) + 2, move.others[j].first, move.others[j].second);
+    Stand(1, move.fromX, move.fromY);
+    RecordMove(1, move.toX, move.toY);
+    game.cars[1].sceneNode->setRotation(
+        {0, static_cast<f32>(Heading(move.fromX, move.fromY, move.toX, move.toY)), 0});
+}
+
+// The sideswipes alone by `search`, or with `everything` the whole
+// detection of the move's resolution.
+void RunDetection(benchmark::State& state, const std::vector<Move>* moves, ContactSearch search,
+                  bool everything) {
     size_t events = 0;
     for (auto _ : state) {
         for (const Move& move : *moves) {
-            for (size_t j = 0; j < move.others.size(); ++j)
-                Stand(static_cast<int>(j) + 2, move.others[j].first, move.others[j].second);
-            Stand(1, move.fromX, move.fromY);
-            RecordMove(1, move.toX, move.toY);
-            game.cars[1].sceneNode->setRotation(
-                {0, static_cast<f32>(Heading(move.fromX, move.fromY, move.toX, move.toY)), 0});
+            SetUpMove(move);
+            MovePath path = PathOf(game.cars[1]);
             CollisionEvents found;
-            DetectSideswipes(1, PathOf(game.cars[1]), false, 1, found, search);
+            if (everything)
+                found = DetectCollisions(1, path, false, 1);
+            else
+                DetectSideswipes(1, path, false, 1, found, search);
             events += found.size();
         }
     }
@@ -120,22 +116,16 @@ int main(int argc, char** argv) {
     std::map<std::wstring, std::vector<Move>> moves;
     // One scene at a time: the circuits are measured one after the other.
     for (size_t i = 1; i < names.size(); ++i) {
-        game.sceneManager->clear();
-        LoadCircuitFile(names[i]);
-        DressCars();
-        game.decorEnabled = 0;
-        std::wstring error;
-        if (!BuildCircuitScene(error)) {
-            std::fprintf(stderr, "%s\n", ToUtf8(error).c_str());
-            return 1;
-        }
+        if (!BuildBenchScene(names[i], kCars)) return 1;
         std::vector<Move>& list = moves[names[i]] = MovesAlongCheckpoints();
         const std::string name = ToUtf8(names[i]);
         benchmark::ClearRegisteredBenchmarks();
+        benchmark::RegisterBenchmark(("DetectCollisions/" + name).c_str(), RunDetection, &list,
+                                     ContactSearch::PreChecked, true);
         benchmark::RegisterBenchmark(("DetectSideswipes/" + name + "/precontrole").c_str(),
-                                     RunDetection, &list, ContactSearch::PreChecked);
+                                     RunDetection, &list, ContactSearch::PreChecked, false);
         benchmark::RegisterBenchmark(("DetectSideswipes/" + name + "/toutes_les_aretes").c_str(),
-                                     RunDetection, &list, ContactSearch::EveryEdge)
+                                     RunDetection, &list, ContactSearch::EveryEdge, false)
             ->Iterations(1);
         PerMoveReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);

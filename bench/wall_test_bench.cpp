@@ -1,6 +1,7 @@
 // Wall tests per second on each shipped circuit, over the segments a move
-// can take (1 to 10 cells), with the circuit's octree selector and with a
-// plain selector over the same triangles; the ratio is printed at the end.
+// can take (1 to 10 cells): the game's wall index against the engine's ray
+// test with the circuit's octree selector and with a plain selector over
+// the same triangles; the ratios are printed after each circuit.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -30,6 +31,9 @@ struct CircuitSelectors {
     scene::ITriangleSelector* octree = nullptr;
     scene::ITriangleSelector* plain = nullptr;
     std::vector<Segment> segments;
+    ~CircuitSelectors() {
+        if (plain) plain->drop();
+    }
 };
 
 // A fixed set of moves: from cells spread over the grid, 1 to 10 cells long
@@ -57,27 +61,22 @@ std::vector<Segment> MoveSegments(int width, int length) {
 
 // Builds the circuit's scene (no cars) and a plain selector beside it.
 bool LoadCircuit(const std::wstring& name, CircuitSelectors& out) {
-    LoadCircuitFile(name);
-    game.carCount = 0;
-    game.decorEnabled = 0;
-    std::wstring error;
-    if (!BuildCircuitScene(error)) {
-        std::fprintf(stderr, "%s\n", ToUtf8(error).c_str());
-        return false;
-    }
+    if (!BuildBenchScene(name, 0)) return false;
     out.octree = game.circuitSelector;
-    out.octree->grab();
     out.plain = game.sceneManager->createTriangleSelector(game.circuitNode->getMesh()->getMesh(0),
                                                           game.circuitNode);
     out.segments = MoveSegments(game.circuit.gridWidth, game.circuit.gridLength);
     return true;
 }
 
+// The engine's test with `selector`, or the circuit's wall index when null.
 void RunWallTests(benchmark::State& state, scene::ITriangleSelector* selector,
                   const std::vector<Segment>* segments) {
     size_t hits = 0;
     for (auto _ : state) {
-        for (const Segment& s : *segments) hits += SegmentHitsSelector(selector, s.x1, s.z1, s.x2, s.z2);
+        for (const Segment& s : *segments)
+            hits += selector ? SegmentHitsSelector(selector, s.x1, s.z1, s.x2, s.z2)
+                             : SegmentHitsWall(s.x1, s.z1, s.x2, s.z2);
     }
     benchmark::DoNotOptimize(hits);
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) *
@@ -102,27 +101,23 @@ public:
 int main(int argc, char** argv) {
     std::vector<std::wstring> names;
     if (!StartBenchGame(&argc, argv, names)) return 1;
-    std::map<std::wstring, CircuitSelectors> circuits;
+    // One scene at a time: the circuits are measured one after the other.
     for (size_t i = 1; i < names.size(); ++i) {
-        CircuitSelectors& c = circuits[names[i]];
+        CircuitSelectors c;
         if (!LoadCircuit(names[i], c)) return 1;
-        const std::string name = ToUtf8(names[i]);
-        benchmark::RegisterBenchmark(("SegmentHitsWall/" + name + "/octree").c_str(), RunWallTests,
-                                     c.octree, &c.segments);
-        benchmark::RegisterBenchmark(("SegmentHitsWall/" + name + "/sans_octree").c_str(),
-                                     RunWallTests, c.plain, &c.segments);
-    }
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const auto& [name, c] : circuits) {
-        const std::string base = "SegmentHitsWall/" + ToUtf8(name);
+        const std::string base = "SegmentHitsWall/" + ToUtf8(names[i]);
+        benchmark::ClearRegisteredBenchmarks();
+        benchmark::RegisterBenchmark((base + "/index").c_str(), RunWallTests, nullptr, &c.segments);
+        benchmark::RegisterBenchmark((base + "/octree").c_str(), RunWallTests, c.octree, &c.segments);
+        benchmark::RegisterBenchmark((base + "/sans_octree").c_str(), RunWallTests, c.plain, &c.segments);
+        RatioReporter reporter;
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        const double index = reporter.rates[base + "/index"];
         const double octree = reporter.rates[base + "/octree"];
         const double plain = reporter.rates[base + "/sans_octree"];
-        if (plain > 0)
-            std::printf("%s : %.0f tests/s avec l'octree, %.0f sans, rapport %.1f\n",
-                        ToUtf8(name).c_str(), octree, plain, octree / plain);
-        c.octree->drop();
-        c.plain->drop();
+        if (octree > 0 && plain > 0)
+            std::printf("%s : %.0f tests/s avec l'index, %.0f avec l'octree, %.0f sans ; index/octree %.1f\n",
+                        ToUtf8(names[i]).c_str(), index, octree, plain, index / octree);
     }
     ReleaseGameDevice();
     return 0;

@@ -6,6 +6,7 @@
 
 namespace {
 long long clockOverride = -1;
+long long millisecondOverride = -1;
 bool sleepEnabled = true;
 }
 
@@ -15,6 +16,14 @@ long long CurrentTimeSeconds() {
 }
 
 void SetClockOverride(long long seconds) { clockOverride = seconds; }
+
+long long CurrentTimeMilliseconds() {
+    if (millisecondOverride >= 0) return millisecondOverride;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+}
+
+void SetMillisecondClockOverride(long long milliseconds) { millisecondOverride = milliseconds; }
 
 double SteadySeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();

@@ -6,6 +6,11 @@ long long CurrentTimeSeconds();
 // Tests fix the clock; a negative value gives the real time back.
 void SetClockOverride(long long seconds);
 
+// A steady clock in milliseconds, for spacing frames; tests fix it too.
+long long CurrentTimeMilliseconds();
+// A negative value gives the real time back.
+void SetMillisecondClockOverride(long long milliseconds);
+
 // Seconds on a steady clock, for measuring how long things take.
 double SteadySeconds();
 

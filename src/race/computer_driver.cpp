@@ -7,6 +7,8 @@
 #include "core/frame_pump.h"
 #include "core/game_state.h"
 #include "core/random.h"
+#include "platform/clock.h"
+#include "race/cell_walls.h"
 #include "rules/move_candidates.h"
 #include "rules/move_choice.h"
 #include "rules/move_execution.h"
@@ -21,12 +23,27 @@ struct Candidate {
     bool safe = false;
 };
 
+// The search's frames keep the window alive; at 60 a second they do not
+// keep the search waiting for the screen.
+constexpr long long kSearchFrameMs = 16;
+long long lastSearchFrame = -1;
+
 double Distance(double ax, double ay, double bx, double by) { return std::hypot(ax - bx, ay - by); }
 
 bool WallBetweenCells(double x1, double y1, double x2, double y2) {
     const double cell = game.circuit.cellSize;
     return SegmentHitsWall(static_cast<float>(x1 * cell), static_cast<float>(y1 * cell),
                            static_cast<float>(x2 * cell), static_cast<float>(y2 * cell));
+}
+
+// A frame when a sixtieth of a second has passed since the search's last
+// one (or the clock was set back).
+void KeepWindowAlive() {
+    const long long now = CurrentTimeMilliseconds();
+    if (lastSearchFrame >= 0 && now >= lastSearchFrame && now - lastSearchFrame < kSearchFrameMs) return;
+    lastSearchFrame = now;
+    PumpFrameOrEnd();
+    DrawRaceFrame();
 }
 
 // Checkpoint n's ends, in cells; all zero when there is no such checkpoint.
@@ -62,7 +79,7 @@ bool CannotBrake(int x, int y, const Candidate& q) {
     return WallBetweenCells(q.x, q.y, q.x + (q.x - x) * factor, q.y + (q.y - y) * factor);
 }
 
-std::vector<Candidate> Candidates(int index, const AimPoint& aim) {
+std::vector<Candidate> Candidates(int index, const AimPoint& aim, CellWalls& walls) {
     const CarRecord& car = game.cars[index];
     const int x = static_cast<int>(car.cellX), y = static_cast<int>(car.cellY);
     const CellStep step = InertialStep(index);
@@ -79,8 +96,8 @@ std::vector<Candidate> Candidates(int index, const AimPoint& aim) {
             q.y = y + step.y + dy;
             q.distanceToAim = Distance(q.x, q.y, aim.x, aim.y);
             q.length = Distance(q.x, q.y, x, y);
-            q.safe = !WallBetweenCells(x, y, q.x, q.y) && !CannotBrake(x, y, q) &&
-                     !AnotherCarOn(index, q.x, q.y) && !IsDeadEnd(x, y, q.x, q.y, depth, 1);
+            q.safe = !walls.Between(x, y, q.x, q.y) && !CannotBrake(x, y, q) &&
+                     !AnotherCarOn(index, q.x, q.y) && !IsDeadEnd(walls, x, y, q.x, q.y, depth, 1);
         }
     }
     return candidates;
@@ -144,25 +161,28 @@ AimPoint ComputerAimPoint(int index) {
     return aim;
 }
 
-bool IsDeadEnd(int fromX, int fromY, int toX, int toY, int depth, int level) {
-    if (level == 2) {
-        PumpFrameOrEnd();
-        DrawRaceFrame();
-    }
+bool IsDeadEnd(CellWalls& walls, int fromX, int fromY, int toX, int toY, int depth, int level) {
+    if (level == 2) KeepWindowAlive();
     const int vx = toX - fromX, vy = toY - fromY;
     for (int dx = -1; dx <= 1; ++dx) {
         for (int dy = -1; dy <= 1; ++dy) {
             const int qx = toX + vx + dx, qy = toY + vy + dy;
-            if (WallBetweenCells(toX, toY, qx, qy)) continue;
-            if (depth == 1 || !IsDeadEnd(toX, toY, qx, qy, depth - 1, level + 1)) return false;
+            if (walls.Between(toX, toY, qx, qy)) continue;
+            if (depth == 1 || !IsDeadEnd(walls, toX, toY, qx, qy, depth - 1, level + 1)) return false;
         }
     }
     return true;
 }
 
-int ComputerChoice(int index) {
+bool IsDeadEnd(int fromX, int fromY, int toX, int toY, int depth, int level) {
+    CellWalls walls;
+    return IsDeadEnd(walls, fromX, fromY, toX, toY, depth, level);
+}
+
+int ComputerChoice(int index, bool rememberWalls) {
     const AimPoint aim = ComputerAimPoint(index);
-    const std::vector<Candidate> candidates = Candidates(index, aim);
+    CellWalls walls(rememberWalls);
+    const std::vector<Candidate> candidates = Candidates(index, aim, walls);
     if (Shortest(candidates, true, -1) == 0) return Shortest(candidates, false, -1);
 
     double nearest = -1;

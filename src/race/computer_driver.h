@@ -10,10 +10,18 @@ struct AimPoint {
 // Where the car aims this turn, in cells.
 AimPoint ComputerAimPoint(int car);
 
-// The candidate number 1..9 the computer picks.
-int ComputerChoice(int car);
+class CellWalls;
 
-// Whether every path from `to` onward hits a wall within `depth` moves.
+// The candidate number 1..9 the computer picks. `rememberWalls` false asks
+// the walls every time the search comes to a segment, as a check of the
+// remembered answers: the choice must not change.
+int ComputerChoice(int car, bool rememberWalls = true);
+
+// Whether every path from `to` onward hits a wall within `depth` moves,
+// asking the walls through `walls` (the second form with answers of its
+// own). While it searches a frame is drawn, at most one a sixtieth of a
+// second.
+bool IsDeadEnd(CellWalls& walls, int fromX, int fromY, int toX, int toY, int depth, int level);
 bool IsDeadEnd(int fromX, int fromY, int toX, int toY, int depth, int level);
 
 // Chooses and commits the move of a computer-driven car.

@@ -84,23 +84,6 @@ bool AnimatePass(int index, const MovePath& path, bool spin, int spinSign, Colli
     return wallMet;
 }
 
-// The collisions on the path, in the order they are found. A car hit
-// before the wall stops the move short of it.
-CollisionEvents DetectCollisions(int index, MovePath& path, bool spin, int spinSign) {
-    CollisionEvents events;
-    f32 wallDistance = 0;
-    if (DetectWallImpact(index, path, events)) {
-        const CollisionEvent& wall = events.front();
-        wallDistance = core::vector2df(wall.impactX - path.start.X, wall.impactY - path.start.Z)
-                           .getLength();
-    }
-    const size_t before = events.size();
-    DetectCarImpacts(index, path, spin, spinSign, events, wallDistance);
-    if (events.size() > before && wallDistance > 0) events.erase(events.begin());
-    DetectSideswipes(index, path, spin, spinSign, events);
-    return events;
-}
-
 // The end of a move that met no wall: oil laid along it, the car stopped
 // when asked, the checkpoints tested.
 void FinishMove(int index, bool stopAfter) {
@@ -117,6 +100,21 @@ void FinishMove(int index, bool stopAfter) {
     UpdateCheckpoints(index);
 }
 }  // namespace
+
+CollisionEvents DetectCollisions(int index, MovePath& path, bool spin, int spinSign) {
+    CollisionEvents events;
+    f32 wallDistance = 0;
+    if (DetectWallImpact(index, path, events)) {
+        const CollisionEvent& wall = events.front();
+        wallDistance = core::vector2df(wall.impactX - path.start.X, wall.impactY - path.start.Z)
+                           .getLength();
+    }
+    const size_t before = events.size();
+    DetectCarImpacts(index, path, spin, spinSign, events, wallDistance);
+    if (events.size() > before && wallDistance > 0) events.erase(events.begin());
+    DetectSideswipes(index, path, spin, spinSign, events);
+    return events;
+}
 
 MoveOutcome ExecuteMove(int index, bool spin, bool stopAfter) {
     CarRecord& car = game.cars[index];

@@ -4,6 +4,7 @@
 // it, and the move's end recorded.
 #pragma once
 
+#include "rules/collision_event.h"
 #include "rules/move_path.h"
 
 struct MoveOutcome {
@@ -11,6 +12,11 @@ struct MoveOutcome {
     bool nextSpin = false;
     bool nextStopAfter = false;
 };
+
+// The collisions on the path, in the order they are found: the wall, the
+// cars run into (a car hit before the wall stops the move short of it),
+// then the sideswipes. Nothing is settled or shown.
+CollisionEvents DetectCollisions(int car, MovePath& path, bool spin, int spinSign);
 
 // `spin`: the car turns on itself along the way (it skids); `stopAfter`: its
 // velocity is zero at the end of the move.

@@ -37,6 +37,21 @@ void NearestCell(core::vector2df point, int& cellX, int& cellY) {
     }
 }
 
+// The first step of the path whose ray from the start reaches the hit. The
+// steps' rays all leave from the start, and a longer one meets the walls
+// whenever a shorter one does, so the ray of the whole path finds the hit
+// and the step that first reaches it.
+f32 FirstStepReaching(const MovePath& path, const core::vector3df& hit) {
+    const core::vector2df start = Ground(path.start);
+    const f32 reach = Ground(hit).getDistanceFromSQ(start);
+    f32 at = path.length;
+    ForEachStep(path, [&](f32 t, bool) {
+        if (reach >= Ground(path.At(t)).getDistanceFromSQ(start)) return true;
+        at = t;
+        return false;
+    });
+    return at;
+}
 
 void Tell(int index, const std::wstring& text) {
     DiceDialogAboutCar(text, index, game.cars[index].colour);
@@ -139,15 +154,10 @@ int WallSeverity(double speed, int mass) {
 bool DetectWallImpact(int index, const MovePath& path, CollisionEvents& events) {
     core::vector3df hit;
     core::triangle3df triangle;
-    f32 hitAt = -1;
-    if (path.length > 0)
-        ForEachStep(path, [&](f32 t, bool) {
-            const core::vector3df to = path.At(t);
-            if (!FirstWallHit(path.start.X, path.start.Z, to.X, to.Z, hit, triangle)) return true;
-            hitAt = t;
-            return false;
-        });
-    if (hitAt < 0) return false;
+    if (path.length <= 0 ||
+        !FirstWallHit(path.start.X, path.start.Z, path.end.X, path.end.Z, hit, triangle))
+        return false;
+    const f32 hitAt = FirstStepReaching(path, hit);
 
     const CarRecord& car = game.cars[index];
     const f32 cell = static_cast<f32>(game.circuit.cellSize);

@@ -12,6 +12,7 @@
 #include "scene/decor.h"
 #include "scene/loading_screen.h"
 #include "scene/scene_files.h"
+#include "scene/wall_test.h"
 #include "scene/wall_triangles.h"
 
 using namespace irr;
@@ -67,6 +68,7 @@ bool BuildCircuit(std::wstring& error) {
     game.circuitNode = node;
     game.circuitSelector = GiveOctreeSelector(node);
     BuildWallTriangles(game.circuitSelector);
+    BuildWallIndex(game.circuitSelector);
     game.wallsTransparent = 0;
     return true;
 }

@@ -3,6 +3,7 @@
 #include "core/frame_pump.h"
 #include "core/game_state.h"
 #include "core/random.h"
+#include "platform/clock.h"
 #include "support/race_fixture.h"
 
 // The square circuit: walls just outside cells 0..9, gate 1 at x = 3 and the
@@ -145,6 +146,21 @@ TEST_F(ComputerDriverTest, TheDeadEndSearchSeesAWallAheadAndKeepsTheWindowAlive)
     EXPECT_EQ(FramesPumped(), frames);  // one level: no frame
     EXPECT_FALSE(IsDeadEnd(2, 4, 3, 4, 2, 1));
     EXPECT_EQ(FramesPumped(), frames + 1);  // the first cell of level 2 was open
+}
+
+TEST_F(ComputerDriverTest, TheSearchDrawsAFrameOnlyWhenASixtiethOfASecondHasPassed) {
+    // Five cells a move into (0, 5), four moves deep: a dead end whose
+    // search comes to its second level nine times, yet draws one frame.
+    SetMillisecondClockOverride(1000);
+    const long long frames = FramesPumped();
+    EXPECT_TRUE(IsDeadEnd(-5, 5, 0, 5, 4, 1));
+    EXPECT_EQ(FramesPumped(), frames + 1);
+    SetMillisecondClockOverride(1015);
+    EXPECT_TRUE(IsDeadEnd(-5, 5, 0, 5, 4, 1));
+    EXPECT_EQ(FramesPumped(), frames + 1);
+    SetMillisecondClockOverride(1016);
+    EXPECT_TRUE(IsDeadEnd(-5, 5, 0, 5, 4, 1));
+    EXPECT_EQ(FramesPumped(), frames + 2);
 }
 
 TEST_F(ComputerDriverTest, TheDeadEndSearchSeesThreeAndFourMovesAhead) {

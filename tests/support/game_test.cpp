@@ -49,6 +49,7 @@ void GameTest::TearDown() {
     ReleaseGameDevice();
     ClearQueuedDieResults();
     SetClockOverride(-1);
+    SetMillisecondClockOverride(-1);
     std::error_code ignored;
     fs::current_path(previousDir_, ignored);
     fs::remove_all(workDir, ignored);
