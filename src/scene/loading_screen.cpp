@@ -2,6 +2,7 @@
 
 #include "core/frame_pump.h"
 #include "core/game_state.h"
+#include "platform/clock.h"
 #include "scene/race_frame.h"
 
 using namespace irr;
@@ -17,8 +18,24 @@ core::rect<s32> LoadingBarRect(int step, int total, core::dimension2du screen) {
     return {static_cast<s32>(124 * sx), static_cast<s32>(293 * sy), right, static_cast<s32>(328 * sy)};
 }
 
+namespace {
+// A loading screen drawn more often than this is not seen, and each drawing
+// costs as much as a frame of the race.
+constexpr long long kLoadingFrameMilliseconds = 33;
+long long lastLoadingFrame = -kLoadingFrameMilliseconds;
+
+bool LoadingFrameDue(int step, int total) {
+    const long long now = CurrentTimeMilliseconds();
+    // The first and the last steps are always shown.
+    if (step > 0 && step < total && now - lastLoadingFrame < kLoadingFrameMilliseconds) return false;
+    lastLoadingFrame = now;
+    return true;
+}
+}  // namespace
+
 void ShowLoading(int step, int total) {
     PumpFrameOrEnd();
+    if (!LoadingFrameDue(step, total)) return;
     video::IVideoDriver* driver = game.videoDriver;
     const core::dimension2du screen = driver->getScreenSize();
     BeginRaceScene();

@@ -4,8 +4,9 @@
 
 #include <irrlicht.h>
 
-// Draws one frame with the bar at step / total; ends the program when the
-// window has been closed.
+// Draws one frame with the bar at step / total (at most one every 33 ms but
+// for the first and the last steps); ends the program when the window has
+// been closed.
 void ShowLoading(int step, int total);
 
 // The screen rectangle the bar is drawn into at that step, on that screen.
