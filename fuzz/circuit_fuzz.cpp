@@ -13,11 +13,6 @@ void CheckNumbered(const Items& items, int count, const char* what) {
 }
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    PrepareFuzzedGame();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteFuzzInput("circuits/fuzz.xml", data, size);
     game.circuit = CircuitData();

@@ -5,16 +5,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/game_device.h"
 #include "core/game_state.h"
 #include "platform/paths.h"
 
-void PrepareFuzzedGame() {
-    static bool prepared = false;
-    if (prepared) return;
-    prepared = true;
-    std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm/skarvoll-fuzz-XXXXXX" : "/tmp/skarvoll-fuzz-XXXXXX";
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm/skarvoll-fuzz-XXXXXX"
+                                                       : "/tmp/skarvoll-fuzz-XXXXXX";
     if (!mkdtemp(folder.data()) || chdir(folder.c_str()) != 0) FuzzFailure("no working directory");
     mkdir("circuits", 0755);
     mkdir("pilotes", 0755);
@@ -24,9 +23,10 @@ void PrepareFuzzedGame() {
     if (!CreateGameDevice(params)) FuzzFailure("no null device");
     // The folder goes with the process; what is left in it is the last input.
     std::atexit([] {
-        const std::string folder = WorkingDirectory();
-        std::system(("rm -rf '" + folder + "'").c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(WorkingDirectory(), ignored);
     });
+    return 0;
 }
 
 void WriteFuzzInput(const std::string& relative, const uint8_t* data, size_t size) {

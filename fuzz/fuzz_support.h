@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <string>
 
-// Once per fuzzing process: makes the working directory with its "circuits"
-// and "pilotes" folders, moves into it and creates the null device. The
-// move happens before libFuzzer opens its corpus folders: give them as
-// absolute paths.
-void PrepareFuzzedGame();
+// libFuzzer's initialisation, shared by every target (LLVMFuzzerInitialize,
+// in fuzz_support.cpp), makes the working directory with its "circuits" and
+// "pilotes" folders, moves into it and creates the null device. The move
+// happens before libFuzzer opens its corpus folders: give them as absolute
+// paths.
 
 // Writes the input as the file at `relative` (below the working directory).
 void WriteFuzzInput(const std::string& relative, const uint8_t* data, size_t size);

@@ -35,11 +35,6 @@ void ExpectSameRecord(const CarRecord& a, const CarRecord& b) {
 }
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    PrepareFuzzedGame();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteFuzzInput("pilotes/fuzz.xml", data, size);
     game.cars[kRead] = CarRecord();

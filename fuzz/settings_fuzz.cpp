@@ -3,11 +3,6 @@
 #include "files/settings.h"
 #include "fuzz_support.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    PrepareFuzzedGame();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteFuzzInput("config.xml", data, size);
     Settings settings;

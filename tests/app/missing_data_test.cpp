@@ -101,19 +101,9 @@ protected:
     // What a fresh start of the game does before its first screen: a new
     // device, the gadget catalogue, the menus' background.
     void StartGame() {
-        SetFrameHook(nullptr);
-        ReleaseGameDevice();
-        game = GameState();
-        player = ScriptedPlayer();
+        StartFreshGame();
         SetRandomState(2026);  // every path plays the same race, whatever was damaged before
-        SIrrlichtCreationParameters params;
-        params.DriverType = video::EDT_NULL;
-        params.WindowSize = core::dimension2du(1024, 768);
-        params.LoggingLevel = ELL_NONE;
-        ASSERT_TRUE(CreateGameDevice(params));
-        PrepareGameDevice();
         FillCatalogue();
-        SetFrameHook([this] { player.OnFrame(); });
         game.menuBackground = LoadGameTexture(L"\\data\\interface\\interface_load_circuits.bmp");
     }
 
