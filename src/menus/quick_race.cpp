@@ -42,8 +42,12 @@ std::vector<std::wstring> RaceSetupRefusals(const QuickRaceOptions& options) {
     std::vector<std::wstring> refusals;
     if (HasDuplicatePilot(options))
         refusals.push_back(kSamePilotTwice);
-    if (!Listed(L"\\circuits\\", options.circuit))
+    // A circuit named on the command line but missing from the folder is
+    // named in the refusal, as a missing pilot is.
+    if (options.circuit.empty())
         refusals.push_back(kChooseCircuitAndPilots);
+    else if (!Listed(L"\\circuits\\", options.circuit))
+        refusals.push_back(L"Le circuit " + options.circuit + L" n'existe pas.");
     if (refusals.empty() && options.pilots.size() < 2)
         refusals.push_back(kAtLeastTwoPilots);
     for (const QuickRacePilot& pilot : options.pilots)
@@ -115,7 +119,8 @@ std::vector<std::wstring> SetUpQuickRace(const QuickRaceOptions& options) {
     if (!refusals.empty()) return refusals;
     LoadCircuitFile(options.circuit);
     if (static_cast<int>(options.pilots.size()) > RaceCarLimit())
-        return {L"Ce circuit n'accepte que " + IntText(RaceCarLimit()) + L" pilotes."};
+        return {L"Le circuit " + options.circuit + L" n'accepte que " + IntText(RaceCarLimit()) +
+                L" pilotes."};
     LoadPilots(options);
     const int count = static_cast<int>(options.pilots.size());
     refusals = IntegrityRefusals(count);

@@ -1,6 +1,7 @@
 #include "platform/paths.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,6 +61,19 @@ bool FileExists(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+namespace {
+// Makes a rename in `path`'s folder durable: until the folder itself is
+// synced, a power cut can bring back the old entry, or none at all.
+void SyncFolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);  // some file systems cannot sync a folder; the rename stands anyway
+    close(fd);
+}
+}  // namespace
+
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
     const std::string temporary = path + ".tmp";
     FILE* file = std::fopen(temporary.c_str(), "wb");
@@ -71,6 +85,6 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
         std::remove(temporary.c_str());
         return false;
     }
+    SyncFolderOf(path);
     return true;
 }
-

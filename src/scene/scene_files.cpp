@@ -1,6 +1,7 @@
 #include "scene/scene_files.h"
 
 #include "core/game_state.h"
+#include "files/image_guard.h"
 #include "platform/paths.h"
 
 using namespace irr;
@@ -13,7 +14,8 @@ scene::IAnimatedMesh* LoadGameMesh(const std::wstring& path) {
 
 video::ITexture* LoadGameTexture(const std::wstring& path, bool colourKey) {
     const std::string file = GamePath(path);
-    if (!FileExists(file)) return nullptr;
+    // A cut JPEG would make the engine's loader read past its buffer.
+    if (!FileExists(file) || !IsLoadableImageFile(file)) return nullptr;
     video::ITexture* texture = game.videoDriver->getTexture(file.c_str());
     if (texture && colourKey) game.videoDriver->makeColorKeyTexture(texture, core::position2di(1, 1));
     return texture;

@@ -8,8 +8,8 @@
 
 // The mesh, or null when the file is missing or unreadable.
 irr::scene::IAnimatedMesh* LoadGameMesh(const std::wstring& path);
-// The texture, or null; with a colour key, the colour of pixel (1, 1) is made
-// transparent.
+// The texture, or null when the file is missing, unreadable or a cut JPEG;
+// with a colour key, the colour of pixel (1, 1) is made transparent.
 irr::video::ITexture* LoadGameTexture(const std::wstring& path, bool colourKey = false);
 
 // An animated-mesh node at the origin, rotation 0, scale 1, lighting off.

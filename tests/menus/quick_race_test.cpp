@@ -74,17 +74,19 @@ TEST_F(QuickRaceTest, RefusesWhatTheRaceSetupRefuses) {
     using Messages = std::vector<std::wstring>;
     EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}, {L"Léa", false}, {L"Max", true}})),
               Messages{L"Vous ne pouvez pas avoir 2 fois le même pilote en jeu."});
+    EXPECT_EQ(SetUpQuickRace(Race(L"", {{L"Max", false}, {L"Léa", false}})),
+              Messages{L"Vous devez choisir un circuit et mettre des pilotes en jeu."});
     EXPECT_EQ(SetUpQuickRace(Race(L"Désert", {{L"Max", false}, {L"Léa", false}})),
-              Messages{L"Vous devez choisir un circuit et mettre des pilotes en jeu."});
+              Messages{L"Le circuit Désert n'existe pas."});
     EXPECT_EQ(SetUpQuickRace(Race(L"../circuits/Anneau", {{L"Max", false}, {L"Léa", false}})),
-              Messages{L"Vous devez choisir un circuit et mettre des pilotes en jeu."});
+              Messages{L"Le circuit ../circuits/Anneau n'existe pas."});
     EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}})),
               Messages{L"Vous devez mettre au moins 2 pilotes en jeu."});
     EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}, {L"Inconnu", false}})),
               Messages{L"Le pilote Inconnu n'existe pas."});
     EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}, {L"Léa", false}, {L"Noé", false},
                                               {L"Zoé", false}})),
-              Messages{L"Ce circuit n'accepte que 3 pilotes."});
+              Messages{L"Le circuit Anneau n'accepte que 3 pilotes."});
     EXPECT_EQ(game.carCount, 0);
 }
 

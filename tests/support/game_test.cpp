@@ -20,15 +20,24 @@ using namespace irr;
 std::string GameFolder() { return SKARVOLL_GAME_DIR; }
 
 void GameTest::SetUp() {
-    // The game runs one race per process; tests run many in one, so each
-    // starts from a fresh game state as a relaunched game does.
-    game = GameState();
     previousDir_ = fs::current_path().string();
     std::string pattern = (fs::temp_directory_path() / "skarvoll-test-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     workDir = pattern;
     fs::current_path(workDir);
+    SetSleepEnabled(false);
+    SetCursorOverride({0, 0});
+    SetEndProgramHandler([] { throw ProgramEnded(); });
+    StartFreshGame();
+}
 
+void GameTest::StartFreshGame() {
+    // The game runs one race per process; tests run many in one, so each
+    // starts from a fresh game state as a relaunched game does.
+    SetFrameHook(nullptr);
+    ReleaseGameDevice();
+    game = GameState();
+    player = ScriptedPlayer();
     SIrrlichtCreationParameters params;
     // The real-window tests run the same cases on OpenGL under Xvfb.
     const char* driver = std::getenv("SKARVOLL_TEST_DRIVER");
@@ -37,9 +46,6 @@ void GameTest::SetUp() {
     params.LoggingLevel = ELL_NONE;
     ASSERT_TRUE(CreateGameDevice(params));
     PrepareGameDevice();
-    SetSleepEnabled(false);
-    SetCursorOverride({0, 0});
-    SetEndProgramHandler([] { throw ProgramEnded(); });
     SetFrameHook([this] { player.OnFrame(); });
 }
 

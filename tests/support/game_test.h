@@ -21,6 +21,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // What a relaunched game starts from: a fresh game state, a new device
+    // (the old one released), a fresh scripted player called every frame.
+    void StartFreshGame();
+
     // Writes a file below the working directory (folders made as needed).
     void WriteFile(const std::string& relative, const std::string& bytes);
     std::string ReadFile(const std::string& relative) const;
