@@ -30,7 +30,22 @@ void ClearActionRequests() {
     for (u8& request : game.actionRequests) request = 0;
 }
 
-bool IsComputerDriven(const CarRecord& car) { return car.controller == L"IA"; }
+const wchar_t* DriverWord(Driver driver) {
+    switch (driver) {
+        case Driver::Computer: return L"IA";
+        case Driver::FightingComputer: return L"IAC";
+        case Driver::Person: break;
+    }
+    return L"Humain";
+}
+
+bool IsComputerDriven(const CarRecord& car) {
+    return car.controller == DriverWord(Driver::Computer) || IsFightingComputer(car);
+}
+
+bool IsFightingComputer(const CarRecord& car) {
+    return car.controller == DriverWord(Driver::FightingComputer);
+}
 
 const wchar_t* SideName(int side) {
     static const wchar_t* const names[kSideCount] = {L"Divers", L"Avant", L"Arrière", L"Droite",

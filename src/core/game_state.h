@@ -64,7 +64,7 @@ struct CarRecord {
     s32 finishOrder = -1;
     u32 colour = 0;
     std::wstring colourName;
-    std::wstring controller;  // "Humain" or "IA"
+    std::wstring controller;  // "Humain", "IA" or "IAC" (see DriverWord)
     s32 meshNumber = 0;
     std::wstring meshFile;
     std::wstring textureBase;
@@ -244,9 +244,19 @@ extern GameState game;
 bool AnyActionRequest();
 void ClearActionRequests();
 
-// Whether the car is driven by the computer: it rolls silently, its messages
-// name its pilot and it gets no buttons.
+// Who drives a car: a person, the computer that only drives, or the computer
+// that also fights with the car's weapons.
+enum class Driver { Person, Computer, FightingComputer };
+
+// The car's controller word for a driver: "Humain", "IA" or "IAC".
+const wchar_t* DriverWord(Driver driver);
+
+// Whether the car is driven by the computer, fighting or not: it rolls
+// silently, its messages name its pilot and it gets no buttons.
 bool IsComputerDriven(const CarRecord& car);
+
+// Whether the car is driven by the computer that uses its weapons.
+bool IsFightingComputer(const CarRecord& car);
 
 // Side names as the car sheet and the files write them.
 const wchar_t* SideName(int side);

@@ -145,10 +145,10 @@ void CurrentCarMoves() {
     const int index = game.currentCar;
     const CarRecord& car = game.cars[index];
     if (car.hasMoved || car.skidPending) return;
-    if (car.controller == L"Humain")
-        ChooseMove(index);
-    else if (IsComputerDriven(car))
+    if (IsComputerDriven(car))
         TimedComputerMove(index);
+    else
+        ChooseMove(index);
 }
 }  // namespace
 
