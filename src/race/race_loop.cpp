@@ -8,6 +8,7 @@
 #include "core/game_state.h"
 #include "core/random.h"
 #include "platform/clock.h"
+#include "race/computer_fighter.h"
 #include "race/computer_move_times.h"
 #include "race/end_turn.h"
 #include "race/race_input.h"
@@ -140,15 +141,19 @@ void FollowCurrentCar() {
     PlaceCameraNearCar(game.currentCar);
 }
 
-// The current car's move, chosen by the player or by the computer.
+// The current car's move, chosen by the player or by the computer; a
+// fighting computer may act before it (a shot that makes it lose control
+// turns its move into a slide).
 void CurrentCarMoves() {
     const int index = game.currentCar;
     const CarRecord& car = game.cars[index];
     if (car.hasMoved || car.skidPending) return;
-    if (IsComputerDriven(car))
-        TimedComputerMove(index);
-    else
+    if (!IsComputerDriven(car)) {
         ChooseMove(index);
+        return;
+    }
+    FightBeforeMove(index);
+    if (!car.skidPending) TimedComputerMove(index);
 }
 }  // namespace
 
@@ -178,6 +183,7 @@ bool RaceFrame() {
         car.skidPending = 0;
         SkidMove(game.currentCar);
     }
+    FightAfterMove(game.currentCar);
     if (game.cars[game.currentCar].autoEndTurn && game.cars[game.currentCar].hasMoved) EndTurn();
     QuitRequest();
     if (game.quitToMenu) return false;

@@ -11,6 +11,7 @@ void ReloadBazooka(int index) {
     if (FindGadgets(L"Bazooka", index, SideMisc, L"sup", 0, L"", 0, L"", 0, sides, positions) == 0)
         return;
     game.cars[index].sides[SideMisc].gadgets[positions[1]].charges = 0;
-    TellAboutCar(L"Bazooka rechargé", index);
+    TellAboutCar(ForDriver(index, L"Bazooka rechargé", game.cars[index].pilotName + L" recharge son bazooka."),
+                 index);
     game.cars[index].hasActed = 1;
 }

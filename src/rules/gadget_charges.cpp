@@ -33,6 +33,7 @@ bool SpendFirstCharge(int index, const std::wstring& name, int side) {
 bool SpendChargeOfChosenSide(int index, const std::wstring& name, const std::wstring& question) {
     const int charged = CountGadgets(name, index, kAllSides, L"sup", 0);
     if (charged == 0) return false;
-    const int side = charged > 1 ? AskFace(index, name, question) : kAllSides;
+    const bool ask = charged > 1 && !IsComputerDriven(game.cars[index]);
+    const int side = ask ? AskFace(index, name, question) : kAllSides;
     return SpendFirstCharge(index, name, side) || SpendFirstCharge(index, name, kAllSides);
 }

@@ -11,5 +11,6 @@ bool SpendFirstCharge(int car, const std::wstring& name, int side);
 // One charge off a charged gadget of that name. With more than one charged,
 // the player picks among the faces 1 to 4 holding one ("AVANT", "ARRIERE",
 // "DROITE", "GAUCHE") under `question`, at the car in its colour, and the
-// first charged one of that face is spent. False when none is charged.
+// first charged one of that face is spent; a computer driver spends the first
+// charged one. False when none is charged.
 bool SpendChargeOfChosenSide(int car, const std::wstring& name, const std::wstring& question);

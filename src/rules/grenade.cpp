@@ -17,36 +17,25 @@
 namespace {
 const wchar_t* const kLauncher = L"Lance Grenades";
 
-struct Launcher {
-    int side;
-    int direction;  // +1 ahead of the car, -1 behind it
-};
-
 bool Loaded(int index, int side) { return CountGadgets(kLauncher, index, side, L"sup", 0) > 0; }
 
-Launcher ChooseLauncher(int index) {
-    const Launcher front{SideFront, 1}, rear{SideRear, -1};
-    if (Loaded(index, SideFront) && Loaded(index, SideRear)) {
-        const int answer = AskAboutCar(L"Lequel de vos deux Lance Grenades souhaitez vous utiliser ?\n",
-                                       index, L"Arrière", L"Avant");
-        return answer == 1 ? rear : front;
-    }
-    return Loaded(index, SideFront) ? front : rear;
+// The rear launcher (true) or the front one.
+bool ChooseRearLauncher(int index) {
+    if (Loaded(index, SideFront) && Loaded(index, SideRear))
+        return AskAboutCar(L"Lequel de vos deux Lance Grenades souhaitez vous utiliser ?\n", index,
+                           L"Arrière", L"Avant") == 1;
+    return !Loaded(index, SideFront);
 }
 
-// The centre of the nine cells: the car's last move from its cell, or two
-// cells the way it faces when it stands still; a move of one cell reaches
-// two cells too.
-CellStep GrenadeCentre(int index, int direction) {
-    CellStep v = FiringVector(index, false);
-    if (std::abs(v.x) <= 1 && std::abs(v.y) <= 1) v = {2 * v.x, 2 * v.y};
+// Whether the player throws at the nine cells shown; a computer thrower has
+// already chosen to, and says so.
+bool ConfirmThrow(int index) {
     const CarRecord& car = game.cars[index];
-    return {static_cast<int>(car.cellX + direction * v.x), static_cast<int>(car.cellY + direction * v.y)};
-}
-
-bool InBlast(const CarRecord& car, CellStep centre) {
-    return car.inRace && std::abs(static_cast<int>(car.cellX - centre.x)) <= 1 &&
-           std::abs(static_cast<int>(car.cellY - centre.y)) <= 1;
+    if (!IsComputerDriven(car))
+        return AskAboutCar(L"Voulez vous lancer une grenade qui touchera les 9 cases suivantes ?\n", index,
+                           L"Oui", L"Non") == 1;
+    TellAboutCar(car.pilotName + L" lance une grenade qui touchera les 9 cases marquées.\n", index);
+    return true;
 }
 
 // Car `index` takes a d4 on each of two different faces drawn at random,
@@ -58,8 +47,9 @@ void HitByGrenade(int thrower, int index) {
     const CarRecord& car = game.cars[index];
     const std::wstring firstName = car.sides[first].sideName, secondName = car.sides[second].sideName;
     TellAboutCar(L"Voiture " + IntText(index) + L" touchée.\n\n" + L"Les deux côtés touchés sont le côté " +
-                     firstName + L" et le côté " + secondName + L".\n\n" +
-                     L"Veuillez lancer 1 dé à 4 faces de dégats pour chacun de ces côtés.\n",
+                     firstName + L" et le côté " + secondName + L".\n" +
+                     ForDriver(thrower, L"\nVeuillez lancer 1 dé à 4 faces de dégats pour chacun de ces côtés.\n",
+                               L""),
                  thrower, index);
     const int firstPoints = RollForCar(L"Dégâts du côté " + firstName + L".\n", thrower, 4, index);
     const int secondPoints = RollForCar(L"Dégâts du côté " + secondName + L".\n", thrower, 4, index);
@@ -72,21 +62,42 @@ void ThrowGrenade(int index, int side, CellStep centre) {
     SpendFirstCharge(index, kLauncher, side);
     if (RollForCar(L"Test de tir :\n", index, 20) <= game.cars[index].shootingSkill) {
         for (int i = 1; i <= game.carCount; ++i)
-            if (InBlast(game.cars[i], centre)) HitByGrenade(index, i);
+            if (InGrenadeBlast(i, centre)) HitByGrenade(index, i);
     } else {
-        TellAboutCar(L"Tir loupé\n", index);
+        TellAboutCar(ForDriver(index, L"Tir loupé\n",
+                               L"Tir loupé : la grenade de " + game.cars[index].pilotName +
+                                   L" n'atteint pas sa cible.\n"),
+                     index);
     }
     game.cars[index].hasActed = 1;
 }
 }  // namespace
 
+bool GrenadeLauncherLoaded(int index, bool rear) { return Loaded(index, rear ? SideRear : SideFront); }
+
+CellStep GrenadeBlastCentre(int index, bool rear) {
+    CellStep v = FiringVector(index, false);
+    if (std::abs(v.x) <= 1 && std::abs(v.y) <= 1) v = {2 * v.x, 2 * v.y};
+    const int direction = rear ? -1 : 1;
+    const CarRecord& car = game.cars[index];
+    return {static_cast<int>(car.cellX + direction * v.x), static_cast<int>(car.cellY + direction * v.y)};
+}
+
+bool InGrenadeBlast(int index, CellStep centre) {
+    const CarRecord& car = game.cars[index];
+    return car.inRace && std::abs(static_cast<int>(car.cellX - centre.x)) <= 1 &&
+           std::abs(static_cast<int>(car.cellY - centre.y)) <= 1;
+}
+
+void ThrowGrenadeFrom(int index, bool rear) {
+    if (!GrenadeLauncherLoaded(index, rear)) return;
+    const CellStep centre = GrenadeBlastCentre(index, rear);
+    ShowMarkerBlock(centre.x, centre.y, game.cars[index].colourName);
+    if (ConfirmThrow(index)) ThrowGrenade(index, rear ? SideRear : SideFront, centre);
+    HideChoiceMarkers();
+}
+
 void FireGrenade(int index) {
     if (!Loaded(index, kAllSides)) return;
-    const Launcher launcher = ChooseLauncher(index);
-    const CellStep centre = GrenadeCentre(index, launcher.direction);
-    ShowMarkerBlock(centre.x, centre.y, game.cars[index].colourName);
-    const int answer = AskAboutCar(L"Voulez vous lancer une grenade qui touchera les 9 cases suivantes ?\n",
-                                   index, L"Oui", L"Non");
-    if (answer == 1) ThrowGrenade(index, launcher.side, centre);
-    HideChoiceMarkers();
+    ThrowGrenadeFrom(index, ChooseRearLauncher(index));
 }

@@ -21,12 +21,16 @@ struct Weapon {
     ActionRequest request;
     const wchar_t* damageText;
     int damageBonus;
-    bool spent;  // fired, it waits to be reloaded
+    bool spent;                  // fired, it waits to be reloaded
+    const wchar_t* weaponWords;  // in a computer's shot: "<pilot> tire au pistolet"
 };
 
-const Weapon kPistol{RequestPistol, L"Tir de pistolet : \n 1 Dé à 4 faces de dégâts.\n", 0, false};
+const Weapon kPistol{RequestPistol, L"Tir de pistolet : \n 1 Dé à 4 faces de dégâts.\n", 0, false,
+                     L"au pistolet"};
 const Weapon kBazooka{RequestBazooka, L"Tir de bazooka : \n 1 Dé à 4 faces de dégâts +2.\n", 2,
-                      true};
+                      true, L"au bazooka"};
+
+const Weapon& WeaponNamed(const std::wstring& name) { return name == L"Bazooka" ? kBazooka : kPistol; }
 
 // "GAUCHE" or "DROITE" for the side of the steering wheel, empty otherwise.
 std::wstring WheelWord(const CarRecord& car) {
@@ -49,14 +53,19 @@ void ConcentrationTest(int car) {
                                            L"tirer vous a déconcentré de votre conduite et vous "
                                            L"fait déraper.\n",
                                        car, 20, 0, false);
+    const std::wstring& pilot = shooter.pilotName;
     if (roll <= shooter.drivingSkill) {
-        TellAboutCar(L"Vous maitrisez votre véhicule sans problème.\n", car, 0, false);
+        TellAboutCar(ForDriver(car, L"Vous maitrisez votre véhicule sans problème.\n",
+                               pilot + L" maitrise son véhicule sans problème.\n"),
+                     car, 0, false);
         return;
     }
     shooter.skidPending = 1;
     shooter.pendingMoveFlag = 1;
-    TellAboutCar(
-        L"La concentration nécessaire au tir vous fait perdre le contrôle de véhicule.\n", car, 0, false);
+    TellAboutCar(ForDriver(car, L"La concentration nécessaire au tir vous fait perdre le contrôle de véhicule.\n",
+                           L"La concentration nécessaire au tir fait perdre à " + pilot +
+                               L" le contrôle de son véhicule.\n"),
+                 car, 0, false);
 }
 
 void MarkBazookaFired(int car) {
@@ -66,7 +75,7 @@ void MarkBazookaFired(int car) {
 }
 
 void HitTarget(int car, int target, const Weapon& weapon) {
-    TellAboutCar(L"Tir réussi", car, 0, false);
+    TellShotOutcome(car, target, true);
     const int side =
         SideHitByShot(target, car, L"Quel côté souhaitez vous orienter vers le tir de pistolet ?");
     const int damage = RollForCar(weapon.damageText, car, 4, 0, false) + weapon.damageBonus;
@@ -81,21 +90,23 @@ void FiringSequence(int car, int target, const std::wstring& name, const Weapon&
     if (!ConfirmShot(car, target,
                      L"Voulez vous tirer au " + name + L" sur le véhicule " +
                          std::to_wstring(target) + L" ?\n\n",
-                     malus))
+                     weapon.weaponWords, malus))
         return;
     CarRecord& shooter = game.cars[car];
     if (HandWeaponAim(car, target) == HandAim::LimitAngle &&
         RollForCar(L"L'angle de tir est très limite. Veuillez faire un test de pilotage "
                           L"pour savoir si vous arrivez à orienter votre véhicule pour le tir.",
                           car, 20, 0, false) > shooter.drivingSkill) {
-        TellAboutCar(L"Dommage...", car, 0, false);
+        TellAboutCar(ForDriver(car, L"Dommage...",
+                               shooter.pilotName + L" ne parvient pas à orienter son véhicule pour le tir."),
+                     car, 0, false);
         shooter.hasActed = 1;
         return;
     }
     if (RollForCar(L"Test de tir.", car, 20, 0, false) <= shooter.shootingSkill - malus)
         HitTarget(car, target, weapon);
     else
-        TellAboutCar(L"Tir loupé", car, 0, false);
+        TellShotOutcome(car, target, false);
     ConcentrationTest(car);
     if (weapon.spent) MarkBazookaFired(car);
     shooter.hasActed = 1;
@@ -115,8 +126,12 @@ HandAim HandWeaponAim(int shooter, int target) {
     return aim;
 }
 
+void ShootHandWeapon(int car, const std::wstring& name, int target) {
+    FiringSequence(car, target, name, WeaponNamed(name));
+}
+
 void FireHandWeapon(int car, const std::wstring& name) {
-    const Weapon& weapon = name == L"Bazooka" ? kBazooka : kPistol;
+    const Weapon& weapon = WeaponNamed(name);
     const u32 colour = game.cars[car].colour;
     auto aimable = [car](int i) { return HandWeaponAim(car, i) != HandAim::None; };
     AimingScreen screen;

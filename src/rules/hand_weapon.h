@@ -17,3 +17,7 @@ HandAim HandWeaponAim(int shooter, int target);
 // then asked, rolled and its damage dealt) or presses an action button (its
 // own button again cancels the aim). A fired bazooka waits to be reloaded.
 void FireHandWeapon(int car, const std::wstring& weapon);
+
+// The shot at `target` without the aiming screen, as a computer driver fires:
+// the same sequence as a player's right click on the target.
+void ShootHandWeapon(int car, const std::wstring& weapon, int target);

@@ -4,6 +4,7 @@
 
 #include "core/fitted_gadgets.h"
 #include "core/game_state.h"
+#include "core/random.h"
 #include "rules/damage.h"
 #include "rules/firing_geometry.h"
 #include "rules/shot_impact.h"
@@ -25,16 +26,21 @@ struct Mount {
     int side;
     const wchar_t* testText;
     const wchar_t* gunsText;
+    const wchar_t* weaponWords;  // in a computer's shot: "<pilot> tire à la mitrailleuse avant"
 };
 
 const Mount kFrontMount{false, RequestFrontGun, L"Mitrailleuse avant", SideFront, L"Test de tir.",
                         L" mitrailleuse(s) avant installée(s). Veuillez lancer le dé de dégâts "
-                        L"pour chacune d'elle(s).\n"};
+                        L"pour chacune d'elle(s).\n",
+                        L"à la mitrailleuse avant"};
 const Mount kRearMount{true, RequestRearGun, L"Mitrailleuse arrière", SideRear,
                        L"Test de tir avec compétence de tir /2 en plus de l'éventuel malus de "
                        L"distance :",
                        L" mitrailleuse(s) arrière installée(s). Veuillez lancer le dé de dégâts "
-                       L"pour chacune d'elle(s).\n"};
+                       L"pour chacune d'elle(s).\n",
+                       L"à la mitrailleuse arrière"};
+
+const Mount& MountOf(GunMount mount) { return mount == GunMount::Rear ? kRearMount : kFrontMount; }
 
 // How many firing vectors the drawn line runs before it meets a wall: the
 // first test ends (dx, dy) world units from the cell's centre, each later
@@ -63,9 +69,15 @@ int TargetOnLine(int car, CellStep v) {
     return target;
 }
 
-// One four-sided die per gun of the mount, told and summed.
+// One four-sided die per gun of the mount, told and summed; a computer rolls
+// them silently and the damage report tells the sum.
 int GunDamage(int car, const Mount& mount) {
     const int guns = CountGadgets(mount.gun, car, mount.side);
+    if (IsComputerDriven(game.cars[car])) {
+        int sum = 0;
+        for (int i = 1; i <= guns; ++i) sum += RollDie(4);
+        return sum;
+    }
     TellAboutCar(L"Vous avez " + std::to_wstring(guns) + mount.gunsText, car, 0, false);
     int sum = 0;
     for (int i = 1; i <= guns; ++i)
@@ -80,17 +92,17 @@ void FiringSequence(int car, int target, const Mount& mount) {
     const int malus = DistanceMalus(car, target);
     if (!ConfirmShot(car, target, L"Voulez vous tirer sur le véhicule " + std::to_wstring(target) +
                                       L" ?\n\n",
-                     malus))
+                     mount.weaponWords, malus))
         return;
     CarRecord& shooter = game.cars[car];
     const int skill = mount.rear ? shooter.shootingSkill / 2 : shooter.shootingSkill;
     if (RollForCar(mount.testText, car, 20, 0, false) > skill - malus) {
-        TellAboutCar(L"Tir loupé", car, 0, false);
+        TellShotOutcome(car, target, false);
         shooter.hasActed = 1;
         return;
     }
     PlayExplosionAtCar(target);
-    TellAboutCar(L"Tir réussi", car, 0, false);
+    TellShotOutcome(car, target, true);
     const int side = SideHitByShot(
         target, car, L"Quel côté souhaitez vous orienter vers le tir de mitrailleuse ?");
     ApplyDamage(target, side, GunDamage(car, mount));
@@ -99,8 +111,12 @@ void FiringSequence(int car, int target, const Mount& mount) {
 }
 }  // namespace
 
+int GunTarget(int car, GunMount mount) { return TargetOnLine(car, FiringVector(car, MountOf(mount).rear)); }
+
+void ShootMachineGun(int car, GunMount mount, int target) { FiringSequence(car, target, MountOf(mount)); }
+
 void FireMachineGun(int car, GunMount gunMount) {
-    const Mount& mount = gunMount == GunMount::Rear ? kRearMount : kFrontMount;
+    const Mount& mount = MountOf(gunMount);
     const CellStep v = FiringVector(car, mount.rear);
     const int length = LineLength(car, v);
     const int target = TargetOnLine(car, v);

@@ -4,6 +4,7 @@
 
 // Asks for confirmation; on "Oui" one cartridge is spent (the player picks
 // its face when full cartridges sit on several faces), and the car has
-// sprayed oil and acted. The patch is laid when the car moves. A car with
+// sprayed oil and acted. A computer driver is not asked: it announces the
+// oil and spends its first full cartridge. The patch is laid when the car moves. A car with
 // no full cartridge sprays nothing.
 void SprayOil(int car);

@@ -4,10 +4,24 @@
 #include "rules/firing_geometry.h"
 #include "ui/car_message.h"
 
-bool ConfirmShot(int shooter, int target, const std::wstring& question, int malus) {
-    std::wstring text = question;
-    if (malus > 0) text += L"Le malus dû à la distance est de " + std::to_wstring(malus) + L"\n";
-    return AskAboutCar(text, shooter, L"Oui", L"Non", target) == 1;
+bool ConfirmShot(int shooter, int target, const std::wstring& question,
+                 const std::wstring& weaponWords, int malus) {
+    const std::wstring malusText =
+        malus > 0 ? L"Le malus dû à la distance est de " + std::to_wstring(malus) + L"\n" : L"";
+    if (!IsComputerDriven(game.cars[shooter]))
+        return AskAboutCar(question + malusText, shooter, L"Oui", L"Non", target) == 1;
+    TellAboutCar(game.cars[shooter].pilotName + L" tire " + weaponWords + L" sur le véhicule " +
+                     std::to_wstring(target) + L"." + (malus > 0 ? L"\n\n" + malusText : L""),
+                 shooter, target);
+    return true;
+}
+
+void TellShotOutcome(int shooter, int target, bool hit) {
+    const std::wstring pilot = game.cars[shooter].pilotName;
+    const std::wstring vehicle = L" le véhicule " + std::to_wstring(target) + L".";
+    TellAboutCar(hit ? ForDriver(shooter, L"Tir réussi", L"Tir réussi : " + pilot + L" touche" + vehicle)
+                     : ForDriver(shooter, L"Tir loupé", L"Tir loupé : " + pilot + L" manque" + vehicle),
+                 shooter, 0, false);
 }
 
 int SideHitByShot(int target, int shooter, const std::wstring& question) {

@@ -12,6 +12,10 @@ int DiceDialogAboutCar(const std::wstring& text, int index, unsigned colour, boo
                       static_cast<int>(at.Z), -1, anchored, colour);
 }
 
+std::wstring ForDriver(int index, const std::wstring& personText, const std::wstring& computerText) {
+    return IsComputerDriven(game.cars[index]) ? computerText : personText;
+}
+
 int DiceDialogUnanchored(const std::wstring& text, unsigned colour) {
     return DiceDialog(text, -1, -1, -1, -1, true, colour);
 }

@@ -23,6 +23,10 @@ int RollForCar(const std::wstring& text, int car, int faces, int anchorCar = 0,
 int AskAboutCar(const std::wstring& text, int car, const std::wstring& first,
                 const std::wstring& second, int anchorCar = 0);
 
+// `personText` for a car driven by a person, `computerText` (which names
+// the pilot) for a computer driver.
+std::wstring ForDriver(int car, const std::wstring& personText, const std::wstring& computerText);
+
 // A message anchored at no point, placed away from the screen's origin.
 int DiceDialogUnanchored(const std::wstring& text, unsigned colour);
 
