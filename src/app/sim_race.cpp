@@ -112,7 +112,7 @@ bool RunSimulatedRace(const std::wstring& circuit, const std::vector<std::wstrin
     QuickRaceOptions options;
     options.circuit = circuit;
     options.decor = false;
-    for (const std::wstring& pilot : pilots) options.pilots.push_back({pilot, true});
+    for (const std::wstring& pilot : pilots) options.pilots.push_back({pilot, Driver::Computer});
     refusals = SetUpQuickRace(options);
     std::wstring sceneError;
     if (refusals.empty() && !BuildCircuitScene(sceneError)) refusals.push_back(sceneError);
