@@ -28,7 +28,7 @@ bool ReadValue(const char* option, const char* value, SimOptions& o, std::string
     if (!std::strcmp(option, "--circuit")) {
         o.circuit = FromUtf8(value);
     } else if (!std::strcmp(option, "--pilot")) {
-        o.pilots.push_back(FromUtf8(value));
+        o.pilots.push_back(ReadPilotOption(FromUtf8(value), Driver::Computer));
     } else if (!std::strcmp(option, "--courses")) {
         if (!ReadNumber(value, 1, kMostRaces, number)) {
             error = std::string("Nombre de courses invalide : ") + value + " (de 1 à 1000000).";
@@ -48,19 +48,22 @@ bool ReadValue(const char* option, const char* value, SimOptions& o, std::string
 }  // namespace
 
 std::string SimUsage() {
-    return "Utilisation : skarvoll3d-sim --circuit NOM [--pilot NOM ...] [--courses N] [--graine S] "
-           "[--ecrire]\n"
+    return "Utilisation : skarvoll3d-sim --circuit NOM [--pilot NOM[:IA|:IAC] ...] [--courses N] "
+           "[--graine S] [--ecrire]\n"
            "  Fait courir des pilotes conduits par l'ordinateur, sans fenêtre, et affiche leurs\n"
            "  résultats. À lancer depuis le dossier du jeu.\n"
-           "  --circuit NOM   le circuit (fichier circuits/NOM.xml)\n"
-           "  --pilot NOM     un pilote (fichier pilotes/NOM.xml), à répéter ; par défaut tous les\n"
-           "                  pilotes, dans l'ordre alphabétique, autant que le circuit en accepte\n"
-           "  --courses N     le nombre de courses (1 par défaut)\n"
-           "  --graine S      l'état du hasard, pour rejouer exactement une série de courses\n"
-           "  --ecrire        écrit les fichiers des pilotes comme après de vraies courses ; sans\n"
-           "                  cette option, pilotes/ n'est jamais modifié et chaque course part\n"
-           "                  des pilotes tels qu'ils sont\n"
-           "  --help          affiche cette aide\n";
+           "  --circuit NOM           le circuit (fichier circuits/NOM.xml)\n"
+           "  --pilot NOM[:IA|:IAC]   un pilote (fichier pilotes/NOM.xml), à répéter ; par défaut\n"
+           "                          tous les pilotes, dans l'ordre alphabétique, autant que le\n"
+           "                          circuit en accepte. Sans suffixe ou avec « :IA », l'ordinateur\n"
+           "                          qui conduit seulement ; avec « :IAC », l'ordinateur qui se bat\n"
+           "                          avec les armes de sa voiture, marqué (IAC) dans le tableau\n"
+           "  --courses N             le nombre de courses (1 par défaut)\n"
+           "  --graine S              l'état du hasard, pour rejouer exactement une série de courses\n"
+           "  --ecrire                écrit les fichiers des pilotes comme après de vraies courses ;\n"
+           "                          sans cette option, pilotes/ n'est jamais modifié et chaque\n"
+           "                          course part des pilotes tels qu'ils sont\n"
+           "  --help                  affiche cette aide\n";
 }
 
 bool ParseSimArgs(int argc, char** argv, SimOptions& o, std::string& error) {

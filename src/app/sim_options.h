@@ -1,15 +1,19 @@
 // The options of skarvoll3d-sim, the race simulator:
-//   skarvoll3d-sim --circuit NOM [--pilot NOM ...] [--courses N] [--graine S] [--ecrire]
+//   skarvoll3d-sim --circuit NOM [--pilot NOM[:IA|:IAC] ...] [--courses N] [--graine S] [--ecrire]
+// A pilot is driven by the computer that only drives ("IA"), unless ":IAC"
+// gives him to the computer that also fights.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "menus/quick_race.h"
+
 struct SimOptions {
     bool help = false;
     std::wstring circuit;
-    std::vector<std::wstring> pilots;  // empty: every pilot that fits the circuit
+    std::vector<QuickRacePilot> pilots;  // empty: every pilot that fits the circuit
     int races = 1;
     bool seedGiven = false;
     uint32_t seed = 0;

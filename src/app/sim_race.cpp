@@ -54,6 +54,7 @@ void ReadResults(const std::vector<int>& zonksBefore, const std::vector<std::wst
         r.pilot = car.pilotName;
         r.burntOut = !car.inRace;
         r.died = std::find(dead.begin(), dead.end(), car.pilotName) != dead.end();
+        r.fighting = IsFightingComputer(car);
         if (!result.abandoned)
             r.placing = PlacingOf(car.zonks - zonksBefore[i], out == game.carCount - 1 && car.inRace);
         result.cars.push_back(r);
@@ -89,20 +90,23 @@ bool CircuitExists(const std::wstring& circuit) {
     return std::find(circuits.begin() + 1, circuits.end(), circuit) != circuits.end();
 }
 
-std::vector<std::wstring> PilotsThatFit(const std::wstring& circuit) {
+std::vector<QuickRacePilot> PilotsThatFit(const std::wstring& circuit) {
     std::vector<std::wstring> names;
     ListFiles(L"\\pilotes\\", names);
     names.erase(names.begin());  // entry 0 is unused
-    if (!OpenNullDevice()) return names;
-    if (CircuitExists(circuit)) {
-        LoadCircuitFile(circuit);
-        if (static_cast<int>(names.size()) > RaceCarLimit()) names.resize(std::max(RaceCarLimit(), 0));
+    if (OpenNullDevice()) {
+        if (CircuitExists(circuit)) {
+            LoadCircuitFile(circuit);
+            if (static_cast<int>(names.size()) > RaceCarLimit()) names.resize(std::max(RaceCarLimit(), 0));
+        }
+        ReleaseGameDevice();
     }
-    ReleaseGameDevice();
-    return names;
+    std::vector<QuickRacePilot> pilots;
+    for (const std::wstring& name : names) pilots.push_back({name, Driver::Computer});
+    return pilots;
 }
 
-bool RunSimulatedRace(const std::wstring& circuit, const std::vector<std::wstring>& pilots,
+bool RunSimulatedRace(const std::wstring& circuit, const std::vector<QuickRacePilot>& pilots,
                       uint32_t seed, SimRaceResult& result, std::vector<std::wstring>& refusals) {
     result = SimRaceResult();
     if (!OpenNullDevice()) {
@@ -112,7 +116,7 @@ bool RunSimulatedRace(const std::wstring& circuit, const std::vector<std::wstrin
     QuickRaceOptions options;
     options.circuit = circuit;
     options.decor = false;
-    for (const std::wstring& pilot : pilots) options.pilots.push_back({pilot, true});
+    options.pilots = pilots;
     refusals = SetUpQuickRace(options);
     std::wstring sceneError;
     if (refusals.empty() && !BuildCircuitScene(sceneError)) refusals.push_back(sceneError);

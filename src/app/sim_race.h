@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "menus/quick_race.h"
+
 enum class SimPlacing { None, Win, Second, SoleSurvivor };
 
 struct SimCarResult {
@@ -13,6 +15,7 @@ struct SimCarResult {
     SimPlacing placing = SimPlacing::None;
     bool burntOut = false;
     bool died = false;
+    bool fighting = false;  // driven by the computer that fights ("IAC")
 };
 
 struct SimRaceResult {
@@ -28,12 +31,13 @@ constexpr int kSimRoundLimit = 400;
 bool CircuitExists(const std::wstring& circuit);
 
 // The pilots of pilotes/ in alphabetical order, as many as the circuit takes
-// (all of them when the circuit cannot be read: the race then says why).
-std::vector<std::wstring> PilotsThatFit(const std::wstring& circuit);
+// (all of them when the circuit cannot be read: the race then says why),
+// each driven by the computer that only drives.
+std::vector<QuickRacePilot> PilotsThatFit(const std::wstring& circuit);
 
-// Loads the circuit and the pilots as the quick race does, all driven by the
-// computer, builds the scene without decor, starts from the random state
-// `seed` and runs the race to its end. Returns false with the reasons in
-// `refusals` when the race cannot start.
-bool RunSimulatedRace(const std::wstring& circuit, const std::vector<std::wstring>& pilots,
+// Loads the circuit and the pilots as the quick race does, each with his
+// computer driver, builds the scene without decor, starts from the random
+// state `seed` and runs the race to its end. Returns false with the reasons
+// in `refusals` when the race cannot start.
+bool RunSimulatedRace(const std::wstring& circuit, const std::vector<QuickRacePilot>& pilots,
                       uint32_t seed, SimRaceResult& result, std::vector<std::wstring>& refusals);

@@ -36,7 +36,9 @@ void SimTally::Add(const SimRaceResult& race) {
     abandoned_ += race.abandoned ? 1 : 0;
     rounds_ += race.rounds;
     for (const SimCarResult& car : race.cars) {
-        PilotTally& t = TallyOf(car.pilot);
+        // A pilot driven by the computer that fights is marked in the
+        // table, so that a series mixing both kinds reads clearly.
+        PilotTally& t = TallyOf(car.fighting ? car.pilot + L" (IAC)" : car.pilot);
         t.races += 1;
         t.rounds += race.rounds;
         t.wins += car.placing == SimPlacing::Win;

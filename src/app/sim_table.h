@@ -36,7 +36,9 @@ public:
 private:
     PilotTally& TallyOf(const std::wstring& pilot);
 
-    std::vector<std::pair<std::wstring, PilotTally>> pilots_;  // in order of first race
+    // By the name shown in the table ("Brutus", "Brutus (IAC)"), in order of
+    // first race.
+    std::vector<std::pair<std::wstring, PilotTally>> pilots_;
     int races_ = 0;
     int abandoned_ = 0;
     long long rounds_ = 0;

@@ -29,15 +29,15 @@ void ShowProgress(int done, int total) {
 }
 
 // With --ecrire a pilot who died has no file left for the next race.
-std::vector<std::wstring> LivingPilots(const std::vector<std::wstring>& pilots) {
-    std::vector<std::wstring> living;
-    for (const std::wstring& pilot : pilots)
-        if (PilotFileExists(pilot)) living.push_back(pilot);
+std::vector<QuickRacePilot> LivingPilots(const std::vector<QuickRacePilot>& pilots) {
+    std::vector<QuickRacePilot> living;
+    for (const QuickRacePilot& pilot : pilots)
+        if (PilotFileExists(pilot.name)) living.push_back(pilot);
     return living;
 }
 
 // Runs the series; false after a refused race (its reasons printed).
-bool RunSeries(const SimOptions& o, std::vector<std::wstring> pilots, SimTally& tally) {
+bool RunSeries(const SimOptions& o, std::vector<QuickRacePilot> pilots, SimTally& tally) {
     for (int race = 0; race < o.races; ++race) {
         if (o.write && race > 0) pilots = LivingPilots(pilots);
         if (race > 0 && pilots.size() < 2) {
@@ -79,7 +79,7 @@ int RunSimulator(int argc, char** argv) {
                      ToUtf8(options.circuit).c_str());
         return 2;
     }
-    std::vector<std::wstring> pilots = options.pilots;
+    std::vector<QuickRacePilot> pilots = options.pilots;
     if (pilots.empty()) pilots = PilotsThatFit(options.circuit);
     SimTally tally;
     const double start = SteadySeconds();

@@ -15,12 +15,9 @@
 using namespace irr;
 
 namespace {
-QuickRacePilot PilotOption(const std::wstring& value) {
-    const std::wstring suffix = L":IA";
-    if (value.size() > suffix.size() &&
-        value.compare(value.size() - suffix.size(), suffix.size(), suffix) == 0)
-        return {value.substr(0, value.size() - suffix.size()), true};
-    return {value, false};
+bool EndsWith(const std::wstring& value, const std::wstring& suffix) {
+    return value.size() > suffix.size() &&
+           value.compare(value.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 bool Listed(const std::wstring& folder, const std::wstring& name) {
@@ -60,7 +57,7 @@ void LoadPilots(const QuickRaceOptions& options) {
     int k = 0;
     for (const QuickRacePilot& pilot : options.pilots) {
         ++k;
-        LoadRaceCar(k, pilot.name, ColourWord(k - 1), pilot.computer);
+        LoadRaceCar(k, pilot.name, ColourWord(k - 1), pilot.driver);
     }
 }
 
@@ -83,15 +80,25 @@ std::vector<std::wstring> SetUpWithoutWindow(const QuickRaceOptions& options) {
 
 }  // namespace
 
+QuickRacePilot ReadPilotOption(const std::wstring& value, Driver unmarked) {
+    for (const Driver driver : {Driver::Computer, Driver::FightingComputer}) {
+        const std::wstring suffix = std::wstring(L":") + DriverWord(driver);
+        if (EndsWith(value, suffix)) return {value.substr(0, value.size() - suffix.size()), driver};
+    }
+    return {value, unmarked};
+}
+
 std::string QuickRaceUsage() {
-    return "Utilisation : skarvoll3d [--circuit NOM --pilot NOM[:IA] --pilot NOM[:IA] ...] "
+    return "Utilisation : skarvoll3d [--circuit NOM --pilot NOM[:IA|:IAC] --pilot NOM[:IA|:IAC] ...] "
            "[--sans-decor]\n"
            "  Sans option, le jeu s'ouvre sur le menu d'accueil.\n"
-           "  --circuit NOM      le circuit (fichier circuits/NOM.xml)\n"
-           "  --pilot NOM[:IA]   un pilote (fichier pilotes/NOM.xml), conduit par l'ordinateur\n"
-           "                     avec « :IA » ; de 2 pilotes au nombre de places du circuit\n"
-           "  --sans-decor       sans décor ni spectateurs\n"
-           "  --help             affiche cette aide\n";
+           "  --circuit NOM           le circuit (fichier circuits/NOM.xml)\n"
+           "  --pilot NOM[:IA|:IAC]   un pilote (fichier pilotes/NOM.xml) ; de 2 pilotes au nombre\n"
+           "                          de places du circuit. Sans suffixe, un joueur le conduit ;\n"
+           "                          avec « :IA », l'ordinateur qui conduit seulement ; avec\n"
+           "                          « :IAC », l'ordinateur qui se bat avec les armes de sa voiture\n"
+           "  --sans-decor            sans décor ni spectateurs\n"
+           "  --help                  affiche cette aide\n";
 }
 
 bool ParseQuickRaceArgs(int argc, char** argv, QuickRaceOptions& options, std::string& error) {
@@ -105,7 +112,8 @@ bool ParseQuickRaceArgs(int argc, char** argv, QuickRaceOptions& options, std::s
         if (!std::strcmp(arg, "--help")) options.help = true;
         else if (!std::strcmp(arg, "--sans-decor")) options.decor = false;
         else if (!std::strcmp(arg, "--circuit")) options.circuit = FromUtf8(argv[++i]);
-        else if (!std::strcmp(arg, "--pilot")) options.pilots.push_back(PilotOption(FromUtf8(argv[++i])));
+        else if (!std::strcmp(arg, "--pilot"))
+            options.pilots.push_back(ReadPilotOption(FromUtf8(argv[++i]), Driver::Person));
         else {
             error = std::string("Option inconnue : ") + arg + ".";
             return false;

@@ -1,15 +1,23 @@
 // A race started from the command line, without the menus:
-//   skarvoll3d --circuit NAME --pilot NAME[:IA] --pilot NAME[:IA] ...
+//   skarvoll3d --circuit NAME --pilot NAME[:IA|:IAC] --pilot NAME[:IA|:IAC] ...
+// ":IA" after a name gives the pilot to the computer that only drives,
+// ":IAC" to the computer that also fights; no suffix, to a person.
 // The circuit and pilots are checked and loaded as the race setup does.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
+
 struct QuickRacePilot {
     std::wstring name;
-    bool computer = false;  // ":IA" after the name
+    Driver driver = Driver::Person;
 };
+
+// A --pilot value: the name, and the driver its suffix gives (":IA" or
+// ":IAC", matched exactly at the end); `unmarked` for a name without one.
+QuickRacePilot ReadPilotOption(const std::wstring& value, Driver unmarked);
 
 struct QuickRaceOptions {
     bool help = false;
@@ -26,7 +34,7 @@ std::string QuickRaceUsage();
 bool ParseQuickRaceArgs(int argc, char** argv, QuickRaceOptions& options, std::string& error);
 
 // Loads the circuit and the pilots into cars 1..N (colours "rouge", "bleu",
-// "vert", then "jaune"; "Humain" or "IA") and sets carCount, with the race
+// "vert", then "jaune"; "Humain", "IA" or "IAC") and sets carCount, with the race
 // setup's checks. Returns the refusal messages; empty when the race may
 // start. Needs an engine device (for the file reader).
 std::vector<std::wstring> SetUpQuickRace(const QuickRaceOptions& options);

@@ -17,10 +17,10 @@ const wchar_t* ColourWord(int item) {
 
 int RaceCarLimit() { return std::clamp(game.circuit.circuitMaxCars, 0, kMaxCars); }
 
-void LoadRaceCar(int car, const std::wstring& pilot, const std::wstring& colour, bool computer) {
+void LoadRaceCar(int car, const std::wstring& pilot, const std::wstring& colour, Driver driver) {
     ReadPilotFile(car, pilot);
     game.cars[car].colourName = colour;
-    game.cars[car].controller = computer ? L"IA" : L"Humain";
+    game.cars[car].controller = DriverWord(driver);
 }
 
 std::vector<std::wstring> IntegrityRefusals(int count) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
+
 // The refusals of a race that cannot start.
 extern const wchar_t* const kSamePilotTwice;
 extern const wchar_t* const kChooseCircuitAndPilots;
@@ -19,9 +21,9 @@ const wchar_t* ColourWord(int item);
 // the car table holds.
 int RaceCarLimit();
 
-// Loads the pilot into car `car` with its colour word and its driver
-// ("Humain", or "IA" for the computer).
-void LoadRaceCar(int car, const std::wstring& pilot, const std::wstring& colour, bool computer);
+// Loads the pilot into car `car` with its colour word and its driver's word
+// ("Humain", "IA" or "IAC").
+void LoadRaceCar(int car, const std::wstring& pilot, const std::wstring& colour, Driver driver);
 
 // One message for each of cars 1..count whose pilot file does not match its
 // integrity text.

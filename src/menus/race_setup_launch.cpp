@@ -7,6 +7,15 @@
 namespace {
 int PilotIn(const RaceSetupScreen& s, int row) { return Selected(s.rows[row].pilot); }
 
+// The driver combo's items in order: "Humain", "IA", "IA combative".
+Driver DriverChosen(irr::gui::IGUIComboBox* combo) {
+    switch (Selected(combo)) {
+    case 1: return Driver::Computer;
+    case 2: return Driver::FightingComputer;
+    default: return Driver::Person;
+    }
+}
+
 // One answer however many rows repeat a pilot.
 bool SamePilotTwice(const RaceSetupScreen& s) {
     const int rows = RaceCarLimit();
@@ -35,7 +44,7 @@ int LoadChosenPilots(const RaceSetupScreen& s) {
         if (pilot == 0 || pilot >= static_cast<int>(s.pilotNames.size())) continue;
         const RaceSetupRow& row = s.rows[i];
         LoadRaceCar(++k, s.pilotNames[pilot], ColourWord(Selected(row.colour)),
-                    Selected(row.driver) != 0);
+                    DriverChosen(row.driver));
     }
     return k;
 }

@@ -11,7 +11,7 @@ constexpr int kRaceSetupRows = 20;
 struct RaceSetupRow {
     irr::gui::IGUIComboBox* pilot = nullptr;   // "Aucun pilote", then the pilots
     irr::gui::IGUIComboBox* colour = nullptr;  // "rouge", "bleu", "vert", "jaune"
-    irr::gui::IGUIComboBox* driver = nullptr;  // "Humain", "IA"
+    irr::gui::IGUIComboBox* driver = nullptr;  // "Humain", "IA", "IA combative"
     int lastPilot = 0;
 };
 

@@ -37,13 +37,16 @@ void AddCircuitChoice(RaceSetupScreen& s) {
 void AddRow(RaceSetupScreen& s, int i) {
     const int top = s.y0 + 42 + 20 * (i - 1), bottom = s.y0 + 57 + 20 * (i - 1);
     RaceSetupRow& row = s.rows[i];
-    row.pilot = AddCombo(s.x0 + 125, top, s.x0 + 314, bottom);
-    row.colour = AddCombo(s.x0 + 337, top, s.x0 + 402, bottom);
+    // The driver takes the widest column its "IA combative" needs; the
+    // pilot's names keep room to spare.
+    row.pilot = AddCombo(s.x0 + 125, top, s.x0 + 294, bottom);
+    row.colour = AddCombo(s.x0 + 304, top, s.x0 + 369, bottom);
     for (int c = 0; c < kColourWordCount; ++c) row.colour->addItem(ColourWord(c));
     row.colour->setSelected(std::min(i - 1, kColourWordCount - 1));
-    row.driver = AddCombo(s.x0 + 421, top, s.x0 + 491, bottom);
+    row.driver = AddCombo(s.x0 + 379, top, s.x0 + 491, bottom);
     row.driver->addItem(L"Humain");
     row.driver->addItem(L"IA");
+    row.driver->addItem(L"IA combative");
     row.driver->setSelected(0);
 }
 }  // namespace

@@ -182,7 +182,7 @@ protected:
         options.circuit = FromUtf8(circuit);
         std::vector<std::string> drivers = {pilots[0], pilots[1]};
         if (StartsWith(file, "pilotes/") && Stem(file) != pilots[0]) drivers[1] = Stem(file);
-        for (const std::string& pilot : drivers) options.pilots.push_back({FromUtf8(pilot), true});
+        for (const std::string& pilot : drivers) options.pilots.push_back({FromUtf8(pilot), Driver::Computer});
         // The animated decor and crowds cost most of a race's time on the
         // null renderer: only their own files and the circuit's need them.
         options.decor = StartsWith(file, "data/decor/") || StartsWith(file, "data/foule/") ||

@@ -5,8 +5,11 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "app/sim_options.h"
 #include "app/sim_table.h"
+#include "core/game_state.h"
 #include "support/command_run.h"
 #include "support/game_test.h"
 
@@ -78,6 +81,34 @@ TEST_F(SimulatorTest, ASeededSeriesIsReplayedExactlyAndLeavesThePilotFilesAlone)
     for (const char* pilot : {"Brutus", "Max Durand", "Inès Moreau"})
         EXPECT_NE(first.output.find(pilot), std::string::npos) << pilot;
     EXPECT_EQ(PilotFiles(workDir), before);
+}
+
+TEST_F(SimulatorTest, APilotGivenToTheFightingComputerRacesAsSuchAndIsMarkedInTheTable) {
+    std::vector<const char*> args = {"skarvoll3d-sim", "--circuit", "Anneau", "--pilot", "Brutus:IAC",
+                                     "--pilot", "Max Durand:IA", "--pilot", "Inès Moreau"};
+    SimOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseSimArgs(static_cast<int>(args.size()), const_cast<char**>(args.data()), options, error))
+        << error;
+    ASSERT_EQ(options.pilots.size(), 3u);
+    EXPECT_EQ(options.pilots[0].name, L"Brutus");
+    EXPECT_EQ(options.pilots[0].driver, Driver::FightingComputer);
+    EXPECT_EQ(options.pilots[1].name, L"Max Durand");
+    EXPECT_EQ(options.pilots[1].driver, Driver::Computer);
+    EXPECT_EQ(options.pilots[2].driver, Driver::Computer) << "without a suffix, the plain computer";
+
+    // The mark comes from the car as the race left it: "IAC" was its controller.
+    const CommandRun run =
+        Sim("--circuit Anneau --graine 5 --pilot Brutus:IAC --pilot 'Max Durand:IA' --pilot 'Inès Moreau'");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("\nBrutus (IAC)  "), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("\nMax Durand    "), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("\nInès Moreau   "), std::string::npos) << run.output;
+    // One pilot under both kinds of driver is still the same pilot twice.
+    const CommandRun twice = Sim("--circuit Anneau --pilot Brutus --pilot Brutus:IAC");
+    EXPECT_EQ(twice.exitCode, 2);
+    EXPECT_NE(twice.output.find("Vous ne pouvez pas avoir 2 fois le même pilote en jeu."), std::string::npos)
+        << twice.output;
 }
 
 TEST_F(SimulatorTest, WritingChangesThePilotFilesAsARealRaceDoes) {

@@ -28,13 +28,39 @@ TEST(QuickRaceArgs, ReadTheCircuitThePilotsAndTheirDrivers) {
     EXPECT_EQ(o.circuit, L"Anneau");
     ASSERT_EQ(o.pilots.size(), 2u);
     EXPECT_EQ(o.pilots[0].name, L"Léa");
-    EXPECT_TRUE(o.pilots[0].computer);
+    EXPECT_EQ(o.pilots[0].driver, Driver::Computer);
     EXPECT_EQ(o.pilots[1].name, L"Max");
-    EXPECT_FALSE(o.pilots[1].computer);
+    EXPECT_EQ(o.pilots[1].driver, Driver::Person);
     EXPECT_TRUE(Parse({"--help"}).help);
     EXPECT_FALSE(Parse({"--sans-decor"}).decor);
     Parse({"--couleur", "bleu"}, false);
     Parse({"--circuit", "Anneau", "--pilot"}, false);
+}
+
+TEST(QuickRaceArgs, OnlyAnExactSuffixChoosesTheComputerDriver) {
+    const struct {
+        const char* value;
+        const wchar_t* name;
+        Driver driver;
+    } cases[] = {
+        {"Brutus:IAC", L"Brutus", Driver::FightingComputer},
+        {"Brutus:IA", L"Brutus", Driver::Computer},
+        {"Brutus", L"Brutus", Driver::Person},
+        {"NADIA", L"NADIA", Driver::Person},          // ends in "IA" without the colon
+        {"Brutus:IACX", L"Brutus:IACX", Driver::Person},
+        {"Brutus:iac", L"Brutus:iac", Driver::Person},
+        {":IAC", L":IAC", Driver::Person},            // no name before the suffix
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        const QuickRaceOptions o = Parse({"--pilot", c.value});
+        ASSERT_EQ(o.pilots.size(), 1u);
+        EXPECT_EQ(o.pilots[0].name, c.name);
+        EXPECT_EQ(o.pilots[0].driver, c.driver);
+    }
+    // The simulator's pilots without a suffix keep to the computer.
+    EXPECT_EQ(ReadPilotOption(L"Brutus", Driver::Computer).driver, Driver::Computer);
+    EXPECT_EQ(ReadPilotOption(L"Brutus:IAC", Driver::Computer).driver, Driver::FightingComputer);
 }
 
 class QuickRaceTest : public MenuTest {
@@ -53,46 +79,48 @@ protected:
 };
 
 TEST_F(QuickRaceTest, LoadsThePilotsIntoTheFirstCarsWithTheRowColours) {
-    const auto refusals =
-        SetUpQuickRace(Race(L"Anneau", {{L"Léa", false}, {L"Max", true}, {L"Noé", false}}));
+    const auto refusals = SetUpQuickRace(
+        Race(L"Anneau", {{L"Léa", Driver::Person}, {L"Max", Driver::Computer}, {L"Noé", Driver::FightingComputer}}));
     EXPECT_TRUE(refusals.empty());
     EXPECT_EQ(game.carCount, 3);
     EXPECT_EQ(game.circuit.circuitName, L"Anneau");
     EXPECT_EQ(game.decorEnabled, 1);
     const wchar_t* names[] = {nullptr, L"Léa", L"Max", L"Noé"};
     const wchar_t* colours[] = {nullptr, L"rouge", L"bleu", L"vert"};
-    const wchar_t* drivers[] = {nullptr, L"Humain", L"IA", L"Humain"};
+    const wchar_t* drivers[] = {nullptr, L"Humain", L"IA", L"IAC"};
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(game.cars[i].pilotName, names[i]);
         EXPECT_EQ(game.cars[i].colourName, colours[i]);
         EXPECT_EQ(game.cars[i].controller, drivers[i]);
         EXPECT_EQ(game.cars[i].hitPoints, 4);
     }
+    EXPECT_FALSE(IsComputerDriven(game.cars[1]));
+    EXPECT_TRUE(IsComputerDriven(game.cars[3]) && IsFightingComputer(game.cars[3]));
 }
 
 TEST_F(QuickRaceTest, RefusesWhatTheRaceSetupRefuses) {
     using Messages = std::vector<std::wstring>;
-    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}, {L"Léa", false}, {L"Max", true}})),
+    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", Driver::Person}, {L"Léa", Driver::Person}, {L"Max", Driver::FightingComputer}})),
               Messages{L"Vous ne pouvez pas avoir 2 fois le même pilote en jeu."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"", {{L"Max", false}, {L"Léa", false}})),
+    EXPECT_EQ(SetUpQuickRace(Race(L"", {{L"Max", Driver::Person}, {L"Léa", Driver::Person}})),
               Messages{L"Vous devez choisir un circuit et mettre des pilotes en jeu."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"Désert", {{L"Max", false}, {L"Léa", false}})),
+    EXPECT_EQ(SetUpQuickRace(Race(L"Désert", {{L"Max", Driver::Person}, {L"Léa", Driver::Person}})),
               Messages{L"Le circuit Désert n'existe pas."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"../circuits/Anneau", {{L"Max", false}, {L"Léa", false}})),
+    EXPECT_EQ(SetUpQuickRace(Race(L"../circuits/Anneau", {{L"Max", Driver::Person}, {L"Léa", Driver::Person}})),
               Messages{L"Le circuit ../circuits/Anneau n'existe pas."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}})),
+    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", Driver::Person}})),
               Messages{L"Vous devez mettre au moins 2 pilotes en jeu."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}, {L"Inconnu", false}})),
+    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", Driver::Person}, {L"Inconnu", Driver::Person}})),
               Messages{L"Le pilote Inconnu n'existe pas."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", false}, {L"Léa", false}, {L"Noé", false},
-                                              {L"Zoé", false}})),
+    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", Driver::Person}, {L"Léa", Driver::Person}, {L"Noé", Driver::Person},
+                                              {L"Zoé", Driver::Person}})),
               Messages{L"Le circuit Anneau n'accepte que 3 pilotes."});
     EXPECT_EQ(game.carCount, 0);
 }
 
 TEST_F(QuickRaceTest, RefusesAPilotWhoseFileWasEditedByHand) {
     EditPilotByHand("Max");
-    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Léa", false}, {L"Max", false}})),
+    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Léa", Driver::Person}, {L"Max", Driver::Person}})),
               std::vector<std::wstring>{L"Max est invalide : son Xml semble avoir été modifié à la main"});
     EXPECT_EQ(game.carCount, 0);
 }

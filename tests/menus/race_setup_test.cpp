@@ -42,8 +42,8 @@ protected:
 
     static gui::IGUIComboBox* Circuit() { return ComboAt(kOrigin.X + 555, kOrigin.Y + 42); }
     static gui::IGUIComboBox* Pilot(int row) { return RowCombo(125, row); }
-    static gui::IGUIComboBox* Colour(int row) { return RowCombo(337, row); }
-    static gui::IGUIComboBox* Driver(int row) { return RowCombo(421, row); }
+    static gui::IGUIComboBox* Colour(int row) { return RowCombo(304, row); }
+    static gui::IGUIComboBox* Driver(int row) { return RowCombo(379, row); }
     static gui::IGUIComboBox* RowCombo(int left, int row) {
         return ComboAt(kOrigin.X + left, kOrigin.Y + 42 + 20 * (row - 1));
     }
@@ -157,6 +157,50 @@ TEST_F(RaceSetupTest, WithoutCircuitOrPilotFoldersTheChoicesHoldOnlyTheirFirstIt
     std::filesystem::remove_all("circuits");
     std::filesystem::remove_all("pilotes");
     Run({[] { EXPECT_EQ(Circuit()->getItemCount(), 1u); }});
+}
+
+TEST_F(RaceSetupTest, EachRowChoosesItsDriverAmongThreeAndTheCarsAreLoadedWithIt) {
+    // The game's own font, as the menus use it.
+    ASSERT_TRUE(CopyFromGameFolder("data/fontes"));
+    gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdana.bmp");
+    ASSERT_NE(font, nullptr);
+    game.guiEnvironment->getSkin()->setFont(font);
+    player.AtFrame(1, [] { ChooseCircuit(L"Anneau"); });
+    player.AtFrame(2, [] {
+        ChoosePilot(1, L"Max");
+        ChoosePilot(2, L"Léa");
+        ChoosePilot(3, L"Noé");
+    });
+    player.AtFrame(3, [font] {
+        const std::vector<std::wstring> items = {L"Humain", L"IA", L"IA combative"};
+        ASSERT_EQ(Driver(1)->getItemCount(), items.size());
+        for (u32 k = 0; k < items.size(); ++k) EXPECT_EQ(std::wstring(Driver(1)->getItem(k)), items[k]);
+        EXPECT_EQ(Driver(1)->getSelected(), 0) << "a person drives unless the player chooses";
+        ScriptedPlayer::SelectComboItem(Driver(1), 2);
+        ScriptedPlayer::SelectComboItem(Driver(2), 1);
+        // The longest word shows whole in the combo's text, and the row's
+        // columns stay apart and inside the rows' panel of the picture.
+        gui::IGUIElement* shown = nullptr;
+        for (gui::IGUIElement* child : Driver(1)->getChildren())
+            if (child->getType() == gui::EGUIET_STATIC_TEXT) shown = child;
+        ASSERT_NE(shown, nullptr);
+        EXPECT_LE(static_cast<s32>(font->getDimension(L"IA combative").Width),
+                  shown->getAbsolutePosition().getWidth());
+        const core::recti pilot = Pilot(1)->getAbsolutePosition(), colour = Colour(1)->getAbsolutePosition(),
+                          driver = Driver(1)->getAbsolutePosition();
+        EXPECT_LT(pilot.LowerRightCorner.X, colour.UpperLeftCorner.X);
+        EXPECT_LT(colour.LowerRightCorner.X, driver.UpperLeftCorner.X);
+        EXPECT_LE(driver.LowerRightCorner.X, kOrigin.X + 498);
+    });
+    player.AtFrame(4, [this] { Launch(); });
+    RaceSetup(kOrigin.X, kOrigin.Y);
+    ASSERT_EQ(game.raceStart, 1);
+    ASSERT_EQ(game.carCount, 3);
+    const wchar_t* words[] = {nullptr, L"IAC", L"IA", L"Humain"};
+    for (int car = 1; car <= 3; ++car) EXPECT_EQ(game.cars[car].controller, words[car]) << car;
+    EXPECT_TRUE(IsComputerDriven(game.cars[1]) && IsFightingComputer(game.cars[1]));
+    EXPECT_TRUE(IsComputerDriven(game.cars[2]) && !IsFightingComputer(game.cars[2]));
+    EXPECT_FALSE(IsComputerDriven(game.cars[3]));
 }
 
 TEST_F(RaceSetupTest, ACircuitFileWithoutItsMaximumOffersNoRows) {

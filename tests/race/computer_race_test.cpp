@@ -45,8 +45,8 @@ protected:
         QuickRaceOptions options;
         options.circuit = circuit;
         options.decor = false;
-        options.pilots = {{L"Brutus", true}, {L"Inès Moreau", true}, {L"Max Durand", true},
-                          {L"Hélène Vasseur", true}};
+        options.pilots = {{L"Brutus", Driver::Computer}, {L"Inès Moreau", Driver::Computer},
+                          {L"Max Durand", Driver::Computer}, {L"Hélène Vasseur", Driver::Computer}};
         options.pilots.resize(drivers);
         ASSERT_TRUE(SetUpQuickRace(options).empty());
         std::wstring error;
