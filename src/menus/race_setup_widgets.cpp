@@ -39,11 +39,11 @@ void AddRow(RaceSetupScreen& s, int i) {
     RaceSetupRow& row = s.rows[i];
     // The driver takes the widest column its "IA combative" needs; the
     // pilot's names keep room to spare.
-    row.pilot = AddCombo(s.x0 + 125, top, s.x0 + 294, bottom);
-    row.colour = AddCombo(s.x0 + 304, top, s.x0 + 369, bottom);
+    row.pilot = AddCombo(s.x0 + 125, top, s.x0 + 279, bottom);
+    row.colour = AddCombo(s.x0 + 289, top, s.x0 + 354, bottom);
     for (int c = 0; c < kColourWordCount; ++c) row.colour->addItem(ColourWord(c));
     row.colour->setSelected(std::min(i - 1, kColourWordCount - 1));
-    row.driver = AddCombo(s.x0 + 379, top, s.x0 + 491, bottom);
+    row.driver = AddCombo(s.x0 + 369, top, s.x0 + 491, bottom);
     row.driver->addItem(L"Humain");
     row.driver->addItem(L"IA");
     row.driver->addItem(L"IA combative");

@@ -68,8 +68,8 @@ TEST_F(HomeMenuTest, ARaceSetUpFromTheMenuLoadsRowsIntoCarsInRowOrder) {
         ScriptedPlayer::SelectComboItem(row(125, 3), L"Léa");
     });
     player.AtFrame(5, [row] {
-        ScriptedPlayer::SelectComboItem(row(304, 3), L"jaune");
-        ScriptedPlayer::SelectComboItem(row(379, 3), L"IA");
+        ScriptedPlayer::SelectComboItem(row(289, 3), L"jaune");
+        ScriptedPlayer::SelectComboItem(row(369, 3), L"IA");
     });
     player.AtFrame(6, [this] { player.ClickButton(gui_id::Launch); });
     HomeMenu();

@@ -42,8 +42,8 @@ protected:
 
     static gui::IGUIComboBox* Circuit() { return ComboAt(kOrigin.X + 555, kOrigin.Y + 42); }
     static gui::IGUIComboBox* Pilot(int row) { return RowCombo(125, row); }
-    static gui::IGUIComboBox* Colour(int row) { return RowCombo(304, row); }
-    static gui::IGUIComboBox* Driver(int row) { return RowCombo(379, row); }
+    static gui::IGUIComboBox* Colour(int row) { return RowCombo(289, row); }
+    static gui::IGUIComboBox* Driver(int row) { return RowCombo(369, row); }
     static gui::IGUIComboBox* RowCombo(int left, int row) {
         return ComboAt(kOrigin.X + left, kOrigin.Y + 42 + 20 * (row - 1));
     }

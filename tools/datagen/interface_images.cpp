@@ -53,8 +53,8 @@ Canvas MenuBackground(const std::string& fontDir) {
     const Typeface heading(fontDir + "/DejaVuSans-Bold.ttf", 16);
     Panel(image, 14, 30, 400, 590);  // rows of pilots (x0 + 125 .. x0 + 491 on screen)
     heading.Paint(image, 24, 22, L"Pilote", kGold);
-    heading.Paint(image, 203, 22, L"Couleur", kGold);
-    heading.Paint(image, 278, 22, L"Conduite", kGold);
+    heading.Paint(image, 187, 22, L"Couleur", kGold);
+    heading.Paint(image, 285, 22, L"Conduite", kGold);
     Panel(image, 420, 30, 690, 300);  // circuit choice and thumbnail
     heading.Paint(image, 428, 22, L"Circuit", kGold);
     Panel(image, 575, 515, 690, 575);  // around the start button
