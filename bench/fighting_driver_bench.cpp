@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,11 +38,22 @@ struct KindTally {
     int cars = 0, wins = 0, seconds = 0, soleSurvivals = 0, burnOuts = 0, deaths = 0;
 };
 
+struct PilotKinds {
+    KindTally fighting, plain;
+};
+
 struct CircuitTally {
     KindTally fighting, plain;
+    std::map<std::wstring, PilotKinds> byPilot;  // the twins under the pilot's own name
     int races = 0, abandoned = 0;
     long long rounds = 0;
 };
+
+std::wstring WithoutTwinSuffix(const std::wstring& name) {
+    const std::wstring suffix = kTwinSuffix;
+    const bool twin = name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return twin ? name.substr(0, name.size() - suffix.size()) : name;
+}
 
 bool OpenNullDevice() {
     irr::SIrrlichtCreationParameters params;
@@ -116,7 +128,11 @@ bool RunCircuit(const std::wstring& circuit, int races, uint32_t base, CircuitTa
         ++tally.races;
         tally.abandoned += result.abandoned;
         tally.rounds += result.rounds;
-        for (const SimCarResult& car : result.cars) Count(car, car.fighting ? tally.fighting : tally.plain);
+        for (const SimCarResult& car : result.cars) {
+            Count(car, car.fighting ? tally.fighting : tally.plain);
+            PilotKinds& pilot = tally.byPilot[WithoutTwinSuffix(car.pilot)];
+            Count(car, car.fighting ? pilot.fighting : pilot.plain);
+        }
         std::fprintf(stderr, "\r%s : %d/%d courses", ToUtf8(circuit).c_str(), race + 1, races);
     }
     std::fputc('\n', stderr);
@@ -125,11 +141,23 @@ bool RunCircuit(const std::wstring& circuit, int races, uint32_t base, CircuitTa
 
 double Percent(int part, int whole) { return whole ? 100.0 * part / whole : 0.0; }
 
-void PrintKind(const char* name, const KindTally& k, int races) {
-    std::printf("  %-13s voitures %5d  victoires %5d (%5.1f %% des courses)  deuxièmes %4d  seul survivant %3d"
+void PrintKind(const std::string& name, const KindTally& k, int races) {
+    std::printf("  %-30s voitures %5d  victoires %5d (%5.1f %% des courses)  deuxièmes %4d  seul survivant %3d"
                 "  carbonisés %4d (%5.1f %%)  morts %3d\n",
-                name, k.cars, k.wins, Percent(k.wins, races), k.seconds, k.soleSurvivals, k.burnOuts,
+                name.c_str(), k.cars, k.wins, Percent(k.wins, races), k.seconds, k.soleSurvivals, k.burnOuts,
                 Percent(k.burnOuts, k.cars), k.deaths);
+}
+
+void PrintCircuit(const std::wstring& circuit, const CircuitTally& tally) {
+    std::printf("%s : %d courses (%d abandonnées), %.1f tours par course\n", ToUtf8(circuit).c_str(), tally.races,
+                tally.abandoned, tally.races ? double(tally.rounds) / tally.races : 0.0);
+    PrintKind("IA combative", tally.fighting, tally.races);
+    PrintKind("IA", tally.plain, tally.races);
+    for (const auto& [pilot, kinds] : tally.byPilot) {
+        PrintKind("  " + ToUtf8(pilot) + " (IAC)", kinds.fighting, tally.races);
+        PrintKind("  " + ToUtf8(pilot) + " (IA)", kinds.plain, tally.races);
+    }
+    std::fflush(stdout);
 }
 }  // namespace
 
@@ -157,10 +185,7 @@ int main(int argc, char** argv) {
         CircuitTally tally;
         if (!RunCircuit(circuit, races, base, tally)) status = 1;
         base += 1000;
-        std::printf("%s : %d courses (%d abandonnées), %.1f tours par course\n", ToUtf8(circuit).c_str(),
-                    tally.races, tally.abandoned, tally.races ? double(tally.rounds) / tally.races : 0.0);
-        PrintKind("IA combative", tally.fighting, tally.races);
-        PrintKind("IA", tally.plain, tally.races);
+        PrintCircuit(circuit, tally);
     }
     std::error_code error;
     fs::remove_all(scratch, error);

@@ -16,13 +16,18 @@
 
 namespace {
 constexpr double kDieMean = 2.5;        // a four-sided die
-constexpr double kWorthShooting = 1.0;  // the least expected worth of a shot or a grenade
+// The least expected worth of each kind of action: the guns cost nothing but
+// the action; a hand weapon's worth is counted net of the shooter's own risk;
+// a grenade is spent.
+constexpr double kWorthGunShot = 0.25;
+constexpr double kWorthHandShot = 0.5;
+constexpr double kWorthGrenade = 2.0;
 constexpr double kSkidWorth = 2.0;      // a car that loses control and slides at its next turn
-constexpr double kOwnSkidCost = 3.0;    // the shooter itself sliding
+constexpr double kOwnSkidCost = 6.0;    // the shooter itself sliding: a turn lost, maybe a wall
 constexpr double kKillWorth = 10.0;     // a pilot losing his last hit points
 constexpr double kReloadWorth = 0.5;    // a loaded bazooka for the turns to come
-constexpr double kWorthSpraying = 0.5;  // the least expected worth of an oil trail
-constexpr double kOilReach = 5.0;       // cells behind the car where a rival may meet the oil
+constexpr double kWorthSpraying = 1.0;  // the least expected worth of an oil trail, which stays
+constexpr double kOilReach = 4.0;       // cells behind the car where a rival may meet the oil
 constexpr double kCos45 = 0.70710678118654752;
 
 // A d20 roll at most `skill`.
@@ -80,8 +85,8 @@ double ShotWorth(int shooter, int target, double hitChance, double points) {
     return hitChance * (ShotDamageWorth(shooter, target, points) + SkidChanceWorth(target));
 }
 
-void KeepBetter(FightAction& best, FightKind kind, int target, double value) {
-    if (value > best.value) best = {kind, target, value};
+void KeepBetter(FightAction& best, FightKind kind, int target, double value, double leastWorth) {
+    if (value >= leastWorth && value > best.value) best = {kind, target, value};
 }
 
 void ValueGuns(int car, GunMount mount, FightAction& best) {
@@ -94,7 +99,7 @@ void ValueGuns(int car, GunMount mount, FightAction& best) {
     const int skill = rear ? game.cars[car].shootingSkill / 2 : game.cars[car].shootingSkill;
     const double chance = Chance(skill - DistanceMalus(car, target));
     KeepBetter(best, rear ? FightKind::RearGuns : FightKind::FrontGuns, target,
-               ShotWorth(car, target, chance, guns * kDieMean));
+               ShotWorth(car, target, chance, guns * kDieMean), kWorthGunShot);
 }
 
 // The pistol or the bazooka at each car it can aim at; firing one-handed may
@@ -107,7 +112,7 @@ void ValueHandWeapon(int car, FightKind kind, double points, FightAction& best) 
         if (aim == HandAim::None || !CanBeShot(car, target)) continue;
         double chance = Chance(shooter.shootingSkill - DistanceMalus(car, target));
         if (aim == HandAim::LimitAngle) chance *= Chance(shooter.drivingSkill);
-        KeepBetter(best, kind, target, ShotWorth(car, target, chance, points) - ownSkid);
+        KeepBetter(best, kind, target, ShotWorth(car, target, chance, points) - ownSkid, kWorthHandShot);
     }
 }
 
@@ -125,7 +130,7 @@ void ValueGrenade(int car, bool rear, FightAction& best) {
         worth += 2 * sides / 4 + SkidChanceWorth(i);
     }
     KeepBetter(best, rear ? FightKind::RearGrenade : FightKind::FrontGrenade, -1,
-               Chance(game.cars[car].shootingSkill) * worth);
+               Chance(game.cars[car].shootingSkill) * worth, kWorthGrenade);
 }
 
 // Rivals close behind, along the way the car goes, may drive over its trail.
@@ -176,7 +181,7 @@ FightAction BestShot(int car) {
     if (BazookaLoaded(car)) ValueHandWeapon(car, FightKind::Bazooka, kDieMean + 2, best);
     ValueGrenade(car, false, best);
     ValueGrenade(car, true, best);
-    return best.value >= kWorthShooting ? best : FightAction{};
+    return best;
 }
 }  // namespace
 
