@@ -26,9 +26,12 @@ constexpr double kSkidWorth = 2.0;      // a car that loses control and slides a
 constexpr double kOwnSkidCost = 6.0;    // the shooter itself sliding: a turn lost, maybe a wall
 constexpr double kKillWorth = 10.0;     // a pilot losing his last hit points
 constexpr double kReloadWorth = 0.5;    // a loaded bazooka for the turns to come
-constexpr double kWorthSpraying = 1.0;  // the least expected worth of an oil trail, which stays
-constexpr double kOilReach = 4.0;       // cells behind the car where a rival may meet the oil
-constexpr double kCos45 = 0.70710678118654752;
+constexpr double kWorthSpraying = 1.5;  // the least expected worth of an oil trail, which stays for every car
+// Where a rival meets the oil: 2 to 4 cells straight behind the car (one
+// nearer would slide into it), within 22.5 degrees of its way back.
+constexpr double kOilNearest = 2.0;
+constexpr double kOilReach = 4.0;
+constexpr double kCosOilCone = 0.92387953251128674;
 
 // A d20 roll at most `skill`.
 double Chance(int skill) { return std::clamp(skill, 0, 20) / 20.0; }
@@ -149,7 +152,7 @@ double OilWorth(int car) {
         const double rx = rival.cellX - c.cellX, ry = rival.cellY - c.cellY;
         const double distance = std::hypot(rx, ry);
         const double behind = -(rx * v.x + ry * v.y) / speed;  // along the way back
-        if (distance == 0 || distance > kOilReach || behind < distance * kCos45) continue;
+        if (distance < kOilNearest || distance > kOilReach || behind < distance * kCosOilCone) continue;
         if (WallBetween(car, i)) continue;
         worth += SkidChanceWorth(i);
     }

@@ -227,6 +227,7 @@ TEST_F(FightingComputerTest, ItSpraysOilWithARivalCloseBehindAndNotWithOneAhead)
     StandCar(1, 4, 5, 90);
     game.cars[1].prevCellX = 3;
     StandCar(2, 2, 5, 90);  // two cells behind, on its way
+    game.cars[2].drivingSkill = 4;  // likely to slide on it
     PlayBrutusTurn();
     EXPECT_TRUE(player.SawDialogText(L"Brutus active son projecteur d'huile : une traînée d'huile suivra "
                                      L"tout son mouvement ce tour ci.\n"));
@@ -241,6 +242,7 @@ TEST_F(FightingComputerTest, NoOilForARivalAhead) {
     StandCar(1, 4, 5, 90);
     game.cars[1].prevCellX = 3;
     StandCar(2, 6, 3, 90);
+    game.cars[2].drivingSkill = 4;
     PlayBrutusTurn();
     EXPECT_FALSE(Said(L"huile"));
     EXPECT_EQ(OilPatchCount(), 0);
