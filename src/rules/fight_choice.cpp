@@ -136,7 +136,11 @@ void ValueGrenade(int car, bool rear, FightAction& best) {
                Chance(game.cars[car].shootingSkill) * worth, kWorthGrenade);
 }
 
-// Rivals close behind, along the way the car goes, may drive over its trail.
+double Speed(const CarRecord& car) { return std::hypot(car.cellX - car.prevCellX, car.cellY - car.prevCellY); }
+
+// Rivals close behind, along the way the car goes, may drive over its trail
+// and slide at their next turn: only those no faster than the car, which
+// their slide will not throw into it.
 double OilWorth(int car) {
     const CarRecord& c = game.cars[car];
     if (c.oilSprayed || CountGadgets(L"Projecteur d'huile", car, SideRear) == 0 ||
@@ -148,7 +152,7 @@ double OilWorth(int car) {
     double worth = 0;
     for (int i = 1; i <= game.carCount; ++i) {
         const CarRecord& rival = game.cars[i];
-        if (i == car || !rival.inRace) continue;
+        if (i == car || !rival.inRace || Speed(rival) > Speed(c)) continue;
         const double rx = rival.cellX - c.cellX, ry = rival.cellY - c.cellY;
         const double distance = std::hypot(rx, ry);
         const double behind = -(rx * v.x + ry * v.y) / speed;  // along the way back
