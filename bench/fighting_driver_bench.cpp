@@ -127,6 +127,9 @@ bool RunCircuit(const std::wstring& circuit, int races, uint32_t base, CircuitTa
         }
         ++tally.races;
         tally.abandoned += result.abandoned;
+        if (result.abandoned)
+            std::fprintf(stderr, "\n%s : course %d abandonnée après %d tours (graine %u)\n", ToUtf8(circuit).c_str(),
+                         race + 1, result.rounds, base + static_cast<uint32_t>(race / 2));
         tally.rounds += result.rounds;
         for (const SimCarResult& car : result.cars) {
             Count(car, car.fighting ? tally.fighting : tally.plain);
