@@ -193,8 +193,7 @@ FightAction BestShot(int car) {
 }  // namespace
 
 FightAction ChooseFight(int car, FightMoment moment) {
-    const CarRecord& c = game.cars[car];
-    if (car < 1 || car > game.carCount || !c.inRace || c.hasActed) return {};
+    if (car < 1 || car > game.carCount || !game.cars[car].inRace || game.cars[car].hasActed) return {};
     FightAction best = BestShot(car);
     if (moment == FightMoment::BeforeMove) {
         const double oil = OilWorth(car);
