@@ -113,6 +113,18 @@ void Count(const SimCarResult& car, KindTally& kind) {
     kind.deaths += car.died;
 }
 
+// Where the cars of an abandoned race stood when it was stopped (the car
+// table outlives the race's device).
+void PrintCarsLeft() {
+    for (int i = 1; i <= game.carCount; ++i) {
+        const CarRecord& car = game.cars[i];
+        std::fprintf(stderr, "  %d %s (%s) : %s, case (%g, %g) depuis (%g, %g), %d checkpoints, arrivée %d\n", i,
+                     ToUtf8(car.pilotName).c_str(), ToUtf8(car.controller).c_str(),
+                     car.inRace ? "en course" : "hors course", car.cellX, car.cellY, car.prevCellX, car.prevCellY,
+                     car.checkpointsPassed, car.finishOrder);
+    }
+}
+
 bool RunCircuit(const std::wstring& circuit, int races, uint32_t base, CircuitTally& tally) {
     const int pairs = std::min<int>(static_cast<int>(PilotsThatFit(circuit).size()) / 2,
                                     static_cast<int>(std::size(kPilots)));
@@ -127,9 +139,11 @@ bool RunCircuit(const std::wstring& circuit, int races, uint32_t base, CircuitTa
         }
         ++tally.races;
         tally.abandoned += result.abandoned;
-        if (result.abandoned)
+        if (result.abandoned) {
             std::fprintf(stderr, "\n%s : course %d abandonnée après %d tours (graine %u)\n", ToUtf8(circuit).c_str(),
                          race + 1, result.rounds, base + static_cast<uint32_t>(race / 2));
+            PrintCarsLeft();
+        }
         tally.rounds += result.rounds;
         for (const SimCarResult& car : result.cars) {
             Count(car, car.fighting ? tally.fighting : tally.plain);

@@ -11,6 +11,7 @@
 #include "files/pilot_file.h"
 #include "platform/clock.h"
 #include "platform/text.h"
+#include "race/computer_driver.h"
 #include "race/computer_move_times.h"
 #include "ui/dice_dialog.h"
 
@@ -73,6 +74,7 @@ int RunSimulator(int argc, char** argv) {
     KeepPilotFiles(!options.write);
     SetDialogsAnswerThemselves(true);
     SetSleepEnabled(false);
+    DrawSearchFrames(false);
 
     if (!CircuitExists(options.circuit)) {
         std::fprintf(stderr, "Le circuit %s n'existe pas (circuits/%s.xml).\n", ToUtf8(options.circuit).c_str(),

@@ -27,6 +27,7 @@ struct Candidate {
 // keep the search waiting for the screen.
 constexpr long long kSearchFrameMs = 16;
 long long lastSearchFrame = -1;
+bool searchFramesDrawn = true;
 
 double Distance(double ax, double ay, double bx, double by) { return std::hypot(ax - bx, ay - by); }
 
@@ -39,6 +40,7 @@ bool WallBetweenCells(double x1, double y1, double x2, double y2) {
 // A frame when a sixtieth of a second has passed since the search's last
 // one (or the clock was set back).
 void KeepWindowAlive() {
+    if (!searchFramesDrawn) return;
     const long long now = CurrentTimeMilliseconds();
     if (lastSearchFrame >= 0 && now >= lastSearchFrame && now - lastSearchFrame < kSearchFrameMs) return;
     lastSearchFrame = now;
@@ -207,3 +209,5 @@ void ComputerMove(int index) {
     const int y = static_cast<int>(car.cellY) + step.y + (k - 1) % 3 - 1;
     ResolveMove(index, RecordMove(index, x, y));
 }
+
+void DrawSearchFrames(bool drawn) { searchFramesDrawn = drawn; }

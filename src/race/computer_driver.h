@@ -24,5 +24,11 @@ int ComputerChoice(int car, bool rememberWalls = true);
 bool IsDeadEnd(CellWalls& walls, int fromX, int fromY, int toX, int toY, int depth, int level);
 bool IsDeadEnd(int fromX, int fromY, int toX, int toY, int depth, int level);
 
+// Whether the search draws its frames (on by default). Drawn on the clock,
+// their number changes from run to run and so, through the scene they
+// update, may the race: without a window (the simulator) none is drawn and
+// a seeded race replays exactly.
+void DrawSearchFrames(bool drawn);
+
 // Chooses and commits the move of a computer-driven car.
 void ComputerMove(int car);

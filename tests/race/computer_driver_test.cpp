@@ -163,6 +163,21 @@ TEST_F(ComputerDriverTest, TheSearchDrawsAFrameOnlyWhenASixtiethOfASecondHasPass
     EXPECT_EQ(FramesPumped(), frames + 2);
 }
 
+// Without a window (the simulator) the search draws nothing: frames drawn on
+// the clock made seeded series differ from run to run.
+TEST_F(ComputerDriverTest, WithItsFramesOffTheSearchDrawsNoneWhateverTheClock) {
+    DrawSearchFrames(false);
+    const long long frames = FramesPumped();
+    for (long long now : {1000, 2000, 3000}) {
+        SetMillisecondClockOverride(now);
+        EXPECT_TRUE(IsDeadEnd(-5, 5, 0, 5, 4, 1));
+    }
+    EXPECT_EQ(FramesPumped(), frames);
+    DrawSearchFrames(true);
+    EXPECT_TRUE(IsDeadEnd(-5, 5, 0, 5, 4, 1));
+    EXPECT_EQ(FramesPumped(), frames + 1);
+}
+
 TEST_F(ComputerDriverTest, TheDeadEndSearchSeesThreeAndFourMovesAhead) {
     // Along x a step shrinks by at most one cell a move, and column 9 is the
     // last before the wall. Four cells a move into (4, 5): 7, 9, then 10.
