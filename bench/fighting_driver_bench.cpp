@@ -24,6 +24,7 @@
 #include "files/pilot_file.h"
 #include "platform/clock.h"
 #include "platform/text.h"
+#include "race/computer_driver.h"
 #include "ui/dice_dialog.h"
 
 namespace fs = std::filesystem;
@@ -196,6 +197,7 @@ int main(int argc, char** argv) {
     KeepPilotFiles(true);
     SetDialogsAnswerThemselves(true);
     SetSleepEnabled(false);
+    DrawSearchFrames(false);  // a seed replays exactly
     int status = 0;
     uint32_t base = 1000;
     for (const std::wstring& circuit : circuits) {
