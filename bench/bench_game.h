@@ -23,10 +23,7 @@
 inline bool StartBenchGame(int* argc, char** argv, std::vector<std::wstring>& circuits) {
     benchmark::Initialize(argc, argv);
     if (chdir(SKARVOLL_GAME_DIR) != 0) return false;
-    irr::SIrrlichtCreationParameters params;
-    params.DriverType = irr::video::EDT_NULL;
-    params.LoggingLevel = irr::ELL_NONE;
-    if (!CreateGameDevice(params)) return false;
+    if (!CreateNullGameDevice()) return false;
     SetSleepEnabled(false);
     ListFiles(L"\\circuits\\", circuits);  // entry 0 unused
     return circuits.size() > 1;

@@ -56,22 +56,15 @@ std::wstring WithoutTwinSuffix(const std::wstring& name) {
     return twin ? name.substr(0, name.size() - suffix.size()) : name;
 }
 
-bool OpenNullDevice() {
-    irr::SIrrlichtCreationParameters params;
-    params.DriverType = irr::video::EDT_NULL;
-    params.LoggingLevel = irr::ELL_NONE;
-    return CreateGameDevice(params);
-}
-
 // Each pilot read from the game folder and written twice into the scratch
 // folder: under his own name and under his twin's.
 bool WriteTwins(const fs::path& gameFolder, const fs::path& scratch) {
     for (const wchar_t* pilot : kPilots) {
-        if (chdir(gameFolder.c_str()) != 0 || !OpenNullDevice()) return false;
+        if (chdir(gameFolder.c_str()) != 0 || !CreateNullGameDevice()) return false;
         ReadPilotFile(1, pilot);
         const CarRecord read = game.cars[1];
         ReleaseGameDevice();
-        if (chdir(scratch.c_str()) != 0 || !OpenNullDevice()) return false;
+        if (chdir(scratch.c_str()) != 0 || !CreateNullGameDevice()) return false;
         game.cars[1] = read;
         bool written = WritePilotFile(1);
         game.cars[1].pilotName = std::wstring(pilot) + kTwinSuffix;

@@ -17,10 +17,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (!mkdtemp(folder.data()) || chdir(folder.c_str()) != 0) FuzzFailure("no working directory");
     mkdir("circuits", 0755);
     mkdir("pilotes", 0755);
-    irr::SIrrlichtCreationParameters params;
-    params.DriverType = irr::video::EDT_NULL;
-    params.LoggingLevel = irr::ELL_NONE;
-    if (!CreateGameDevice(params)) FuzzFailure("no null device");
+    if (!CreateNullGameDevice()) FuzzFailure("no null device");
     // The folder goes with the process; what is left in it is the last input.
     std::atexit([] {
         std::error_code ignored;

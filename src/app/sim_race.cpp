@@ -26,10 +26,7 @@ struct RaceStopped {};  // thrown out of the race loop: the program would end, o
 
 bool OpenNullDevice() {
     game = GameState();
-    SIrrlichtCreationParameters params;
-    params.DriverType = video::EDT_NULL;
-    params.LoggingLevel = ELL_NONE;
-    if (!CreateGameDevice(params)) return false;
+    if (!CreateNullGameDevice()) return false;
     PrepareGameDevice();
     FillCatalogue();
     return true;

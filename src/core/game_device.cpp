@@ -32,6 +32,13 @@ bool CreateGameDevice(const SIrrlichtCreationParameters& chosen) {
     return true;
 }
 
+bool CreateNullGameDevice() {
+    SIrrlichtCreationParameters params;
+    params.DriverType = video::EDT_NULL;
+    params.LoggingLevel = ELL_NONE;
+    return CreateGameDevice(params);
+}
+
 void PrepareGameDevice() {
     game.device->setWindowCaption(L"Skarvoll 3D 0.64");
     gui::IGUISkin* skin = game.guiEnvironment->getSkin();

@@ -14,6 +14,11 @@ GameEventReceiver& TheEventReceiver();
 // Returns false when no device at all could be created.
 bool CreateGameDevice(const irr::SIrrlichtCreationParameters& params);
 
+// The same on the null renderer, logging nothing: no window, for what needs
+// only the engine's file reader and scene (the simulator, the checks of a
+// quick race, tools).
+bool CreateNullGameDevice();
+
 // Caption, skin alphas and the data every screen needs, once the device exists.
 void PrepareGameDevice();
 

@@ -68,10 +68,7 @@ void PrintMessages(const std::vector<std::wstring>& messages) {
 // The checks and the loading need the engine's file reader: a null device
 // serves, so that a refused race never opens a window.
 std::vector<std::wstring> SetUpWithoutWindow(const QuickRaceOptions& options) {
-    SIrrlichtCreationParameters params;
-    params.DriverType = video::EDT_NULL;
-    params.LoggingLevel = ELL_NONE;
-    if (!CreateGameDevice(params)) return {L"Impossible de lire les fichiers du jeu."};
+    if (!CreateNullGameDevice()) return {L"Impossible de lire les fichiers du jeu."};
     FillCatalogue();
     std::vector<std::wstring> refusals = SetUpQuickRace(options);
     ReleaseGameDevice();

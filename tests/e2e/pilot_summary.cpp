@@ -21,10 +21,7 @@ int main(int argc, char** argv) {
         std::printf("missing\n");
         return 1;
     }
-    irr::SIrrlichtCreationParameters params;
-    params.DriverType = irr::video::EDT_NULL;
-    params.LoggingLevel = irr::ELL_NONE;
-    if (!CreateGameDevice(params)) return 1;
+    if (!CreateNullGameDevice()) return 1;
     FillCatalogue();
     ReadPilotFile(1, name);
     const CarRecord& car = game.cars[1];
