@@ -1,6 +1,5 @@
 #include "race/race_loop.h"
 
-#include <cmath>
 #include <functional>
 
 #include "core/fitted_gadgets.h"
@@ -82,9 +81,8 @@ void BazookaRequest() {
         Refuse(kAlreadyActed);
         return;
     }
-    const bool loaded = CountGadgets(L"Bazooka", index, SideMisc, L"ega", 0) > 0;
-    const bool slow = std::abs(car.cellX - car.prevCellX) <= 1 && std::abs(car.cellY - car.prevCellY) <= 1;
-    if (!loaded && !slow) {
+    const bool loaded = BazookaLoaded(index);
+    if (!loaded && !SlowEnoughToReload(index)) {
         Refuse(kBazookaTooFast);
         return;
     }

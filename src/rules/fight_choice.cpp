@@ -6,6 +6,7 @@
 
 #include "core/fitted_gadgets.h"
 #include "core/game_state.h"
+#include "rules/bazooka_reload.h"
 #include "rules/firing_geometry.h"
 #include "rules/grenade.h"
 #include "rules/hand_weapon.h"
@@ -161,15 +162,6 @@ double OilWorth(int car) {
         worth += SkidChanceWorth(i);
     }
     return worth;
-}
-
-bool BazookaLoaded(int car) { return CountGadgets(L"Bazooka", car, SideMisc, L"ega", 0) > 0; }
-bool BazookaFired(int car) { return CountGadgets(L"Bazooka", car, SideMisc, L"sup", 0) > 0; }
-
-// At speed 1 or standing still, as a player may.
-bool SlowEnoughToReload(int car) {
-    const CarRecord& c = game.cars[car];
-    return std::abs(c.cellX - c.prevCellX) <= 1 && std::abs(c.cellY - c.prevCellY) <= 1;
 }
 
 // Any weapon besides the bazooka that may still be fired after the move.
