@@ -4,6 +4,7 @@
 
 #include <irrlicht.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,9 @@ struct CarRecord {
     std::wstring secu;
     irr::scene::IAnimatedMesh* carMesh = nullptr;
     irr::scene::IAnimatedMeshSceneNode* sceneNode = nullptr;
+    // The way the car faces, in degrees about the vertical axis (0 facing
+    // increasing rows). The rules turn it; the car's model only shows it.
+    f32 heading = 0;
     s32 targetX = -1;
     s32 targetY = -1;
     u8 inRace = 0;
@@ -86,8 +90,10 @@ struct CarRecord {
     void AppendTrailPoint(f32 x, f32 y);
     // Replaces the last point of the trail (appends one to an empty trail).
     void ReplaceLastTrailPoint(f32 x, f32 y);
-    // The model's turn about the vertical axis, in degrees; 0 without a model.
-    f32 Heading() const;
+    f32 Heading() const { return heading; }
+    // A car that moved faces its last move (from its previous cell to its
+    // cell); a car standing still keeps its heading.
+    void FaceLastMove();
 };
 
 // Circuit data read from the circuit file.
@@ -152,6 +158,13 @@ struct CrossMarker {
     irr::scene::IAnimatedMeshSceneNode* node = nullptr;
 };
 
+// An oil patch laid on the track: a segment on the ground that stays until
+// the race ends.
+struct OilPatch {
+    float x1 = 0, y1 = 0, z1 = 0;  // start, world units
+    float x2 = 0, y2 = 0, z2 = 0;  // end
+};
+
 // One request flag per action button of the race screen.
 enum ActionRequest {
     RequestNitro,
@@ -213,6 +226,9 @@ struct GameState {
     DialogState dialog;
     f32 frameDelay = 3;
     u8 quitToMenu = 0;
+    // Set once the race's results are paid and its files written: a race
+    // is settled once, whatever ends it.
+    u8 resultsSettled = 0;
     u8 keyDown[255] = {};
 
     // Scene handles, built with the circuit scene.
@@ -227,6 +243,12 @@ struct GameState {
     irr::video::ITexture* hourglassImage = nullptr;
     u8 wallsTransparent = 0;
     CrossMarker crossMarkers[kCrossMarkerCount];
+    // The edges of each car model's triangles in the model's own space,
+    // read once per mesh of this race's scene.
+    std::map<const irr::scene::IMesh*, std::vector<irr::core::line3df>> bodyEdges;
+
+    // The oil laid during the race, 1-based: entry 0 unused.
+    std::vector<OilPatch> oilPatches = std::vector<OilPatch>(1);
 
     // Menu state.
     u8 inMenu = 0;

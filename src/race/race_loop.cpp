@@ -153,6 +153,35 @@ void CurrentCarMoves() {
     FightBeforeMove(index);
     if (!car.skidPending) TimedComputerMove(index);
 }
+
+void FightAfterCurrentMove() { FightAfterMove(game.currentCar); }
+
+void MachineGunRequests() {
+    ShotRequest(RequestFrontGun, raceScreen.frontGun,
+                [](int car) { FireMachineGun(car, GunMount::Front); });
+    ShotRequest(RequestRearGun, raceScreen.rearGun,
+                [](int car) { FireMachineGun(car, GunMount::Rear); });
+}
+
+void PistolRequest() {
+    ShotRequest(RequestPistol, raceScreen.pistol, [](int car) { FireHandWeapon(car, L"Pistolet"); });
+}
+
+void GrenadeRequest() {
+    ShotRequest(RequestGrenade, raceScreen.grenade, [](int car) { FireGrenade(car); });
+}
+
+void PendingSkid() {
+    CarRecord& car = game.cars[game.currentCar];
+    if (car.hasMoved || !car.skidPending) return;
+    car.skidPending = 0;
+    SkidMove(game.currentCar);
+}
+
+void AutoEndTurn() {
+    const CarRecord& car = game.cars[game.currentCar];
+    if (car.autoEndTurn && car.hasMoved) EndTurn();
+}
 }  // namespace
 
 void StartRace() {
@@ -162,29 +191,19 @@ void StartRace() {
 }
 
 bool RaceFrame() {
-    CameraControl();
-    HandleRaceScreenEvents();
-    FollowCurrentCar();
-    CurrentCarMoves();
-    NitroRequest();
-    ShotRequest(RequestFrontGun, raceScreen.frontGun,
-                [](int car) { FireMachineGun(car, GunMount::Front); });
-    ShotRequest(RequestRearGun, raceScreen.rearGun,
-                [](int car) { FireMachineGun(car, GunMount::Rear); });
-    ShotRequest(RequestPistol, raceScreen.pistol,
-                [](int car) { FireHandWeapon(car, L"Pistolet"); });
-    BazookaRequest();
-    ShotRequest(RequestGrenade, raceScreen.grenade, [](int car) { FireGrenade(car); });
-    OilRequest();
-    CarRecord& car = game.cars[game.currentCar];
-    if (!car.hasMoved && car.skidPending) {
-        car.skidPending = 0;
-        SkidMove(game.currentCar);
+    // The work of one frame, in order. The race is left as soon as it is
+    // over or the player quits: a "Fin Tour" that ends the race must not let
+    // the next car play in the same frame.
+    static void (*const steps[])() = {
+        CameraControl,    HandleRaceScreenEvents, FollowCurrentCar, CurrentCarMoves,
+        NitroRequest,     MachineGunRequests,     PistolRequest,    BazookaRequest,
+        GrenadeRequest,   OilRequest,             PendingSkid,      FightAfterCurrentMove,
+        AutoEndTurn,      QuitRequest,
+    };
+    for (void (*step)() : steps) {
+        step();
+        if (game.quitToMenu) return false;
     }
-    FightAfterMove(game.currentCar);
-    if (game.cars[game.currentCar].autoEndTurn && game.cars[game.currentCar].hasMoved) EndTurn();
-    QuitRequest();
-    if (game.quitToMenu) return false;
     DrawRaceFrame();
     SleepMilliseconds(static_cast<int>(game.frameDelay));
     return true;

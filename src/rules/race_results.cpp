@@ -106,6 +106,8 @@ void LoseTwo(s32& skill) { skill = std::max(0, skill - 2); }
 }  // namespace
 
 void SettleRaceResults() {
+    if (game.resultsSettled) return;
+    game.resultsSettled = 1;
     PayPlacings();
     for (int i = 1; i <= game.carCount; ++i) {
         if (!game.cars[i].inRace) continue;

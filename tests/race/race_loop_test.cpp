@@ -4,11 +4,13 @@
 #include "race/race_input.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "core/event_receiver.h"
 #include "core/game_state.h"
 #include "core/oil_patches.h"
 #include "core/random.h"
+#include "files/pilot_file.h"
 #include "rules/move_choice.h"
 #include "support/race_fixture.h"
 #include "ui/race_screen.h"
@@ -170,4 +172,38 @@ TEST_F(RaceTest, AComputerThatFailsOnOilSkidsAtItsNextTurnWithoutAClick) {
     EXPECT_EQ(car.trailCount, 4);       // the start's two points, (3, 3), the skid
     EXPECT_EQ(car.trail[5], 3.0f);
     EXPECT_EQ(car.trail[6], 3.0f);
+}
+
+TEST_F(RaceTest, FinTourThatEndsTheRaceEndsTheFrameAndTheResultsAreSettledOnce) {
+    // Bob's car burnt out and stands still: once Ann ends her turn herself,
+    // the round is over with one car left, the race with it.
+    game.cars[2].inRace = 0;
+    game.cars[1].autoEndTurn = 0;
+    std::filesystem::create_directories(workDir + "/pilotes");
+    int choicesShown = 0, lastChoice = -1;  // one choice per trail length
+    player.Whenever(ChoiceShown, [this, &choicesShown, &lastChoice] {
+        if (game.cars[1].trailCount == lastChoice) return;
+        lastChoice = game.cars[1].trailCount;
+        if (++choicesShown == 1) ClickMarkerTwice(8);
+    });
+    // "Fin Tour" once the move is over and the button offers it.
+    player.When([] { return game.cars[1].hasMoved && raceScreen.endTurn->isEnabled() && !ChoiceShown(); },
+                [this] { player.ClickButton(gui_id::EndTurn); });
+    player.AnswerDialogs(1);  // "Pilotage" for the survivor
+    player.SetFrameLimit(3000);
+    RunRace();
+
+    EXPECT_EQ(choicesShown, 1) << "no move after the race was over";
+    const CarRecord& ann = game.cars[1];
+    EXPECT_EQ(ann.trailCount, 3);
+    EXPECT_EQ(ann.zonks, 200) << "the sole survivor is paid once";
+    EXPECT_EQ(ann.drivingSkill, 11) << "and gains one skill point";
+    int rewards = 0;
+    for (const std::wstring& text : player.DialogTexts())
+        rewards += text.find(L"Zonks") != std::wstring::npos;
+    EXPECT_EQ(rewards, 1);
+    // The file holds one settlement.
+    ReadPilotFile(0, L"Ann");
+    EXPECT_EQ(game.cars[0].zonks, 200);
+    EXPECT_EQ(game.cars[0].drivingSkill, 11);
 }
