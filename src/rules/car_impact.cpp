@@ -201,11 +201,12 @@ int PushedCoordinate(int from, int velocitySum) {
 void DetectCarImpacts(int mover, MovePath& path, bool spin, int spinSign, CollisionEvents& events,
                       f32 wallDistance) {
     const CarsHit hit = FindCarsHit(mover, path, wallDistance);
-    // Every car on the cell is met at the speed the mover had, though the
-    // first blow already stops it there.
-    const Cell velocity = VelocityOf(game.cars[mover]);
+    // The cars are met in order: the first blow stops the mover on the hit
+    // cell, so the next cars there meet it at its velocity from then on (the
+    // hit cell less its previous cell).
     for (int other : hit.cars)
-        events.push_back(ImpactWith(mover, velocity, other, hit.cell, path, spin, spinSign));
+        events.push_back(
+            ImpactWith(mover, VelocityOf(game.cars[mover]), other, hit.cell, path, spin, spinSign));
 }
 
 void SettleCarImpact(int mover, const CollisionEvent& event) {
