@@ -25,6 +25,7 @@
 #include "platform/clock.h"
 #include "platform/text.h"
 #include "race/computer_driver.h"
+#include "scene/race_frame.h"
 #include "ui/dice_dialog.h"
 
 namespace fs = std::filesystem;
@@ -190,7 +191,8 @@ int main(int argc, char** argv) {
     KeepPilotFiles(true);
     SetDialogsAnswerThemselves(true);
     SetSleepEnabled(false);
-    DrawSearchFrames(false);  // a seed replays exactly
+    DrawSearchFrames(false);
+    DrawFramesEvery(0);
     int status = 0;
     uint32_t base = 1000;
     for (const std::wstring& circuit : circuits) {

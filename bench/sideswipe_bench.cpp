@@ -69,8 +69,7 @@ void SetUpMove(const Move& move) {
         Stand(static_cast<int>(j) + 2, move.others[j].first, move.others[j].second);
     Stand(1, move.fromX, move.fromY);
     RecordMove(1, move.toX, move.toY);
-    game.cars[1].sceneNode->setRotation(
-        {0, static_cast<f32>(Heading(move.fromX, move.fromY, move.toX, move.toY)), 0});
+    game.cars[1].heading = static_cast<f32>(Heading(move.fromX, move.fromY, move.toX, move.toY));
 }
 
 // The sideswipes alone by `search`, or with `everything` the whole

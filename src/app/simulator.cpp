@@ -13,6 +13,7 @@
 #include "platform/text.h"
 #include "race/computer_driver.h"
 #include "race/computer_move_times.h"
+#include "scene/race_frame.h"
 #include "ui/dice_dialog.h"
 
 namespace {
@@ -75,6 +76,7 @@ int RunSimulator(int argc, char** argv) {
     SetDialogsAnswerThemselves(true);
     SetSleepEnabled(false);
     DrawSearchFrames(false);
+    DrawFramesEvery(0);  // no window: nothing to draw
 
     if (!CircuitExists(options.circuit)) {
         std::fprintf(stderr, "Le circuit %s n'existe pas (circuits/%s.xml).\n", ToUtf8(options.circuit).c_str(),

@@ -1,5 +1,7 @@
 #include "core/game_state.h"
 
+#include "core/move_geometry.h"
+
 GameState game;
 
 void CarRecord::AppendTrailPoint(f32 x, f32 y) {
@@ -18,7 +20,10 @@ void CarRecord::ReplaceLastTrailPoint(f32 x, f32 y) {
     trail[2 * trailCount] = y;
 }
 
-f32 CarRecord::Heading() const { return sceneNode ? sceneNode->getRotation().Y : 0.0f; }
+void CarRecord::FaceLastMove() {
+    if (prevCellX != cellX || prevCellY != cellY)
+        heading = static_cast<f32>(::Heading(prevCellX, prevCellY, cellX, cellY));
+}
 
 bool AnyActionRequest() {
     for (u8 request : game.actionRequests)

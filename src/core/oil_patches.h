@@ -4,10 +4,7 @@
 
 #include <vector>
 
-struct OilPatch {
-    float x1 = 0, y1 = 0, z1 = 0;  // start, world units
-    float x2 = 0, y2 = 0, z2 = 0;  // end
-};
+#include "core/game_state.h"
 
 // 1-based: patches 1..OilPatchCount(); entry 0 unused.
 const std::vector<OilPatch>& OilPatches();

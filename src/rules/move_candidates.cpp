@@ -35,7 +35,7 @@ void BuildCandidates(int index, int stepFactor) {
     step.x *= stepFactor;
     step.y *= stepFactor;
     if (stepFactor == 2 && step.x == 0 && step.y == 0 && car.sceneNode)
-        step = NitroStepFromHeading(car.sceneNode->getRotation().Y);
+        step = NitroStepFromHeading(car.Heading());
 
     ShowMarkerBlock(static_cast<int>(car.cellX) + step.x, static_cast<int>(car.cellY) + step.y,
                     car.colourName + L"clair");

@@ -28,13 +28,10 @@ bool ChangedCell(const CarRecord& car) {
 // One animation step: the car placed at distance t, turned when it spins,
 // and a full frame drawn.
 void AnimateStep(CarRecord& car, const MovePath& path, f32 t, bool spin, int spinSign) {
+    if (spin) car.heading += SpinPerStep(path, spinSign);
     if (car.sceneNode) {
         car.sceneNode->setPosition(path.At(t));
-        if (spin) {
-            core::vector3df rotation = car.sceneNode->getRotation();
-            rotation.Y += SpinPerStep(path, spinSign);
-            car.sceneNode->setRotation(rotation);
-        }
+        car.sceneNode->setRotation({0, car.heading, 0});
         car.sceneNode->updateAbsolutePosition();
     }
     PumpFrameOrEnd();
@@ -119,9 +116,9 @@ CollisionEvents DetectCollisions(int index, MovePath& path, bool spin, int spinS
 MoveOutcome ExecuteMove(int index, bool spin, bool stopAfter) {
     CarRecord& car = game.cars[index];
     const int spinSign = CoinFlip() ? 1 : -1;
-    if (ChangedCell(car) && !spin && car.sceneNode)
-        car.sceneNode->setRotation(
-            {0, static_cast<f32>(Heading(car.prevCellX, car.prevCellY, car.cellX, car.cellY)), 0});
+    if (ChangedCell(car) && !spin)
+        car.heading = static_cast<f32>(Heading(car.prevCellX, car.prevCellY, car.cellX, car.cellY));
+    if (car.sceneNode) car.sceneNode->setRotation({0, car.heading, 0});
     MovePath path = PathOf(car);
     CollisionEvents events = DetectCollisions(index, path, spin, spinSign);
     SetCarInMotion(index);
@@ -129,6 +126,8 @@ MoveOutcome ExecuteMove(int index, bool spin, bool stopAfter) {
     SetCarInMotion(0);
     if (wallMet) return {true, true, true};
     FinishMove(index, stopAfter);
+    // Its move over, a car that did not stop faces the way it went.
+    car.FaceLastMove();
     return {};
 }
 

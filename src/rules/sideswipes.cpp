@@ -8,6 +8,7 @@
 #include "rules/impact_sides.h"
 #include "rules/wall_line.h"
 #include "scene/body_contacts.h"
+#include "scene/race_frame.h"
 #include "scene/wall_triangles.h"
 
 using namespace irr;
@@ -202,17 +203,18 @@ void DetectSideswipes(int index, const MovePath& path, bool spin, int spinSign,
     scene::IAnimatedMeshSceneNode* node = game.cars[index].sceneNode;
     if (!node || path.length <= 0) return;
     NodeKeeper keeper(node);
-    for (int i = 1; i <= game.carCount; ++i)
-        if (game.cars[i].sceneNode) game.cars[i].sceneNode->updateAbsolutePosition();
+    PlaceCarNodes();  // the other bodies where the game state has them
     SideswipeSearch search_(index, path, events, search);
     Body body;
+    f32 heading = game.cars[index].heading;
     ForEachStep(path, [&](f32 t, bool last) {
+        if (spin) heading += SpinPerStep(path, spinSign);
         node->setPosition(path.At(t));
-        if (spin) node->setRotation(node->getRotation() + core::vector3df(0, SpinPerStep(path, spinSign), 0));
+        node->setRotation({0, heading, 0});
         node->updateAbsolutePosition();
         BodyEdges(node, body.edges, body.box);
         body.position = node->getPosition();
-        body.heading = node->getRotation().Y;
+        body.heading = heading;
         search_.AtStep(body, t, last);
         return true;
     });

@@ -7,9 +7,9 @@
 using namespace irr;
 
 namespace {
-// The edges of a mesh in its own space, read once per mesh.
+// The edges of a mesh in its own space, read once per mesh of the race.
 const std::vector<core::line3df>& MeshEdges(scene::IMesh* mesh) {
-    static std::map<const scene::IMesh*, std::vector<core::line3df>> cache;
+    std::map<const scene::IMesh*, std::vector<core::line3df>>& cache = game.bodyEdges;
     auto found = cache.find(mesh);
     if (found != cache.end()) return found->second;
     std::vector<core::line3df>& edges = cache[mesh];

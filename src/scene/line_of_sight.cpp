@@ -2,6 +2,7 @@
 
 #include "core/game_state.h"
 #include "scene/car_pick.h"
+#include "scene/race_frame.h"
 #include "scene/wall_test.h"
 
 using namespace irr;
@@ -19,6 +20,7 @@ bool CarInTheWay(int car, const core::line3df& segment) {
 }  // namespace
 
 bool LineOfSightBlocked(int a, int b, bool spareCarsAtB) {
+    PlaceCarNodes();  // the bodies where the game state has them, drawn or not
     const core::vector3df from = CarModelPosition(a), to = CarModelPosition(b);
     if (SegmentHitsWall(from.X, from.Z, to.X, to.Z)) return true;
     const core::line3df segment(from, to);

@@ -15,6 +15,8 @@ namespace {
 constexpr f32 kCarHeight = 7;
 std::function<void()> hudDrawer;
 int carInMotion = 0;  // the car whose move is being animated, or 0
+int drawEvery = 1;
+long long framesMade = 0;
 
 f32 World(f32 cell) { return cell * static_cast<f32>(game.circuit.cellSize); }
 
@@ -114,13 +116,15 @@ void DrawTrail(int car, bool isHighlighted) {
 void SetCarInMotion(int car) { carInMotion = car; }
 
 void PlaceCarNode(int car) {
-    CarRecord& record = game.cars[car];
+    const CarRecord& record = game.cars[car];
     if (!record.sceneNode || car == carInMotion) return;
-    if (record.prevCellX != record.cellX || record.prevCellY != record.cellY)
-        record.sceneNode->setRotation(
-            {0, static_cast<f32>(Heading(record.prevCellX, record.prevCellY, record.cellX, record.cellY)),
-             0});
+    record.sceneNode->setRotation({0, record.heading, 0});
     record.sceneNode->setPosition({World(record.cellX), kCarHeight, World(record.cellY)});
+    record.sceneNode->updateAbsolutePosition();
+}
+
+void PlaceCarNodes() {
+    for (int i = 1; i <= game.carCount; ++i) PlaceCarNode(i);
 }
 
 void DrawOilPatches() {
@@ -166,7 +170,18 @@ void DrawOilAndSkids() {
 
 void SetHudDrawer(std::function<void()> drawer) { hudDrawer = std::move(drawer); }
 
+void DrawFramesEvery(int n) {
+    drawEvery = n;
+    framesMade = 0;
+}
+
+bool FrameDue() {
+    ++framesMade;
+    return drawEvery > 0 && framesMade % drawEvery == 0;
+}
+
 void DrawRaceFrame(const std::function<void()>& overlay) {
+    if (!FrameDue()) return;
     BeginRaceScene();
     game.guiEnvironment->drawAll();
     game.sceneManager->drawAll();

@@ -18,9 +18,12 @@ void DrawGrid();
 // The car's trail; `isHighlighted` leaves out its last point (the move under
 // way). Faded and short unless the current car shows whole trails.
 void DrawTrail(int car, bool isHighlighted);
-// Turns the car's node to face its last move (with the rules' heading) and
-// stands it on its cell; the car in motion is left as its move places it.
+// Stands the car's node on its cell, turned by the car's heading; the car in
+// motion is left as its move places it. The nodes show the game state and
+// never hold any of it: the rules place them so before asking the engine
+// where bodies meet, whether a frame was drawn or not.
 void PlaceCarNode(int car);
+void PlaceCarNodes();
 // The car whose move is being animated (0 for none): its node keeps the
 // place and the rotation the move gives it, spins included.
 void SetCarInMotion(int car);
@@ -43,6 +46,13 @@ void DrawImageCentredAt(irr::video::ITexture* image, irr::core::position2di cent
 // drawer the race screen installs. `overlay`, when given, draws over it all
 // just before the frame is shown.
 void DrawRaceFrame(const std::function<void()>& overlay = {});
+
+// How often the race's frames are drawn: at every call (1, as the game
+// does), never (0: a window-less simulation shows nothing), or at every n-th
+// call. Nothing the rules decide depends on it.
+void DrawFramesEvery(int n);
+// Counts a frame about to be made; true when it is to be drawn.
+bool FrameDue();
 void SetHudDrawer(std::function<void()> drawer);
 
 // Where a world point shows on the screen through the active camera, whose

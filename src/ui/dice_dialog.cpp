@@ -99,6 +99,7 @@ void DrawAnchor(const MessageWindow& w, const core::vector3df& anchor, video::SC
 
 void DrawDialogFrame(const MessageWindow& w, const core::vector3df& anchor, int highlightedCar,
                      video::SColor colour) {
+    if (!FrameDue()) return;
     BeginRaceScene();
     game.sceneManager->drawAll();
     UsePlainDrawing();
@@ -108,7 +109,6 @@ void DrawDialogFrame(const MessageWindow& w, const core::vector3df& anchor, int 
     if (anchor.X != -1 && anchor.Y != -1 && anchor.Z != -1) DrawAnchor(w, anchor, colour);
     game.guiEnvironment->drawAll();
     game.videoDriver->endScene();
-    SleepMilliseconds(static_cast<int>(game.frameDelay));
 }
 
 int RunDialogLoop(const MessageWindow& w, const core::vector3df& anchor, int highlightedCar,
@@ -130,6 +130,7 @@ int RunDialogLoop(const MessageWindow& w, const core::vector3df& anchor, int hig
         CameraControl();
         RunRaceScreenEventHandler();
         DrawDialogFrame(w, anchor, highlightedCar, colour);
+        SleepMilliseconds(static_cast<int>(game.frameDelay));
     }
     return result;
 }

@@ -8,8 +8,14 @@
 #include <vector>
 
 #include "app/sim_options.h"
+#include "app/sim_race.h"
 #include "app/sim_table.h"
 #include "core/game_state.h"
+#include "files/pilot_file.h"
+#include "platform/clock.h"
+#include "race/computer_driver.h"
+#include "scene/race_frame.h"
+#include "ui/dice_dialog.h"
 #include "support/command_run.h"
 #include "support/game_test.h"
 
@@ -81,6 +87,35 @@ TEST_F(SimulatorTest, ASeededSeriesIsReplayedExactlyAndLeavesThePilotFilesAlone)
     for (const char* pilot : {"Brutus", "Max Durand", "Inès Moreau"})
         EXPECT_NE(first.output.find(pilot), std::string::npos) << pilot;
     EXPECT_EQ(PilotFiles(workDir), before);
+}
+
+TEST_F(SimulatorTest, RacesOfASeriesInOneProcessGoAsEachAloneWouldWithNothingLeftFromTheLast) {
+    // Fighting computers spray oil and leave wrecks: nothing of a race may
+    // reach the next one run in the same process.
+    const std::vector<QuickRacePilot> pilots = {{L"Camille Faure", Driver::FightingComputer},
+                                                {L"Brutus", Driver::FightingComputer},
+                                                {L"Max Durand", Driver::FightingComputer},
+                                                {L"Inès Moreau", Driver::Computer}};
+    KeepPilotFiles(true);
+    SetDialogsAnswerThemselves(true);
+    DrawSearchFrames(false);
+    DrawFramesEvery(0);
+    // Seeds where Camille's oil of one race would change the next one.
+    for (uint32_t seed = 1; seed <= 3; ++seed) {
+        SCOPED_TRACE(seed);
+        SimRaceResult result;
+        std::vector<std::wstring> refusals;
+        ASSERT_TRUE(RunSimulatedRace(L"Anneau", pilots, seed, result, refusals));
+        SimTally inSeries;
+        inSeries.Add(result);
+        const CommandRun alone = Sim("--circuit Anneau --courses 1 --graine " + std::to_string(seed) +
+                                     " --pilot 'Camille Faure:IAC' --pilot Brutus:IAC"
+                                     " --pilot 'Max Durand:IAC' --pilot 'Inès Moreau'");
+        ASSERT_EQ(alone.exitCode, 0) << alone.output;
+        EXPECT_EQ(WithoutTimings(alone.output),
+                  "Circuit : Anneau, graine " + std::to_string(seed) + "\n\n" +
+                      WithoutTimings(inSeries.Report({})));
+    }
 }
 
 TEST_F(SimulatorTest, APilotGivenToTheFightingComputerRacesAsSuchAndIsMarkedInTheTable) {

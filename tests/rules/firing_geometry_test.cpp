@@ -76,7 +76,7 @@ TEST_F(FiringGeometryTest, HitSideRoundsToWholeDegreesAndOnlyExactCornersAreCorn
     for (auto [turn, side] : {std::pair{0.4f, L"AVANT ou DROITE"}, {-0.5f, L"AVANT ou DROITE"},
                               {-0.6f, L"DROITE"}}) {
         // The model turned: the angle becomes 45 - turn.
-        game.cars[2].sceneNode->setRotation({0, turn, 0});
+        game.cars[2].heading = turn;
         EXPECT_EQ(HitSide(2, 6, 6), side) << turn;
     }
 }

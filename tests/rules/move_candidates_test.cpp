@@ -33,7 +33,7 @@ protected:
         cube->drop();
         game.cars[1].sceneNode = game.sceneManager->addAnimatedMeshSceneNode(mesh);
         mesh->drop();
-        game.cars[1].sceneNode->setRotation({0, degrees, 0});
+        game.cars[1].heading = degrees;
     }
 };
 

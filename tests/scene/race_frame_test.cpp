@@ -1,5 +1,5 @@
-// The pieces of a race frame that change the scene: cars turned to face
-// their last move and stood on their cell, frames drawn without a crash.
+// The pieces of a race frame that change the scene: cars shown on their
+// cell with their heading, frames drawn without a crash.
 #include <cmath>
 
 #include "core/game_state.h"
@@ -23,6 +23,7 @@ TEST_F(RaceFrameTest, ACarFacesItsLastMoveAndStandsOnItsCell) {
     car.prevCellX = 1, car.prevCellY = 1;
     car.cellX = 3, car.cellY = 2;  // two columns right, one row on
     car.AppendTrailPoint(3, 2);
+    car.FaceLastMove();
     game.cars[1].showIntersections = 1;
     DrawRaceFrame();
     EXPECT_EQ(car.sceneNode->getPosition(), core::vector3df(300, 7, 200));
@@ -33,23 +34,38 @@ TEST_F(RaceFrameTest, ACarFacesItsLastMoveAndStandsOnItsCell) {
     EXPECT_NEAR(facing.X, 2 / std::sqrt(5.0f), 2e-3);
     EXPECT_NEAR(facing.Z, 1 / std::sqrt(5.0f), 2e-3);
     // A car that has not moved keeps its heading.
-    const core::vector3df standing = game.cars[2].sceneNode->getRotation();
-    DrawRaceFrame();
-    EXPECT_EQ(game.cars[2].sceneNode->getRotation(), standing);
+    CarRecord& standing = game.cars[2];
+    standing.heading = 123;
+    standing.FaceLastMove();
+    EXPECT_EQ(standing.heading, 123);
 }
 
-TEST_F(RaceFrameTest, TheFrameTurnsACarWithTheRulesHeading) {
-    // The move rules turn a car by their own heading (57.2 degrees to the
-    // radian, 0..360): a frame drawn after the move must not change it, or
-    // the sides a collision or a shot finds would depend on the frames.
+TEST_F(RaceFrameTest, TheNodesShowTheRulesHeadingAndNeverTurnACarThemselves) {
+    // The sides a collision or a shot finds read the car's heading: a frame
+    // drawn, or not, must never change it, nor the places the engine's
+    // collision tests see.
     CarRecord& diagonal = game.cars[1];
     diagonal.prevCellX = 1, diagonal.prevCellY = 1;
     diagonal.cellX = 2, diagonal.cellY = 2;
+    diagonal.FaceLastMove();
     CarRecord& back = game.cars[2];
     back.prevCellX = 4, back.prevCellY = 3;
     back.cellX = 2, back.cellY = 3;
-    DrawRaceFrame();
+    back.heading = 10;  // spun by its last move, not yet turned
+    for (int drawn : {0, 1}) {
+        DrawFramesEvery(drawn);
+        DrawRaceFrame();
+        EXPECT_NEAR(diagonal.heading, 44.9247, 1e-3);
+        EXPECT_EQ(back.heading, 10);
+    }
     EXPECT_NEAR(diagonal.sceneNode->getRotation().Y, 44.9247, 1e-3);
+    EXPECT_EQ(back.sceneNode->getRotation().Y, 10);
+    back.FaceLastMove();
+    EXPECT_NEAR(back.heading, 270, 1e-4);
+    // Placed for the rules without a frame, at the state's cell and heading.
+    back.sceneNode->setPosition({0, 0, 0});
+    PlaceCarNodes();
+    EXPECT_EQ(back.sceneNode->getAbsolutePosition(), core::vector3df(200, 7, 300));
     EXPECT_NEAR(back.sceneNode->getRotation().Y, 270, 1e-4);
 }
 
@@ -64,6 +80,7 @@ TEST_F(RaceFrameTest, TheCarInMotionKeepsThePlaceAndTurnItsMoveGivesIt) {
     EXPECT_EQ(car.sceneNode->getPosition(), core::vector3df(150, 7, 100));
     EXPECT_EQ(car.sceneNode->getRotation().Y, 123);
     SetCarInMotion(0);
+    car.FaceLastMove();
     DrawRaceFrame();
     EXPECT_EQ(car.sceneNode->getPosition(), core::vector3df(300, 7, 100));
     EXPECT_NEAR(car.sceneNode->getRotation().Y, 90, 1e-4);

@@ -153,6 +153,7 @@ void RaceTest::StandCar(int index, int x, int y, float heading) {
     car.cellX = car.prevCellX = static_cast<f32>(x);
     car.cellY = car.prevCellY = static_cast<f32>(y);
     car.AppendTrailPoint(car.cellX, car.cellY);
+    car.heading = heading;
     if (!car.sceneNode) return;
     car.sceneNode->setPosition({x * 100.0f, 7, y * 100.0f});
     car.sceneNode->setRotation({0, heading, 0});
