@@ -41,6 +41,7 @@ protected:
     static void Cars(const std::vector<Racer>& racers, bool computer = true) {
         static const wchar_t* const names[] = {L"", L"Alf", L"Bea", L"Cid", L"Dan", L"Eve"};
         game.carCount = static_cast<int>(racers.size());
+        game.resultsSettled = 0;  // each ending is a race of its own
         for (int i = 1; i <= game.carCount; ++i) {
             CarRecord& car = game.cars[i];
             car = CarRecord();
