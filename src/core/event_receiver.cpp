@@ -2,6 +2,7 @@
 
 #include "core/cursor.h"
 #include "core/game_state.h"
+#include "core/text_input.h"
 
 using namespace irr;
 
@@ -108,7 +109,7 @@ bool GameEventReceiver::OnMouseEvent(const SEvent::SMouseInput& event) {
 }
 
 bool GameEventReceiver::OnKeyEvent(const SEvent::SKeyInput& event) {
-    if (game.inMenu) return false;
+    if (game.inMenu) return TypedByTextInput(event);
     const unsigned key = static_cast<unsigned>(event.Key);
     if (key < sizeof game.keyDown) game.keyDown[key] = event.PressedDown ? 1 : 0;
     return true;

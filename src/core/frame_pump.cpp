@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/game_state.h"
+#include "core/text_input.h"
 
 namespace {
 long long framesPumped = 0;
@@ -13,6 +14,7 @@ EndProgramHandler endProgramHandler;
 bool PumpFrame() {
     if (!game.device || !game.device->run()) return false;
     ++framesPumped;
+    DeliverTypedText();
     if (frameHook) frameHook();
     return true;
 }
@@ -25,6 +27,7 @@ void SetEndProgramHandler(EndProgramHandler handler) { endProgramHandler = std::
 
 void EndProgram() {
     if (endProgramHandler) endProgramHandler();
+    StopTextInput();
     if (game.device) {
         game.device->drop();
         game.device = nullptr;

@@ -4,6 +4,7 @@
 
 #include "core/event_receiver.h"
 #include "core/game_state.h"
+#include "core/text_input.h"
 
 using namespace irr;
 
@@ -29,6 +30,7 @@ bool CreateGameDevice(const SIrrlichtCreationParameters& chosen) {
     game.sceneManager = device->getSceneManager();
     game.guiEnvironment = device->getGUIEnvironment();
     game.cursorControl = device->getCursorControl();
+    StartTextInput();
     return true;
 }
 
@@ -48,6 +50,7 @@ void PrepareGameDevice() {
 }
 
 void ReleaseGameDevice() {
+    StopTextInput();
     if (game.device) game.device->drop();
     game.device = nullptr;
     game.videoDriver = nullptr;

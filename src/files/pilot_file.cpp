@@ -1,5 +1,6 @@
 #include "files/pilot_file.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/fitted_gadgets.h"
@@ -17,19 +18,29 @@ bool IsCar(int car) { return car >= 0 && car < kCarTableSize; }
 
 std::string PilotPath(const std::wstring& name) { return GamePath(L"\\pilotes\\" + name + L".xml"); }
 
+// A pilot's numbers stay far from the ends of an int, so that the rules
+// may add to them and take from them: no race comes near a million points
+// or Zonks. A file edited beyond that is read at the limit, and so no longer
+// passes its integrity check.
+constexpr int kPilotNumberLimit = 1000000;
+
+int PilotNumber(const std::wstring& text) {
+    return std::clamp(ParseInteger(text), -kPilotNumberLimit, kPilotNumberLimit);
+}
+
 void ApplyPilotValue(int car, const XmlValue& v) {
     CarRecord& c = game.cars[car];
     if (v.element == L"NomPilote") c.pilotName = v.text;
-    else if (v.element == L"Conduite") c.drivingSkill = ParseInteger(v.text);
-    else if (v.element == L"Tir") c.shootingSkill = ParseInteger(v.text);
+    else if (v.element == L"Conduite") c.drivingSkill = PilotNumber(v.text);
+    else if (v.element == L"Tir") c.shootingSkill = PilotNumber(v.text);
     else if (v.element == L"CoteVolant") c.wheelSide = v.text;
-    else if (v.element == L"Zonks") c.zonks = ParseInteger(v.text);
-    else if (v.element == L"NoMesh") c.meshNumber = ParseInteger(v.text);
+    else if (v.element == L"Zonks") c.zonks = PilotNumber(v.text);
+    else if (v.element == L"NoMesh") c.meshNumber = PilotNumber(v.text);
     else if (v.element == L"Gadget") AddGadget(car, v.IntAttribute(L"Cote"), v.text);  // ignores a side out of 0..4
     else if (v.element == L"Structure") {
         const int side = v.IntAttribute(L"Cote");
         if (side < SideFront || side > SideLeft) return;
-        c.sides[side].structureMax = ParseInteger(v.text);
+        c.sides[side].structureMax = PilotNumber(v.text);
         c.sides[side].structure = c.sides[side].structureMax;
     } else if (v.element == L"Secu") c.secu = v.text;
 }

@@ -1,5 +1,6 @@
 #include "files/value_text.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -22,6 +23,24 @@ int ParseInteger(const std::wstring& text) {
     if (value > INT_MAX) return INT_MAX;
     if (value < INT_MIN) return INT_MIN;
     return static_cast<int>(value);
+}
+
+bool ParseWholeNumber(const std::wstring& text, int lowest, int highest, int& value) {
+    const std::wstring number = TrimSpaces(text);
+    const bool negative = !number.empty() && number[0] == L'-';
+    size_t i = !number.empty() && (negative || number[0] == L'+') ? 1 : 0;
+    if (i == number.size()) return false;
+    // Beyond the range of an int the digits no longer matter.
+    const long long beyond = static_cast<long long>(INT_MAX) + 2;
+    long long magnitude = 0;
+    for (; i < number.size(); ++i) {
+        if (number[i] < L'0' || number[i] > L'9') return false;
+        magnitude = std::min(magnitude * 10 + (number[i] - L'0'), beyond);
+    }
+    const long long signedValue = negative ? -magnitude : magnitude;
+    if (signedValue < lowest || signedValue > highest) return false;
+    value = static_cast<int>(signedValue);
+    return true;
 }
 
 float ParseReal(const std::wstring& text) {

@@ -13,6 +13,11 @@ std::wstring TrimSpaces(const std::wstring& text);
 // range of an int are clamped to it.
 int ParseInteger(const std::wstring& text);
 
+// True when the text, without the spaces around it, is a whole number
+// (digits after an optional sign) from `lowest` to `highest`; its value is
+// then stored in `value`.
+bool ParseWholeNumber(const std::wstring& text, int lowest, int highest, int& value);
+
 // A real number read by the rules of atof (fraction and exponent allowed),
 // 0 when the text is not a number.
 float ParseReal(const std::wstring& text);

@@ -9,25 +9,30 @@ constexpr int kSkillSum = 18;
 constexpr int kHighestSkill = 13;
 const wchar_t* const kDefaultName = L"Entrez le nom";
 
+// A box counts only when it holds a whole number that a pilot can have:
+// from none to the whole sum; otherwise the sum is refused as wrong.
+bool ReadBox(const std::wstring& entry, int sum, int& value) {
+    value = 0;
+    return ParseWholeNumber(entry, 0, sum, value);
+}
+
 std::wstring CheckStructure(const NewPilotEntries& entries) {
     CarRecord& c = game.cars[0];
     int sum = 0;
-    bool negative = false;
+    bool read = true;
     for (int side : {SideFront, SideRear, SideLeft, SideRight}) {
-        c.sides[side].structureMax = ParseInteger(entries.structure[side]);
+        read = ReadBox(entries.structure[side], kStructureSum, c.sides[side].structureMax) && read;
         sum += c.sides[side].structureMax;
-        negative = negative || c.sides[side].structureMax < 0;
     }
-    if (sum != kStructureSum) return L"La somme de vos points de structure doit être égale à 20.";
-    if (negative) return L"Les points de structure d'un côté ne peuvent pas être négatifs.";
+    if (!read || sum != kStructureSum) return L"La somme de vos points de structure doit être égale à 20.";
     return L"";
 }
 
 std::wstring CheckSkills(const NewPilotEntries& entries) {
     CarRecord& c = game.cars[0];
-    c.drivingSkill = ParseInteger(entries.driving);
-    c.shootingSkill = ParseInteger(entries.shooting);
-    if (c.drivingSkill + c.shootingSkill != kSkillSum)
+    const bool driving = ReadBox(entries.driving, kSkillSum, c.drivingSkill);
+    const bool shooting = ReadBox(entries.shooting, kSkillSum, c.shootingSkill);
+    if (!driving || !shooting || c.drivingSkill + c.shootingSkill != kSkillSum)
         return L"La somme de vos points de compétence doit être égale à 18.";
     if (c.drivingSkill > kHighestSkill || c.shootingSkill > kHighestSkill)
         return L"Vous ne pouvez pas créer de pilote avec une compétence supérieure à 13.";

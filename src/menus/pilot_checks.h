@@ -15,10 +15,11 @@ struct NewPilotEntries {
 
 // Reads the entries into car record 0 in the order they are checked and
 // returns the message of the first check that fails (the record keeping the
-// values read so far), or an empty text when the pilot may be saved. Beyond
-// the sums and limits of the creation rules, a negative structure, a name
-// that cannot name a file and the name of a pilot who already exists are
-// refused: saving would lose a side's points or another pilot's file.
+// values read so far, 0 for a box that is not a whole number), or an empty
+// text when the pilot may be saved. A box that is not a whole number from 0
+// to its sum fails that sum. Beyond the creation rules, a name that cannot
+// name a file and the name of a pilot who already exists are refused:
+// saving would lose another pilot's file.
 std::wstring CheckNewPilot(const NewPilotEntries& entries);
 
 // Why the name cannot be a pilot's, whose file is named after it, or an

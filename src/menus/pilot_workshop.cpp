@@ -92,8 +92,11 @@ void Sell(Workshop& w, int side) {
 
 void ChangeWheelSide() { Pilot().wheelSide = Pilot().wheelSide != L"Droite" ? L"Droite" : L"Gauche"; }
 
+// The next model, back to the first after the last; a number edited by
+// hand in the file comes back to the first too.
 void NextCarModel(const Workshop& w) {
-    Pilot().meshNumber = Pilot().meshNumber % kCarModels + 1;
+    const int model = Pilot().meshNumber;
+    Pilot().meshNumber = model >= 1 && model < kCarModels ? model + 1 : 1;
     ShowCarThumbnail(w.widgets);
 }
 

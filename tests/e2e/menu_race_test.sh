@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The whole game loop in the real window, with the mouse and keyboard alone:
-# from the home menu, create the pilot "Zoé" with a front machine gun, set up
-# a race on Anneau between her (a person) and Brutus (the computer), play it
+# The whole game loop in the real window, with the mouse and a French
+# keyboard alone: from the home menu, create the pilot "Zoé Lefèvre-Crêt"
+# with a front machine gun, set up a race on Anneau between her (a person)
+# and Brutus (the computer), play it
 # to its end and come back to the home menu; then check the pilot files the
 # race wrote and leave by "Quitter".
 # Usage: menu_race_test.sh GAME_DIR COLOUR_CENTROID PILOT_SUMMARY WORK_DIR
@@ -18,9 +19,13 @@ GAME_DIR="$1"; CENTROID="$2"; SUMMARY="$3"; WORK="$4"
 source "$(dirname "$0")/xvfb_session.sh"
 rm -rf "$WORK"; mkdir -p "$WORK"; cd "$WORK"
 cp -r "$GAME_DIR"/. "$WORK"/
-rm -f config.xml pilotes/Zoé.xml
+ZOE="Zoé Lefèvre-Crêt"
+rm -f config.xml "pilotes/$ZOE.xml"
 ./skarvoll3d-config --driver EDT_OPENGL --resolution 1024*768 --modeecran Fenetre --synchro Inactif
 start_xvfb
+# A French keyboard, as the players': "é" and "è" are keys of their own,
+# digits need Shift, and "^" is a dead key that waits for its letter.
+setxkbmap fr
 
 fail() {
     echo "FAILED: $*" >&2
@@ -52,21 +57,32 @@ answer_any_window() {
 ./skarvoll3d > game.log 2>&1 &
 GAME_PID=$!
 wait_for_window "Skarvoll 3D 0.64" > /dev/null
-# A French keyboard, as the players': "é" is a key of its own. (Set while the
-# game is connected: the server forgets it when its last client leaves.)
-setxkbmap fr
 wait_until menu_shown 30 "the home menu did not open"
 
-# The workshop: name, a front machine gun (150 Zonks of 400), "VALIDER".
+# The workshop: the name ("è" on its key, "ê" from the dead key "^" then
+# "e"), driving 11 and shooting 7 (the "è" key with Shift), a front machine
+# gun (150 Zonks of 400), "VALIDER".
 click 161 124 1                # "Nouveau Pilote"
 click 387 101 0.3              # the name box
 xdotool key ctrl+a
-xdotool type --delay 80 "Zoé"
+xdotool type --delay 80 "Zoé Lef"
+xdotool key --delay 80 egrave
+xdotool type --delay 80 "vre-Cr"
+xdotool key --delay 80 dead_circumflex e
+xdotool type --delay 80 "t"
+click 332 123 0.3              # "Pilotage"
+xdotool key ctrl+a
+xdotool type --delay 80 "11"
+click 422 123 0.3              # "Tir"
+xdotool key ctrl+a shift+egrave
+sleep 0.3
+import -window root "$WORK/atelier_clavier_fr.png"
 click 260 197 0.3              # "Mitrailleuse avant" in the list
 click 408 172 0.3              # "AVANT"
 click 326 662 1                # "VALIDER"
-pilot_written() { [ -f "pilotes/Zoé.xml" ]; }
-wait_until pilot_written 10 "VALIDER did not write pilotes/Zoé.xml"
+pilot_written() { [ -f "pilotes/$ZOE.xml" ]; }
+wait_until pilot_written 10 "VALIDER did not write pilotes/$ZOE.xml"
+[ "$("$SUMMARY" "$ZOE")" = "11 7 250 1 ok" ] || fail "$ZOE is saved as '$("$SUMMARY" "$ZOE")'"
 
 # The race setup: Anneau; row 1 Zoé, a person; row 2 Brutus, the computer.
 click 161 174 1                # "Nouvelle course"
@@ -94,7 +110,7 @@ until menu_shown; do
 done
 echo "back at the home menu after the race"
 
-# What the race wrote. Before it: Zoé 9 9 250 with one gadget; Brutus as
+# What the race wrote. Before it: Zoé 11 7 250 with one gadget; Brutus as
 # shipped. Each pilot either survived (one more skill point, his gadgets
 # kept), or burnt out (two points less in one skill, no gadget), or died
 # (no file). The race paid 200 Zonks to one of them: the winner.
@@ -115,7 +131,7 @@ check_pilot() {  # NAME DRIVE SHOOT ZONKS GADGETS CHOSEN_SKILL
         fail "$name's file holds '$summary' after the race (before: $drive $shoot $zonks $gadgets)"
     fi
 }
-check_pilot "Zoé" 9 9 250 1 driving
+check_pilot "$ZOE" 11 7 250 1 driving
 check_pilot Brutus "$b_drive" "$b_shoot" "$b_zonks" "$b_gadgets" ""
 [ "$paid" -eq 200 ] || fail "the race paid $paid Zonks instead of 200 to its winner"
 

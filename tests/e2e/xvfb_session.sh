@@ -7,7 +7,9 @@ start_xvfb() {
     # tests running side by side never share one.
     local number_file
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    # -noreset: a keyboard layout set on the server stays when its last
+    # client leaves.
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 100); do
         if [ -s "$number_file" ]; then

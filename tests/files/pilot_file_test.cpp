@@ -134,7 +134,8 @@ TEST_F(PilotFileTest, HandMadeValuesOutOfRangeStayInsideTheSides) {
               "<Structure Cote=\"0\"> 50 </Structure>\n<Structure Cote=\"2\"> 8 </Structure>\n"
               "<Gadget Cote=\"7\"> Nitro </Gadget>\n<Gadget Cote=\"-1\"> Nitro </Gadget>\n"
               "<Gadget Cote=\"5\"> Nitro </Gadget>\n<Gadget> Pistolet </Gadget>\n"
-              "<Gadget Cote=\"3\"> Lance-flammes </Gadget>\n<Inconnu>1</Inconnu>\n");
+              "<Gadget Cote=\"3\"> Lance-flammes </Gadget>\n<Inconnu>1</Inconnu>\n"
+              "<Zonks> 99999999999 </Zonks>\n<Structure Cote=\"4\"> -2147483648 </Structure>\n");
     ReadPilotFile(1, L"Bricoleur");
     const CarRecord& c = game.cars[1];
     EXPECT_EQ(c.drivingSkill, 0);
@@ -145,6 +146,8 @@ TEST_F(PilotFileTest, HandMadeValuesOutOfRangeStayInsideTheSides) {
     EXPECT_EQ(Names(1, SideMisc), std::vector<std::wstring>{L"Pistolet"}) << "an absent Cote reads 0";
     EXPECT_EQ(Names(1, SideRight), std::vector<std::wstring>{L"Lance-flammes"});
     EXPECT_EQ(c.mass, 2);
+    EXPECT_EQ(c.zonks, 1000000) << "far from the ends of an int, which a race would pass";
+    EXPECT_EQ(c.sides[SideLeft].structureMax, -1000000);
 }
 
 TEST_F(PilotFileTest, BrokenFilesNeitherCrashNorHang) {

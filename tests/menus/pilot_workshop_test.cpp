@@ -1,6 +1,7 @@
 // The pilot workshop driven as a player would: creating a pilot, buying and
 // selling gadgets, the wheel side and the car model, and what "VALIDER"
 // refuses.
+#include <climits>
 #include <filesystem>
 #include <set>
 
@@ -80,8 +81,15 @@ TEST_F(NewPilotTest, RefusesEachWrongEntryAloneAndSavesNothing) {
     const std::string maxFile = ReadFile("pilotes/Max.xml");
     TypeStructure(6, 5, 5, 5);
     Click(gui_id::Validate);
+    TypeStructure(INT_MAX, INT_MAX, 11, 11);  // 20 if the sum wrapped round
+    Click(gui_id::Validate);
+    TypeStructure(5, 5, 5, 5);
+    Type(gui_id::StructureBox + SideRight, L"5,0");
+    Click(gui_id::Validate);
     TypeStructure(5, 5, 5, 5);
     TypeSkills(10, 9);
+    Click(gui_id::Validate);
+    TypeSkills(INT_MIN, -2147483630);  // 18 if the sum wrapped round
     Click(gui_id::Validate);
     TypeSkills(14, 4);
     Click(gui_id::Validate);
@@ -101,12 +109,17 @@ TEST_F(NewPilotTest, RefusesEachWrongEntryAloneAndSavesNothing) {
     Click(gui_id::Home);
     Run();
 
+    const std::wstring structureSum = L"La somme de vos points de structure doit être égale à 20.";
+    const std::wstring skillSum = L"La somme de vos points de compétence doit être égale à 18.";
     const std::vector<std::wstring> expected = {
-        L"La somme de vos points de structure doit être égale à 20.",
-        L"La somme de vos points de compétence doit être égale à 18.",
+        structureSum,
+        structureSum,
+        structureSum,
+        skillSum,
+        skillSum,
         L"Vous ne pouvez pas créer de pilote avec une compétence supérieure à 13.",
         L"Veuillez donner un nom à votre pilote.",
-        L"Les points de structure d'un côté ne peuvent pas être négatifs.",
+        structureSum,
         L"Ce nom ne peut pas servir de nom de fichier : ni / ni \\, ni . ou .. seuls.",
         L"Ce nom ne peut pas servir de nom de fichier : ni / ni \\, ni . ou .. seuls.",
         L"Un pilote porte déjà le nom Max : choisissez-en un autre.",

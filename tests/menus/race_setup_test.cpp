@@ -1,10 +1,12 @@
 // The race setup driven as a player drives it: the circuit, the rows of
 // pilots, "LANCER" and its refusals.
+#include <climits>
 #include <filesystem>
 #include <functional>
 
 #include "core/event_receiver.h"
 #include "core/game_state.h"
+#include "files/pilot_file.h"
 #include "menus/menu_screens.h"
 #include "support/menu_fixture.h"
 
@@ -138,6 +140,15 @@ TEST_F(RaceSetupTest, RefusalsComeInOrderAndOnceEach) {
 
 TEST_F(RaceSetupTest, APilotFileEditedByHandIsRefusedAtLaunch) {
     EditPilotByHand("Léa");
+    // Numbers at the ends of an int, written with their own integrity text
+    // as a hand could: a race would add to them.
+    CarRecord& max = game.cars[0];
+    max.pilotName = L"Max";
+    max.drivingSkill = max.zonks = INT_MAX;
+    max.shootingSkill = INT_MIN;
+    for (int side = SideFront; side < kSideCount; ++side) max.sides[side].structureMax = INT_MAX;
+    ASSERT_TRUE(WritePilotFile(0));
+    max = CarRecord();
     Run({[] { ChooseCircuit(L"Anneau"); },
          [] {
              ChoosePilot(1, L"Max");
@@ -146,7 +157,8 @@ TEST_F(RaceSetupTest, APilotFileEditedByHandIsRefusedAtLaunch) {
          [this] { Launch(); },
          [] {
              EXPECT_EQ(ScriptedPlayer::NoticeTexts(),
-                       Texts{L"Léa est invalide : son Xml semble avoir été modifié à la main"});
+                       (Texts{L"Max est invalide : son Xml semble avoir été modifié à la main",
+                              L"Léa est invalide : son Xml semble avoir été modifié à la main"}));
              EXPECT_TRUE(Shown(Pilot(2))) << "the screen stays as it was";
          }});
     EXPECT_EQ(game.carCount, 0);

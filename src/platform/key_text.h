@@ -1,0 +1,29 @@
+// The text that keys type, the keys named by their X key symbols (keysyms,
+// as the X window system reports them for the keyboard layout in use): the
+// game's 8-bit characters, with the accent of a dead key ("^" then "e" gives
+// "ê") put on the letter typed after it.
+#pragma once
+
+#include <string>
+
+// The character a key symbol types, or 0 when it types none of the game's
+// characters: a modifier, an arrow, a dead key, a character above U+00FF.
+wchar_t KeySymbolCharacter(unsigned long keysym);
+
+// Follows the key presses of one keyboard and says what each one types.
+class DeadKeyComposer {
+public:
+    // The text that this press adds: nothing for a dead key, which waits
+    // for the next key; the accented letter when a letter that takes the
+    // accent follows it, the accent alone after a space or the same dead
+    // key again, the accent then the character after any other character.
+    // Modifiers (Shift, AltGr...) leave a waiting accent waiting; any other
+    // key that types nothing forgets it.
+    std::wstring Press(unsigned long keysym);
+
+    // Forgets a waiting accent, as a key press that types nothing does.
+    void Forget() { accent_ = 0; }
+
+private:
+    unsigned long accent_ = 0;  // the dead key waiting for its letter
+};
