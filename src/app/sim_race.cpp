@@ -25,6 +25,7 @@ constexpr long long kFrameLimit = 5000000;
 struct RaceStopped {};  // thrown out of the race loop: the program would end, or a turn hangs
 
 bool OpenNullDevice() {
+    ReleaseGameDevice();  // a device still open would be lost with the old state
     game = GameState();
     if (!CreateNullGameDevice()) return false;
     PrepareGameDevice();
