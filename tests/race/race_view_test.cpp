@@ -66,6 +66,20 @@ TEST_F(RaceViewTest, TheCameraComesBackOverThePersonsCarAtItsNextTurn) {
     EXPECT_EQ(targetAtCar1sTurn, car1Cell);
 }
 
+TEST_F(RaceViewTest, TheFirstTurnStartsOverCar1WhateverTheWheelDidBeforeTheRace) {
+    // The wheel turned five notches over the race setup's lists.
+    for (int notch = 0; notch < 5; ++notch) player.Wheel(-1.0f);
+    core::vector3df cameraAtFirstChoice;
+    player.When(ChoiceShown, [&cameraAtFirstChoice] {
+        cameraAtFirstChoice = game.camera->getPosition();
+        game.actionRequests[RequestQuit] = 1;
+    });
+    player.AnswerDialogs(1);
+    RunRace();
+    // As "Centrer Caméra" places it over car 1's start cell (2, 2).
+    EXPECT_EQ(cameraAtFirstChoice, core::vector3df(400, 300, -200));
+}
+
 TEST_F(RaceViewTest, ThePlayersOwnViewIsKeptThroughAComputerTurn) {
     // The player holds D (turning the camera) as the computer's turn starts.
     player.When([] { return game.currentCar == 2; }, [this] { player.Key(KEY_KEY_D, true); });
