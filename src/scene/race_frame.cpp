@@ -8,6 +8,7 @@
 #include "core/game_state.h"
 #include "core/move_geometry.h"
 #include "core/oil_patches.h"
+#include "scene/aiming_marks.h"
 
 using namespace irr;
 
@@ -175,6 +176,7 @@ void DrawImageCentredAt(video::ITexture* image, core::position2di centre) {
 void DrawOilAndSkids() {
     UsePlainDrawing();
     DrawOilPatches();
+    DrawShownShot();
     DrawStartAndFinishLines();
     DrawSkidMarkers();
     DrawHourglass();

@@ -46,8 +46,9 @@ void DrawStartAndFinishLines();
 void DrawSkidMarkers();
 // The hourglass beside the cursor while a computer driver plays.
 void DrawHourglass();
-// What every race frame draws over the scene and the HUD: the oil, the
-// start and finish lines, the skid images and the hourglass.
+// What every race frame draws over the scene and the HUD: the oil, a
+// computer's shot under way, the start and finish lines, the skid images and
+// the hourglass.
 void DrawOilAndSkids();
 // A 2D image at its own size, centred on a screen point, its colour key kept.
 void DrawImageCentredAt(irr::video::ITexture* image, irr::core::position2di centre);
