@@ -7,9 +7,13 @@
 #include "rules/hand_weapon.h"
 #include "rules/machine_gun.h"
 #include "rules/oil_projector.h"
+#include "scene/aiming_marks.h"
 
 namespace {
+// A shot is shown on the ground from the shooter to its target while it is
+// settled, as a person's aim shows it before he fires.
 void CarryOut(int car, const FightAction& action) {
+    const ComputerShotShown shown(car, action.target);
     switch (action.kind) {
         case FightKind::FrontGuns: ShootMachineGun(car, GunMount::Front, action.target); break;
         case FightKind::RearGuns: ShootMachineGun(car, GunMount::Rear, action.target); break;

@@ -139,6 +139,15 @@ void FollowCurrentCar() {
     PlaceCameraNearCar(game.currentCar);
 }
 
+// The first turn starts over car 1 as every later turn starts over its car
+// (EndTurn): what the mouse did before the race, such as the wheel turned
+// over the race setup's lists, is no camera move of that turn.
+void ForgetCameraInputsBeforeTheRace() {
+    game.mouse.wheelZoom = 0;
+    game.mouse.rightHeld = 0;
+    game.cameraMovedByPlayer = 0;
+}
+
 // The current car's move, chosen by the player or by the computer; a
 // fighting computer may act before it (a shot that makes it lose control
 // turns its move into a slide).
@@ -214,6 +223,7 @@ void RunRace() {
     SetHudDrawer(UpdateHud);
     SetRaceScreenEventHandler(HandleRaceScreenEvents);
     MarkPickableNodes();
+    ForgetCameraInputsBeforeTheRace();
     StartRace();
     while (PumpFrame())
         if (!RaceFrame()) break;

@@ -34,6 +34,7 @@ void AnimateStep(CarRecord& car, const MovePath& path, f32 t, bool spin, int spi
         car.sceneNode->setRotation({0, car.heading, 0});
         car.sceneNode->updateAbsolutePosition();
     }
+    if (car.oilSprayed) ShowOilBeingLaid(path.start, path.At(t));
     PumpFrameOrEnd();
     CameraControl();
     DrawRaceFrame();
@@ -124,6 +125,7 @@ MoveOutcome ExecuteMove(int index, bool spin, bool stopAfter) {
     SetCarInMotion(index);
     const bool wallMet = AnimatePass(index, path, spin, spinSign, events);
     SetCarInMotion(0);
+    HideOilBeingLaid();
     if (wallMet) return {true, true, true};
     FinishMove(index, stopAfter);
     // Its move over, a car that did not stop faces the way it went.

@@ -13,6 +13,7 @@ namespace {
 constexpr f32 kZoneReach = 800;
 constexpr f32 kThickness = 2, kThicknessStep = 0.2f;
 constexpr f32 kZoneArcStep = 5;
+int shownShooter = 0, shownTarget = 0;  // the computer's shot under way, 0 for none
 
 // A line on the ground with its parallel copies shifted sideways by 0.2 to
 // 2 world units.
@@ -85,4 +86,34 @@ void DrawFiringZone(int car, int side, u32 colour) {
     for (f64 a = -45; a < 45; a += kZoneArcStep)
         ThickGroundLine(centre + HeadingDirection(heading + a) * kZoneReach,
                         centre + HeadingDirection(heading + a + kZoneArcStep) * kZoneReach, c);
+}
+
+ComputerShotShown::ComputerShotShown(int shooter, int target) {
+    shownShooter = shooter;
+    shownTarget = target;
+}
+
+ComputerShotShown::~ComputerShotShown() { shownShooter = shownTarget = 0; }
+
+ShotLine ShownShotLine() {
+    if (shownShooter < 1 || shownTarget < 1) return {};
+    const f32 cell = static_cast<f32>(game.circuit.cellSize);
+    const CarRecord& from = game.cars[shownShooter];
+    const CarRecord& to = game.cars[shownTarget];
+    return {true, {from.cellX * cell, from.cellY * cell}, {to.cellX * cell, to.cellY * cell}};
+}
+
+void DrawShownShot() {
+    const ShotLine line = ShownShotLine();
+    if (!line.shown) return;
+    const video::SColor colour(game.cars[shownShooter].colour);
+    // Dashes as the aiming screen draws them: a quarter cell every half cell.
+    const f32 cell = static_cast<f32>(game.circuit.cellSize);
+    const core::vector2df along = line.to - line.from;
+    const f32 length = along.getLength();
+    UsePlainDrawing();
+    for (f32 d = 0; length > 0 && d < length; d += cell / 2)
+        ThickGroundLine(line.from + along * (d / length),
+                        line.from + along * (std::min(d + cell / 4, length) / length), colour);
+    DrawReticle(shownTarget, colour.color);
 }

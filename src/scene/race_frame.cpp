@@ -8,6 +8,7 @@
 #include "core/game_state.h"
 #include "core/move_geometry.h"
 #include "core/oil_patches.h"
+#include "scene/aiming_marks.h"
 
 using namespace irr;
 
@@ -17,6 +18,8 @@ std::function<void()> hudDrawer;
 int carInMotion = 0;  // the car whose move is being animated, or 0
 int drawEvery = 1;
 long long framesMade = 0;
+bool oilBeingLaidShown = false;
+OilPatch oilBeingLaid;
 
 f32 World(f32 cell) { return cell * static_cast<f32>(game.circuit.cellSize); }
 
@@ -130,7 +133,17 @@ void PlaceCarNodes() {
 void DrawOilPatches() {
     const std::vector<OilPatch>& patches = OilPatches();
     for (size_t i = 1; i < patches.size(); ++i) DrawOilPatch(patches[i]);
+    if (oilBeingLaidShown) DrawOilPatch(oilBeingLaid);
 }
+
+void ShowOilBeingLaid(const core::vector3df& from, const core::vector3df& to) {
+    oilBeingLaid = {from.X, 0, from.Z, to.X, 0, to.Z};
+    oilBeingLaidShown = true;
+}
+
+void HideOilBeingLaid() { oilBeingLaidShown = false; }
+
+const OilPatch* OilBeingLaid() { return oilBeingLaidShown ? &oilBeingLaid : nullptr; }
 
 void DrawStartAndFinishLines() {
     DrawCheckpoint(1);
@@ -163,6 +176,7 @@ void DrawImageCentredAt(video::ITexture* image, core::position2di centre) {
 void DrawOilAndSkids() {
     UsePlainDrawing();
     DrawOilPatches();
+    DrawShownShot();
     DrawStartAndFinishLines();
     DrawSkidMarkers();
     DrawHourglass();

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include "core/oil_patches.h"
+
 // Begins a frame cleared to the race's grey.
 void BeginRaceScene();
 // Identity world transform and a plain unlit material for the 3D lines.
@@ -27,8 +29,16 @@ void PlaceCarNodes();
 // The car whose move is being animated (0 for none): its node keeps the
 // place and the rotation the move gives it, spins included.
 void SetCarInMotion(int car);
-// Every oil patch, as a yellow band of lines on the ground.
+// Every oil patch, as a yellow band of lines on the ground, and the oil a
+// move is laying.
 void DrawOilPatches();
+// The oil a move lays, shown growing behind the car as the move is drawn:
+// from the move's start to where the car has come (world units, on the
+// ground). Drawing only: the patch is laid by the rules when the move ends.
+void ShowOilBeingLaid(const irr::core::vector3df& from, const irr::core::vector3df& to);
+void HideOilBeingLaid();
+// The oil shown growing, or null.
+const OilPatch* OilBeingLaid();
 // Checkpoint 1 and the last checkpoint, as black lines on the ground.
 void DrawStartAndFinishLines();
 // The skid image over every car that will skid: centred on the car across,
@@ -36,8 +46,9 @@ void DrawStartAndFinishLines();
 void DrawSkidMarkers();
 // The hourglass beside the cursor while a computer driver plays.
 void DrawHourglass();
-// What every race frame draws over the scene and the HUD: the oil, the
-// start and finish lines, the skid images and the hourglass.
+// What every race frame draws over the scene and the HUD: the oil, a
+// computer's shot under way, the start and finish lines, the skid images and
+// the hourglass.
 void DrawOilAndSkids();
 // A 2D image at its own size, centred on a screen point, its colour key kept.
 void DrawImageCentredAt(irr::video::ITexture* image, irr::core::position2di centre);

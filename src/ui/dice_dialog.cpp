@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "scene/camera_control.h"
 #include "scene/race_frame.h"
+#include "ui/hud.h"
 #include "ui/message_window.h"
 #include "ui/race_screen.h"
 
@@ -107,6 +108,7 @@ void DrawDialogFrame(const MessageWindow& w, const core::vector3df& anchor, int 
     for (int i = 1; i <= game.carCount; ++i) DrawTrail(i, i == highlightedCar);
     DrawOilAndSkids();
     if (anchor.X != -1 && anchor.Y != -1 && anchor.Z != -1) DrawAnchor(w, anchor, colour);
+    ShowCurrentCarOnColumn();
     game.guiEnvironment->drawAll();
     game.videoDriver->endScene();
 }

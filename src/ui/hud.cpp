@@ -73,6 +73,10 @@ void UpdateTurnControls(const CarRecord& car, bool human) {
         SetVisible(box, human);
 }
 
+bool ColumnReady() {
+    return game.currentCar >= 1 && game.currentCar <= game.carCount && raceScreen.hudCarText;
+}
+
 void TickStatusTimer() {
     if (game.statusCountdown <= 0) return;
     game.statusCountdown -= 1;
@@ -130,12 +134,17 @@ void ShowStatus(const std::wstring& text, int frames, bool append) {
 }
 
 void UpdateHud() {
-    if (game.currentCar < 1 || game.currentCar > game.carCount || !raceScreen.hudCarText) return;
+    if (!ColumnReady()) return;
+    ShowCurrentCarOnColumn();
+    TickStatusTimer();
+}
+
+void ShowCurrentCarOnColumn() {
+    if (!ColumnReady()) return;
     const CarRecord& car = game.cars[game.currentCar];
     const bool human = !IsComputerDriven(car);
     UpdatePlate(car);
     UpdateWalls(car);
     UpdateTurnControls(car, human);
-    TickStatusTimer();
     UpdateActionButtons(car, human);
 }

@@ -12,5 +12,11 @@ std::wstring CenterText(const std::wstring& text, int width);
 // text follows what the line already shows, after " + ".
 void ShowStatus(const std::wstring& text, int frames, bool append);
 
-// Brings the HUD in line with the current car; called once per drawn frame.
+// Brings the HUD in line with the current car; called once per drawn frame
+// of the race view.
 void UpdateHud();
+// The plate, the walls and the race column's buttons and boxes brought in
+// line with the current car, the status line left alone: every frame drawn
+// under a message window, so a turn that begins with a message shows its
+// own car.
+void ShowCurrentCarOnColumn();

@@ -9,6 +9,7 @@
 #include "core/oil_patches.h"
 #include "core/random.h"
 #include "race/race_loop.h"
+#include "scene/aiming_marks.h"
 #include "support/race_fixture.h"
 
 namespace {
@@ -50,9 +51,20 @@ TEST_F(FightingComputerTest, ItFiresItsFrontGunAtACarOnTheLineNamingItselfWithou
     StandCar(1, 2, 5, 90);   // facing +x, standing still: the guns fire along +x
     StandCar(2, 5, 5, 270);  // 3 cells ahead, facing it
     for (int roll : {3, 4, 5}) QueueDieResult(roll);  // the shot, the damage, car 2's piloting
+    // The line of fire on the ground under every message of Brutus's turn:
+    // the shot announced, hit, car 2's damage and piloting test.
+    std::vector<ShotLine> lines;
+    player.Whenever([] { return game.dialog.dialogOpen == 1 && game.currentCar == 1; },
+                    [&] { lines.push_back(ShownShotLine()); });
     PlayBrutusTurn();
     EXPECT_TRUE(player.SawDialogText(L"Brutus tire à la mitrailleuse avant sur le véhicule 2."));
     EXPECT_TRUE(player.SawDialogText(L"Tir réussi : Brutus touche le véhicule 2."));
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_TRUE(std::all_of(lines.begin(), lines.end(), [](const ShotLine& line) {
+        return line.shown && line.from == irr::core::vector2df(200, 500) &&
+               line.to == irr::core::vector2df(500, 500);
+    })) << "from Brutus's cell (2, 5) to car 2's (5, 5)";
+    EXPECT_FALSE(ShownShotLine().shown) << "the line goes with the shot";
     EXPECT_FALSE(Said(L"Voulez vous tirer"));
     EXPECT_FALSE(Said(L"Veuillez lancer le dé")) << "the computer's dice are silent";
     EXPECT_EQ(game.cars[2].sides[SideFront].structure, 16);

@@ -1,8 +1,12 @@
 // What the player sees of a race: the camera brought over the current car
-// when its turn starts, and clicks on the race column kept off the circuit.
+// when its turn starts, the race column following the current car, and
+// clicks on the race column kept off the circuit.
 #include <cstdlib>
 
+#include "core/event_receiver.h"
+#include "core/fitted_gadgets.h"
 #include "core/game_state.h"
+#include "core/random.h"
 #include "race/race_loop.h"
 #include "support/race_fixture.h"
 #include "ui/race_screen.h"
@@ -64,6 +68,54 @@ TEST_F(RaceViewTest, TheCameraComesBackOverThePersonsCarAtItsNextTurn) {
     // Car 2 drove away with the camera over it; car 1's turn brings it back.
     EXPECT_NE(targetWhenCar2Drives, car1Cell);
     EXPECT_EQ(targetAtCar1sTurn, car1Cell);
+}
+
+TEST_F(RaceViewTest, TheFirstTurnStartsOverCar1WhateverTheWheelDidBeforeTheRace) {
+    // The wheel turned five notches over the race setup's lists.
+    for (int notch = 0; notch < 5; ++notch) player.Wheel(-1.0f);
+    core::vector3df cameraAtFirstChoice;
+    player.When(ChoiceShown, [&cameraAtFirstChoice] {
+        cameraAtFirstChoice = game.camera->getPosition();
+        game.actionRequests[RequestQuit] = 1;
+    });
+    player.AnswerDialogs(1);
+    RunRace();
+    // As "Centrer Caméra" places it over car 1's start cell (2, 2).
+    EXPECT_EQ(cameraAtFirstChoice, core::vector3df(400, 300, -200));
+}
+
+TEST_F(RaceViewTest, TheColumnFollowsAComputerCarFromTheFirstMessageOfItsTurn) {
+    // Car 2 fights: its front gun faces car 1, four cells away; it misses.
+    game.cars[2].controller = L"IAC";
+    game.cars[2].shootingSkill = 10;
+    AddGadget(2, SideFront, L"Mitrailleuse avant");
+    AddGadget(1, SideFront, L"Mitrailleuse avant");
+    StandCar(2, 2, 6, 180);
+    QueueDieResult(20);
+    // The player unticks "Auto fin tour", stays on his cell and presses "Fin Tour".
+    player.When(ChoiceShown, [this] { player.ClickButton(gui_id::AutoEndTurn); });
+    player.When([] { return game.cars[1].autoEndTurn == 0 && ChoiceShown(); },
+                [this] { ClickMarkerTwice(5); });
+    player.When([] { return raceScreen.endTurn->isEnabled() && !game.dialog.dialogOpen; },
+                [this] { player.ClickButton(gui_id::EndTurn); });
+    // The column once the computer's first message has been drawn over it.
+    std::wstring plate;
+    bool personsControlsShown = true;
+    int messageFrames = 0;
+    auto secondFrameOfCar2sMessage = [&messageFrames] {
+        return game.dialog.dialogOpen && game.currentCar == 2 && ++messageFrames == 2;
+    };
+    player.When(secondFrameOfCar2sMessage, [&] {
+        plate = raceScreen.hudCarText->getText();
+        personsControlsShown = raceScreen.endTurn->isVisible() || raceScreen.frontGun->isVisible();
+    });
+    player.When([] { return game.roundNumber == 1; }, [] { game.actionRequests[RequestQuit] = 1; });
+    player.AnswerDialogs(1, 1);
+    RunRace();
+    ASSERT_TRUE(player.SawDialogText(
+        L"Bob tire à la mitrailleuse avant sur le véhicule 1.\n\nLe malus dû à la distance est de 1\n"));
+    EXPECT_NE(plate.find(L"Voiture 2"), std::wstring::npos);
+    EXPECT_FALSE(personsControlsShown);
 }
 
 TEST_F(RaceViewTest, ThePlayersOwnViewIsKeptThroughAComputerTurn) {

@@ -28,13 +28,18 @@ ScriptedPlayer& ScriptedPlayer::Whenever(Condition condition, Action action) {
     return *this;
 }
 
-ScriptedPlayer& ScriptedPlayer::AnswerDialogs(int choice) {
+ScriptedPlayer& ScriptedPlayer::AnswerDialogs(int choice, int framesSeen) {
+    auto seen = std::make_shared<int>(0);  // frames the window waited for its answer
     return Whenever([] { return game.dialog.dialogOpen == 1; },
-                    [this, choice] {
+                    [this, choice, framesSeen, seen] {
                         const DialogState& dialog = game.dialog;
-                        if (dialog.choiceState > 0 && dialog.choiceState <= 4)
+                        const bool question = dialog.choiceState > 0 && dialog.choiceState <= 4;
+                        if (!question && (dialog.choiceState != 0 || dialog.dieState != 0)) return;
+                        if ((*seen)++ < framesSeen) return;
+                        *seen = 0;
+                        if (question)
                             ClickButton(gui_id::Choice1 + std::min(choice, dialog.choiceState) - 1);
-                        else if (dialog.choiceState == 0 && dialog.dieState == 0)
+                        else
                             ClickButton(gui_id::MessageButton);
                     });
 }

@@ -31,8 +31,9 @@ public:
     // Runs `action` on every frame where `condition` holds.
     ScriptedPlayer& Whenever(Condition condition, Action action);
     // Answers every message window: stops dice, closes notices and picks
-    // answer `choice` (1..4) of questions.
-    ScriptedPlayer& AnswerDialogs(int choice = 1);
+    // answer `choice` (1..4) of questions; with `framesSeen`, only once the
+    // window has been drawn that many times, as a person reads it first.
+    ScriptedPlayer& AnswerDialogs(int choice = 1, int framesSeen = 0);
 
     // Closes every notice of the menus with its close button, once its text
     // is recorded.
