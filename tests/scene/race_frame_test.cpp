@@ -1,7 +1,5 @@
 // The pieces of a race frame that change the scene: cars turned to face
 // their last move and stood on their cell, frames drawn without a crash.
-#include <cmath>
-
 #include "core/game_state.h"
 #include "scene/race_frame.h"
 #include "support/scene_test.h"
@@ -18,38 +16,25 @@ protected:
     }
 };
 
-TEST_F(RaceFrameTest, ACarFacesItsLastMoveAndStandsOnItsCell) {
-    CarRecord& car = game.cars[1];
-    car.prevCellX = 1, car.prevCellY = 1;
-    car.cellX = 3, car.cellY = 2;  // two columns right, one row on
-    car.AppendTrailPoint(3, 2);
-    game.cars[1].showIntersections = 1;
-    DrawRaceFrame();
-    EXPECT_EQ(car.sceneNode->getPosition(), core::vector3df(300, 7, 200));
-    // Facing the move, within the rules' rounding (57.2 to the radian).
-    car.sceneNode->updateAbsolutePosition();
-    core::vector3df facing(0, 0, 1);
-    car.sceneNode->getAbsoluteTransformation().rotateVect(facing);
-    EXPECT_NEAR(facing.X, 2 / std::sqrt(5.0f), 2e-3);
-    EXPECT_NEAR(facing.Z, 1 / std::sqrt(5.0f), 2e-3);
-    // A car that has not moved keeps its heading.
-    const core::vector3df standing = game.cars[2].sceneNode->getRotation();
-    DrawRaceFrame();
-    EXPECT_EQ(game.cars[2].sceneNode->getRotation(), standing);
-}
-
-TEST_F(RaceFrameTest, TheFrameTurnsACarWithTheRulesHeading) {
+TEST_F(RaceFrameTest, ACarStandsOnItsCellTurnedByTheRulesHeadingOfItsLastMove) {
     // The move rules turn a car by their own heading (57.2 degrees to the
     // radian, 0..360): a frame drawn after the move must not change it, or
     // the sides a collision or a shot finds would depend on the frames.
     CarRecord& diagonal = game.cars[1];
     diagonal.prevCellX = 1, diagonal.prevCellY = 1;
     diagonal.cellX = 2, diagonal.cellY = 2;
+    diagonal.AppendTrailPoint(2, 2);
+    diagonal.showIntersections = 1;
     CarRecord& back = game.cars[2];
     back.prevCellX = 4, back.prevCellY = 3;
     back.cellX = 2, back.cellY = 3;
     DrawRaceFrame();
+    EXPECT_EQ(diagonal.sceneNode->getPosition(), core::vector3df(200, 7, 200));
     EXPECT_NEAR(diagonal.sceneNode->getRotation().Y, 44.9247, 1e-3);
+    EXPECT_NEAR(back.sceneNode->getRotation().Y, 270, 1e-4);
+    // Standing still since, a car keeps its heading.
+    back.prevCellX = back.cellX;
+    DrawRaceFrame();
     EXPECT_NEAR(back.sceneNode->getRotation().Y, 270, 1e-4);
 }
 
