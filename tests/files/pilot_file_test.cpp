@@ -272,19 +272,32 @@ protected:
 };
 
 TEST_F(PilotCrashSafetyTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
+    // The kills fall within two rounds of writes after the writer starts,
+    // however slow the build or the machine makes a round.
+    const auto before = std::chrono::steady_clock::now();
+    WritePilotFile(kNew);
+    WritePilotFile(kOld);
+    const auto round = std::chrono::steady_clock::now() - before;
     std::mt19937 random(20261206);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 3000);
+    std::uniform_int_distribution<long long> delay(0, 2 * round.count());
     int sawOld = 0, sawNew = 0;
     for (int kill = 1; kill <= 300; ++kill) {
+        int started[2];
+        ASSERT_EQ(pipe(started), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            if (write(started[1], "", 1) != 1) _exit(1);
             for (;;) {
                 WritePilotFile(kNew);
                 WritePilotFile(kOld);
             }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        char ignored;
+        EXPECT_EQ(read(started[0], &ignored, 1), 1);
+        close(started[0]);
+        close(started[1]);
+        std::this_thread::sleep_for(decltype(round)(delay(random)));
         ::kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
         ExpectOneWholeVersion("kill " + std::to_string(kill));
