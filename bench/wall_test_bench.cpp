@@ -1,12 +1,15 @@
 // Wall tests per second on each shipped circuit, over the segments a move
 // can take (1 to 10 cells): the game's wall index against the engine's ray
 // test with the circuit's octree selector and with a plain selector over
-// the same triangles; the ratios are printed after each circuit.
+// the same triangles; the ratios are printed after each circuit. Before
+// them, the index is checked against the octree on a million random
+// segments over the circuit: any answer that differs fails the program.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -69,6 +72,25 @@ bool LoadCircuit(const std::wstring& name, CircuitSelectors& out) {
     return true;
 }
 
+// Segments from anywhere over the circuit and a cell around it, a tenth to
+// anywhere else, the others up to ten cells long, on which the index and
+// the engine answer differently.
+long long Disagreements(scene::ITriangleSelector* octree) {
+    const core::aabbox3df box = game.circuitNode->getTransformedBoundingBox();
+    std::mt19937 random(2026);
+    std::uniform_real_distribution<f32> x(box.MinEdge.X - 100, box.MaxEdge.X + 100);
+    std::uniform_real_distribution<f32> z(box.MinEdge.Z - 100, box.MaxEdge.Z + 100);
+    std::uniform_real_distribution<f32> reach(-1000, 1000);
+    long long differ = 0;
+    for (int i = 0; i < 1000000; ++i) {
+        const f32 x1 = x(random), z1 = z(random);
+        const f32 x2 = i % 10 == 0 ? x(random) : x1 + reach(random);
+        const f32 z2 = i % 10 == 0 ? z(random) : z1 + reach(random);
+        differ += SegmentHitsWall(x1, z1, x2, z2) != SegmentHitsSelector(octree, x1, z1, x2, z2);
+    }
+    return differ;
+}
+
 // The engine's test with `selector`, or the circuit's wall index when null.
 void RunWallTests(benchmark::State& state, scene::ITriangleSelector* selector,
                   const std::vector<Segment>* segments) {
@@ -105,6 +127,10 @@ int main(int argc, char** argv) {
     for (size_t i = 1; i < names.size(); ++i) {
         CircuitSelectors c;
         if (!LoadCircuit(names[i], c)) return 1;
+        const long long differ = Disagreements(c.octree);
+        std::printf("%s : %lld désaccord(s) entre l'index et l'octree sur un million de segments\n",
+                    ToUtf8(names[i]).c_str(), differ);
+        if (differ > 0) return 1;
         const std::string base = "SegmentHitsWall/" + ToUtf8(names[i]);
         benchmark::ClearRegisteredBenchmarks();
         benchmark::RegisterBenchmark((base + "/index").c_str(), RunWallTests, nullptr, &c.segments);

@@ -70,7 +70,7 @@ protected:
     const CircuitData& circuit = game.circuit;
 };
 
-TEST_F(CircuitFileTest, ReadsEveryTopLevelValue) {
+TEST_F(CircuitFileTest, ReadsEveryValueIntoItsRecord) {
     WriteCircuit("Montreal", kFullCircuit);
     LoadCircuitFile(L"Montreal");
     EXPECT_EQ(circuit.circuitName, L"Montréal") << "Latin-1 byte read as U+00E9, spaces trimmed";
@@ -82,11 +82,8 @@ TEST_F(CircuitFileTest, ReadsEveryTopLevelValue) {
     EXPECT_EQ(circuit.circuitOffsetZ, 7);
     EXPECT_EQ(circuit.gridWidth, 30);
     EXPECT_EQ(circuit.gridLength, 25);
-}
 
-TEST_F(CircuitFileTest, CheckpointsAndStartCellsGoToTheirEntries) {
-    WriteCircuit("Montreal", kFullCircuit);
-    LoadCircuitFile(L"Montreal");
+    // Checkpoints and start cells go to their entries.
     ASSERT_EQ(circuit.checkpointCount, 3);
     ASSERT_EQ(circuit.checkpointX.size(), 8u);
     ASSERT_EQ(circuit.checkpointY.size(), 8u);
@@ -98,11 +95,8 @@ TEST_F(CircuitFileTest, CheckpointsAndStartCellsGoToTheirEntries) {
     EXPECT_EQ(circuit.startCellX[1], 5);
     EXPECT_EQ(circuit.startCellY[1], 6);
     EXPECT_EQ(circuit.startCellY[19], 8);
-}
 
-TEST_F(CircuitFileTest, DecorAndCrowdsFillTheirNumberedRecords) {
-    WriteCircuit("Montreal", kFullCircuit);
-    LoadCircuitFile(L"Montreal");
+    // Decor and crowds fill their numbered records.
     ASSERT_EQ(circuit.decorCount, 2);
     ASSERT_EQ(circuit.decorItems.size(), 3u);
     const DecorItem& item = circuit.decorItems[2];
@@ -146,9 +140,14 @@ TEST_F(CircuitFileTest, DecorAndCrowdsFillTheirNumberedRecords) {
     EXPECT_TRUE(circuit.crowdGroups.at(2).persons.empty());
 }
 
-TEST_F(CircuitFileTest, ALaterCircuitDropsTheCrowdsButKeepsWhatItDoesNotSet) {
+TEST_F(CircuitFileTest, ALaterOrMissingCircuitDropsTheCrowdsButKeepsWhatItDoesNotSet) {
     WriteCircuit("Montreal", kFullCircuit);
     WriteCircuit("Ovale", "<c>\n<NomCircuit>Ovale</NomCircuit>\n<NbCheckpoints>1</NbCheckpoints>\n</c>");
+    LoadCircuitFile(L"Montreal");
+    LoadCircuitFile(L"Absent");
+    EXPECT_EQ(circuit.circuitName, L"Montréal");
+    EXPECT_EQ(circuit.checkpointCount, 3);
+    EXPECT_EQ(circuit.crowdGroupCount, 0);
     LoadCircuitFile(L"Montreal");
     LoadCircuitFile(L"Ovale");
     EXPECT_EQ(circuit.circuitName, L"Ovale");
@@ -159,15 +158,6 @@ TEST_F(CircuitFileTest, ALaterCircuitDropsTheCrowdsButKeepsWhatItDoesNotSet) {
     EXPECT_EQ(circuit.gridWidth, 30);
     EXPECT_EQ(circuit.checkpointCount, 1);
     EXPECT_EQ(circuit.checkpointX, std::vector<f32>(4, 0.0f)) << "a count starts a new, empty array";
-}
-
-TEST_F(CircuitFileTest, AMissingFileOnlyDropsTheCrowdGroups) {
-    WriteCircuit("Montreal", kFullCircuit);
-    LoadCircuitFile(L"Montreal");
-    LoadCircuitFile(L"Absent");
-    EXPECT_EQ(circuit.circuitName, L"Montréal");
-    EXPECT_EQ(circuit.checkpointCount, 3);
-    EXPECT_EQ(circuit.crowdGroupCount, 0);
 }
 
 TEST_F(CircuitFileTest, ItemsOutOfRangeBeforeTheirCountOrWithUnknownKeysStoreNothing) {

@@ -1,11 +1,26 @@
+// Pilot files: their layout, reading them back for a race, hand-made and
+// broken files, names that would leave the folder, listing and deleting;
+// and writes that survive a writer killed at any moment, a full disk and a
+// folder the writer may not write to.
 #include "files/pilot_file.h"
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <random>
+#include <thread>
 
 #include "core/fitted_gadgets.h"
 #include "core/gadget_catalogue.h"
 #include "core/game_state.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "support/game_test.h"
 
@@ -166,18 +181,6 @@ TEST_F(PilotFileTest, BrokenFilesNeitherCrashNorHang) {
     EXPECT_EQ(Names(1, SideFront), std::vector<std::wstring>{L"\u00e9\u00e8\u00ff"}) << "bytes above 127 map to U+0080..U+00FF";
 }
 
-TEST_F(PilotFileTest, RewritingReplacesTheOldFile) {
-    MakePilot(1);
-    ASSERT_TRUE(WritePilotFile(1));
-    RemoveAllGadgets(1);
-    game.cars[1].zonks = 1;
-    ASSERT_TRUE(WritePilotFile(1));
-    ReadPilotFile(2, L"Noël");
-    EXPECT_EQ(game.cars[2].zonks, 1);
-    EXPECT_EQ(CountGadgets(L"", 2, kAllSides), 0);
-    EXPECT_EQ(game.cars[2].secu, ComputeSecu(2));
-}
-
 TEST_F(PilotFileTest, NamesThatWouldLeaveThePilotFolderAreRefused) {
     WriteFile("secret.xml", "<NomPilote>secret</NomPilote>");
     WriteFile("pilotes/sub/x.xml", "<NomPilote>x</NomPilote>");
@@ -229,4 +232,115 @@ TEST_F(PilotFileTest, ListsTheXmlFilesThatAreNotFoldersInAlphabeticalOrder) {
     EXPECT_EQ(CountFiles(L"\\absent\\"), 0);
     ListFiles(L"\\absent\\", list);
     EXPECT_EQ(list.size(), 1u);
+}
+
+// Two versions of Noël, before and after a race that paid him and fitted
+// him a gadget: whatever happens to a writer, the file on disk is always one
+// of them, whole, and passes its integrity check.
+class PilotCrashSafetyTest : public PilotFileTest {
+protected:
+    void SetUp() override {
+        PilotFileTest::SetUp();
+        MakePilot(kOld);
+        MakePilot(kNew);
+        game.cars[kNew].zonks = 12850;
+        AddGadget(kNew, SideFront, L"Mitrailleuse avant");
+        ASSERT_TRUE(WritePilotFile(kNew));
+        newBytes = ReadFile(kFile);
+        ASSERT_TRUE(WritePilotFile(kOld));  // replaces the longer version
+        oldBytes = ReadFile(kFile);
+        ASSERT_NE(oldBytes, newBytes);
+    }
+
+    void ExpectOneWholeVersion(const std::string& when) {
+        const std::string bytes = ReadFile(kFile);
+        EXPECT_TRUE(bytes == oldBytes || bytes == newBytes) << when << ": " << bytes.size() << " bytes";
+        ReadPilotFile(kCheck, L"Noël");
+        EXPECT_EQ(game.cars[kCheck].secu, ComputeSecu(kCheck)) << when;
+    }
+
+    // Runs `write` in a child process and returns its exit code (-1 when it
+    // did not exit by itself).
+    static int InChild(const std::function<int()>& write) {
+        const pid_t child = fork();
+        if (child == 0) _exit(write());
+        int status = 0;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    static constexpr int kOld = 1, kNew = 2, kCheck = 3;
+    const std::string kFile = "pilotes/No\xc3\xabl.xml";
+    std::string oldBytes, newBytes;
+};
+
+TEST_F(PilotCrashSafetyTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
+    // The kills fall within two rounds of writes after the writer starts,
+    // however slow the build or the machine makes a round.
+    const auto before = std::chrono::steady_clock::now();
+    WritePilotFile(kNew);
+    WritePilotFile(kOld);
+    const auto round = std::chrono::steady_clock::now() - before;
+    std::mt19937 random(20261206);
+    std::uniform_int_distribution<long long> delay(0, 2 * round.count());
+    int sawOld = 0, sawNew = 0;
+    for (int kill = 1; kill <= 300; ++kill) {
+        int started[2];
+        ASSERT_EQ(pipe(started), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (write(started[1], "", 1) != 1) _exit(1);
+            for (;;) {
+                WritePilotFile(kNew);
+                WritePilotFile(kOld);
+            }
+        }
+        char ignored;
+        EXPECT_EQ(read(started[0], &ignored, 1), 1);
+        close(started[0]);
+        close(started[1]);
+        std::this_thread::sleep_for(decltype(round)(delay(random)));
+        ::kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        ExpectOneWholeVersion("kill " + std::to_string(kill));
+        (ReadFile(kFile) == newBytes ? sawNew : sawOld) += 1;
+        // A temporary file left by the killed writer is never taken for a pilot.
+        EXPECT_EQ(ListXmlEntries(workDir + "/pilotes"), std::vector<std::wstring>{L"Noël"});
+        if (HasFailure()) break;
+    }
+    // The kills fell on both sides of the renames.
+    EXPECT_GT(sawNew, 0);
+    EXPECT_GT(sawOld, 0);
+    // The next write replaces whatever the last killed writer left.
+    ASSERT_TRUE(WritePilotFile(kNew));
+    EXPECT_EQ(ReadFile(kFile), newBytes);
+    EXPECT_FALSE(fs::exists(workDir + "/" + kFile + ".tmp"));
+}
+
+TEST_F(PilotCrashSafetyTest, AWriteThatCannotFinishFailsAndKeepsTheOldFile) {
+    // A file-size limit on the writer stands for the full disk: nothing at
+    // all fits, or the file is cut half-way. Then the folder is made
+    // read-only; root writes anywhere whatever the mode, so as root the
+    // writer gives up its rights first, as a player's game runs without them.
+    const bool root = geteuid() == 0;
+    chmod(workDir.c_str(), 0755);
+    for (const long room : {0L, static_cast<long>(newBytes.size() / 2), -1L}) {
+        const bool readOnly = room < 0;
+        SCOPED_TRACE(readOnly ? "read-only folder" : "room for " + std::to_string(room) + " bytes");
+        if (readOnly) chmod((workDir + "/pilotes").c_str(), 0555);
+        const int reported = InChild([room, readOnly, root] {
+            signal(SIGXFSZ, SIG_IGN);  // the write fails instead of killing the writer
+            const rlimit limit{rlim_t(room), rlim_t(room)};
+            if (!readOnly && setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+            if (readOnly && root && (setgid(65534) != 0 || setuid(65534) != 0)) return 3;
+            return WritePilotFile(kNew) ? 1 : 0;
+        });
+        chmod((workDir + "/pilotes").c_str(), 0755);
+        if (reported == 3 && readOnly) GTEST_SKIP() << "the writer could not give up root's rights";
+        EXPECT_EQ(reported, 0) << "the write said it succeeded";
+        EXPECT_EQ(ReadFile(kFile), oldBytes);
+        EXPECT_FALSE(fs::exists(workDir + "/" + kFile + ".tmp"));
+        ExpectOneWholeVersion("after the failed write");
+    }
 }

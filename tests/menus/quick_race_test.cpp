@@ -1,11 +1,8 @@
 // A race started from the command line: its options, and the race setup's
 // checks on the circuit and the pilots.
-#include <sys/wait.h>
-
-#include <cstdio>
-
 #include "core/game_state.h"
 #include "menus/quick_race.h"
+#include "support/command_run.h"
 #include "support/menu_fixture.h"
 
 namespace {
@@ -126,14 +123,8 @@ TEST_F(QuickRaceTest, RefusesAPilotWhoseFileWasEditedByHand) {
 }
 
 TEST_F(QuickRaceTest, TheGameRefusesOnStandardErrorWithoutOpeningAWindow) {
-    const std::string command = "env -u DISPLAY " + GameFolder() +
-                                "/skarvoll3d --circuit Anneau --pilot Max --pilot Max 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[256];
-    while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
-    const int status = pclose(pipe);
-    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2) << output;
-    EXPECT_EQ(output, "Vous ne pouvez pas avoir 2 fois le même pilote en jeu.\n");
+    const CommandRun run =
+        RunWithoutDisplay(GameFolder() + "/skarvoll3d --circuit Anneau --pilot Max --pilot Max");
+    EXPECT_EQ(run.exitCode, 2) << run.output;
+    EXPECT_EQ(run.output, "Vous ne pouvez pas avoir 2 fois le même pilote en jeu.\n");
 }

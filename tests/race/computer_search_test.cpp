@@ -6,6 +6,7 @@
 
 #include "core/game_state.h"
 #include "core/random.h"
+#include "platform/text.h"
 #include "race/computer_driver.h"
 #include "scene/wall_test.h"
 #include "support/shipped_circuit.h"
@@ -55,18 +56,11 @@ protected:
     }
 };
 
-TEST_F(ComputerSearchTest, RememberedWallsChooseAsTheLiteralSearchOnAnneau) {
-    BuildCircuit(kShippedCircuits[0]);
-    ExpectSameChoices();
-}
-
-TEST_F(ComputerSearchTest, RememberedWallsChooseAsTheLiteralSearchOnSerpentin) {
-    BuildCircuit(kShippedCircuits[1]);
-    ExpectSameChoices();
-}
-
-TEST_F(ComputerSearchTest, RememberedWallsChooseAsTheLiteralSearchOnAutodrome) {
-    BuildCircuit(kShippedCircuits[2]);
-    ExpectSameChoices();
+TEST_F(ComputerSearchTest, RememberedWallsChooseAsTheLiteralSearchOnEveryShippedCircuit) {
+    for (const wchar_t* name : kShippedCircuits) {
+        SCOPED_TRACE(ToUtf8(name));
+        BuildCircuit(name);
+        ExpectSameChoices();
+    }
 }
 }  // namespace

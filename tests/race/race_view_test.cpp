@@ -52,21 +52,16 @@ protected:
     core::vector3df targetWhenCar2Drives{-1, -1, -1};
 };
 
-TEST_F(RaceViewTest, TheCameraComesOverAComputerCarWhenItsTurnStarts) {
-    WatchCar2Start();
-    // As "Centrer Caméra" places it: over car 2's start cell (2, 6).
-    EXPECT_EQ(targetWhenCar2Drives, core::vector3df(200, 0, 600));
-}
-
-TEST_F(RaceViewTest, TheCameraComesBackOverThePersonsCarAtItsNextTurn) {
+TEST_F(RaceViewTest, TheCameraComesOverEachCarWhenItsTurnStarts) {
     core::vector3df targetAtCar1sTurn{-1, -1, -1}, car1Cell;
     player.When([] { return game.roundNumber == 1 && ChoiceShown(); }, [&] {
         targetAtCar1sTurn = CameraTarget();
         car1Cell = {game.cars[1].cellX * 100, 0, game.cars[1].cellY * 100};
     });
     WatchCar2Start();
-    // Car 2 drove away with the camera over it; car 1's turn brings it back.
-    EXPECT_NE(targetWhenCar2Drives, car1Cell);
+    // As "Centrer Caméra" places it: over the computer car 2's start cell
+    // (2, 6), then back over car 1 at its next turn.
+    EXPECT_EQ(targetWhenCar2Drives, core::vector3df(200, 0, 600));
     EXPECT_EQ(targetAtCar1sTurn, car1Cell);
 }
 

@@ -3,7 +3,8 @@
 // (along it, ending or starting on it, through its ends, of zero length).
 // Both must agree on hit or miss, on the hit point within 0.01 and on the
 // face met, or one with the same longest edge (two faces of one wall meet
-// on their shared diagonal).
+// on their shared diagonal). The wall test benchmark compares hit or miss
+// on a million random segments per circuit.
 //
 // Exact touches agree too: the index settles every face that comes near a
 // segment with the engine's own face test, in the same arithmetic, and keeps
@@ -13,13 +14,13 @@
 // that runs along a wall's face (it never crosses the face's plane).
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/game_state.h"
+#include "platform/text.h"
 #include "scene/wall_index.h"
 #include "scene/wall_test.h"
 #include "scene/wall_triangles.h"
@@ -29,19 +30,9 @@
 using namespace irr;
 
 namespace {
-// The engine answers about 50,000 of these segments a second (it looks at
-// every wall: they all sit in its octree's root, each spanning the height
-// the nodes are split at), so a million per circuit takes about 20 seconds;
-// under the sanitizers, which look for memory faults rather than wrong
-// answers, 20,000 do. SKARVOLL_WALL_SEGMENTS sets another count.
-int RandomSegmentCount() {
-    if (const char* count = std::getenv("SKARVOLL_WALL_SEGMENTS")) return std::atoi(count);
-#if defined(__SANITIZE_ADDRESS__)
-    return 20000;
-#else
-    return 1000000;
-#endif
-}
+// The engine answers about 50,000 segments a second (it looks at every
+// wall: they all sit in its octree's root).
+constexpr int kRandomSegments = 20000;
 
 struct Segment {
     f32 x1, z1, x2, z2;
@@ -184,23 +175,13 @@ protected:
     core::aabbox3df box_;
 };
 
-// One case per circuit, the million random segments and the awkward ones.
-TEST_F(WallIndexTest, AnswersAsTheEngineOnAnneau) {
-    Build(L"Anneau");
-    ExpectSameAnswers(RandomSegments(RandomSegmentCount()));
-    ExpectSameAnswers(AwkwardSegments());
-}
-
-TEST_F(WallIndexTest, AnswersAsTheEngineOnSerpentin) {
-    Build(L"Serpentin");
-    ExpectSameAnswers(RandomSegments(RandomSegmentCount()));
-    ExpectSameAnswers(AwkwardSegments());
-}
-
-TEST_F(WallIndexTest, AnswersAsTheEngineOnAutodrome) {
-    Build(L"Autodrome");
-    ExpectSameAnswers(RandomSegments(RandomSegmentCount()));
-    ExpectSameAnswers(AwkwardSegments());
+TEST_F(WallIndexTest, AnswersAsTheEngineOnEveryShippedCircuit) {
+    for (const wchar_t* name : kShippedCircuits) {
+        SCOPED_TRACE(ToUtf8(name));
+        Build(name);
+        ExpectSameAnswers(RandomSegments(kRandomSegments));
+        ExpectSameAnswers(AwkwardSegments());
+    }
 }
 
 // Faces no shipped circuit has, against the engine with a plain selector
