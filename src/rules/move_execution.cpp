@@ -5,7 +5,6 @@
 #include "core/checkpoints.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
-#include "core/move_geometry.h"
 #include "core/oil_patches.h"
 #include "core/random.h"
 #include "platform/clock.h"
@@ -117,8 +116,7 @@ CollisionEvents DetectCollisions(int index, MovePath& path, bool spin, int spinS
 MoveOutcome ExecuteMove(int index, bool spin, bool stopAfter) {
     CarRecord& car = game.cars[index];
     const int spinSign = CoinFlip() ? 1 : -1;
-    if (ChangedCell(car) && !spin)
-        car.heading = static_cast<f32>(Heading(car.prevCellX, car.prevCellY, car.cellX, car.cellY));
+    if (ChangedCell(car) && !spin) car.FaceLastMove();
     if (car.sceneNode) car.sceneNode->setRotation({0, car.heading, 0});
     MovePath path = PathOf(car);
     CollisionEvents events = DetectCollisions(index, path, spin, spinSign);
