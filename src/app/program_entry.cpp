@@ -34,6 +34,7 @@ bool OpenGameWindow(const Settings& settings) {
     }
     PrepareGameDevice();
     FillCatalogue();
+    game.computerMessages = ComputerMessagesSetting(settings);
     return true;
 }
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include "core/cursor.h"
 #include "core/game_state.h"
+#include "core/race_keys.h"
 #include "core/text_input.h"
+#include "platform/window_keyboard.h"
 
 using namespace irr;
 
@@ -111,6 +113,12 @@ bool GameEventReceiver::OnMouseEvent(const SEvent::SMouseInput& event) {
 bool GameEventReceiver::OnKeyEvent(const SEvent::SKeyInput& event) {
     if (game.inMenu) return TypedByTextInput(event);
     const unsigned key = static_cast<unsigned>(event.Key);
-    if (key < sizeof game.keyDown) game.keyDown[key] = event.PressedDown ? 1 : 0;
+    if (key >= sizeof game.keyDown) return true;
+    // The keyboard repeats a held key's presses: only the first one counts.
+    const bool newPress = event.PressedDown && !game.keyDown[key];
+    game.keyDown[key] = event.PressedDown ? 1 : 0;
+    // Where the window's keys are read from the X server, the race keys come
+    // from there, in the layout in use.
+    if (newPress && !WindowKeyboardOpen()) PressRaceKey(RaceKeyOfEngineKey(event.Key));
     return true;
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "core/game_state.h"
+#include "core/race_keys.h"
 #include "core/text_input.h"
 
 namespace {
@@ -15,6 +16,7 @@ bool PumpFrame() {
     if (!game.device || !game.device->run()) return false;
     ++framesPumped;
     DeliverTypedText();
+    DeliverRaceKeys();
     if (frameHook) frameHook();
     return true;
 }

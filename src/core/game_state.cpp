@@ -52,6 +52,12 @@ bool IsFightingComputer(const CarRecord& car) {
     return car.controller == DriverWord(Driver::FightingComputer);
 }
 
+bool NoPersonInRace() {
+    for (int i = 1; i <= game.carCount; ++i)
+        if (!IsComputerDriven(game.cars[i])) return false;
+    return true;
+}
+
 const wchar_t* SideName(int side) {
     static const wchar_t* const names[kSideCount] = {L"Divers", L"Avant", L"Arrière", L"Droite",
                                                      L"Gauche"};

@@ -198,6 +198,25 @@ struct DialogState {
     std::wstring choiceLabels[5];  // entries 1..4
     s32 dieSlowdownFrames = 0;
     u8 skinAlphas[irr::gui::EGDC_COUNT] = {};
+    // The car the message is about, whose colour it shows (0 for none):
+    // set with the message by its caller, like the die and the answers.
+    s32 aboutCar = 0;
+    // Messages shown in the window so far: each one its own number.
+    s32 messagesShown = 0;
+};
+
+// How long the messages that need no answer and are about a computer car
+// stay open before closing by themselves: never (they wait for a click),
+// a short or a long reading time.
+enum class ComputerMessages { Waiting, Short, Long };
+
+// The race keys that the loops of the race take: a digit of the numeric
+// keypad (the cross laid out there on screen), Return and Escape. Each is
+// set by its key and cleared by the loop that reads it.
+struct KeyRequests {
+    s32 padDigit = 0;
+    u8 confirm = 0;
+    u8 escape = 0;
 };
 
 struct GameState {
@@ -223,7 +242,11 @@ struct GameState {
     // a view meanwhile.
     u8 cameraMovedByPlayer = 0;
     MouseState mouse;
+    KeyRequests keys;
     DialogState dialog;
+    ComputerMessages computerMessages = ComputerMessages::Waiting;
+    // A race that no person plays goes on by itself; Space pauses it.
+    u8 paused = 0;
     f32 frameDelay = 3;
     u8 quitToMenu = 0;
     // Set once the race's results are paid and its files written: a race
@@ -279,6 +302,10 @@ bool IsComputerDriven(const CarRecord& car);
 
 // Whether the car is driven by the computer that uses its weapons.
 bool IsFightingComputer(const CarRecord& car);
+
+// Whether no car of the race is driven by a person: nobody is at the screen
+// to answer its messages.
+bool NoPersonInRace();
 
 // Side names as the car sheet and the files write them.
 const wchar_t* SideName(int side);

@@ -6,8 +6,7 @@
 
 using namespace irr;
 
-bool ReadSettings(std::wstring& driver, std::wstring& resolution, std::wstring& screenMode,
-                  std::wstring& synchro) {
+bool ReadSettings(Settings& settings) {
     std::wstring name;
     return VisitXmlNodes(GamePath(L"\\config.xml"), [&](io::IXMLReader& reader) {
         std::wstring value;
@@ -18,16 +17,23 @@ bool ReadSettings(std::wstring& driver, std::wstring& resolution, std::wstring& 
             value = NodeText(reader.getNodeData());
         }
         if (value.empty()) return;
-        if (name == L"driver") driver = value;
-        else if (name == L"resolution") resolution = value;
-        else if (name == L"modeecran") screenMode = value;
-        else if (name == L"synchro") synchro = value;
+        if (name == L"driver") settings.driver = value;
+        else if (name == L"resolution") settings.resolution = value;
+        else if (name == L"modeecran") settings.screenMode = value;
+        else if (name == L"synchro") settings.synchro = value;
+        else if (name == L"messagesordinateurs") settings.computerMessages = value;
     });
 }
 
-bool ReadSettings(Settings& settings) {
-    return ReadSettings(settings.driver, settings.resolution, settings.screenMode,
-                        settings.synchro);
+bool ReadSettings(std::wstring& driver, std::wstring& resolution, std::wstring& screenMode,
+                  std::wstring& synchro) {
+    Settings settings;
+    const bool read = ReadSettings(settings);
+    driver = settings.driver;
+    resolution = settings.resolution;
+    screenMode = settings.screenMode;
+    synchro = settings.synchro;
+    return read;
 }
 
 const std::vector<std::wstring>& DriverValues() {
@@ -46,6 +52,17 @@ const std::vector<std::wstring>& ScreenModeValues() {
 const std::vector<std::wstring>& SynchroValues() {
     static const std::vector<std::wstring> values = {L"Actif", L"Inactif"};
     return values;
+}
+
+const std::vector<std::wstring>& ComputerMessagesValues() {
+    static const std::vector<std::wstring> values = {L"Inactif", L"Court", L"Long"};
+    return values;
+}
+
+ComputerMessages ComputerMessagesSetting(const Settings& settings) {
+    if (settings.computerMessages == L"Inactif") return ComputerMessages::Waiting;
+    if (settings.computerMessages == L"Long") return ComputerMessages::Long;
+    return ComputerMessages::Short;
 }
 
 SIrrlichtCreationParameters DeviceParameters(const Settings& settings) {
@@ -68,6 +85,8 @@ bool WriteSettingsFile(const std::string& folder, const Settings& settings) {
     text += L"<resolution>" + settings.resolution + L"</resolution>\n";
     text += L"<modeecran>" + settings.screenMode + L"</modeecran>\n";
     text += L"<synchro>" + settings.synchro + L"</synchro>\n";
+    if (!settings.computerMessages.empty())
+        text += L"<messagesordinateurs>" + settings.computerMessages + L"</messagesordinateurs>\n";
     text += L"</config>\n";
     return WriteFileAtomically(folder + "/config.xml", ToLatin1(text));
 }

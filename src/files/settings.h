@@ -1,5 +1,6 @@
-// The display settings of "config.xml": reading them, mapping them to the
-// engine's device parameters, and writing them (for the settings program).
+// The settings of "config.xml": the display, mapped to the engine's device
+// parameters, and how long the computers' messages stay open; reading them
+// and writing them (for the settings program).
 #pragma once
 
 #include <irrlicht.h>
@@ -7,11 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "core/game_state.h"
+
 struct Settings {
     std::wstring driver;
     std::wstring resolution;
     std::wstring screenMode;
     std::wstring synchro;
+    // "messagesordinateurs": absent from older files, which stay valid.
+    std::wstring computerMessages;
 };
 
 // Reads "config.xml" from the working directory. The text of an element is
@@ -26,6 +31,11 @@ const std::vector<std::wstring>& DriverValues();
 const std::vector<std::wstring>& ResolutionValues();
 const std::vector<std::wstring>& ScreenModeValues();
 const std::vector<std::wstring>& SynchroValues();
+// "Inactif" (the messages wait for a click), "Court", "Long".
+const std::vector<std::wstring>& ComputerMessagesValues();
+
+// The computers' messages as set; a missing or unknown value gives "Court".
+ComputerMessages ComputerMessagesSetting(const Settings& settings);
 
 // Device parameters for the settings; values outside the table give the
 // defaults (OpenGL, 1024 x 768, full screen, synchronisation on).

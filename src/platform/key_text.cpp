@@ -68,3 +68,37 @@ std::wstring DeadKeyComposer::Press(unsigned long keysym) {
     if (!character) return L"";
     return waiting ? Accented(*waiting, character) : std::wstring(1, character);
 }
+
+namespace {
+// The keypad's digits with Num Lock off, 1 to 9.
+const unsigned long kKeypadMoves[9] = {XK_KP_End,  XK_KP_Down,  XK_KP_Next, XK_KP_Left, XK_KP_Begin,
+                                       XK_KP_Right, XK_KP_Home, XK_KP_Up,   XK_KP_Prior};
+
+int KeypadDigit(unsigned long keysym) {
+    if (keysym >= XK_KP_1 && keysym <= XK_KP_9) return static_cast<int>(keysym - XK_KP_0);
+    for (int digit = 1; digit <= 9; ++digit)
+        if (kKeypadMoves[digit - 1] == keysym) return digit;
+    return 0;
+}
+
+int TopRowDigit(unsigned long keysym) {
+    return keysym >= XK_1 && keysym <= XK_9 ? static_cast<int>(keysym - XK_0) : 0;
+}
+
+// The digit of either level of the key, the first level's first.
+int DigitOfEitherLevel(int (*digitOf)(unsigned long), unsigned long unshifted, unsigned long shifted) {
+    const int digit = digitOf(unshifted);
+    return digit ? digit : digitOf(shifted);
+}
+}  // namespace
+
+RaceKey RaceKeyOfSymbols(unsigned long unshifted, unsigned long shifted) {
+    if (unshifted == XK_Return || unshifted == XK_KP_Enter) return {RaceKey::Confirm, 0};
+    if (unshifted == XK_space) return {RaceKey::Space, 0};
+    if (unshifted == XK_Escape) return {RaceKey::Escape, 0};
+    if (const int digit = DigitOfEitherLevel(KeypadDigit, unshifted, shifted)) return {RaceKey::Pad, digit};
+    if (const int digit = DigitOfEitherLevel(TopRowDigit, unshifted, shifted)) return {RaceKey::Digit, digit};
+    if (unshifted >= XK_a && unshifted <= XK_z) return {RaceKey::Letter, static_cast<int>(unshifted - XK_a + 'A')};
+    if (unshifted >= XK_A && unshifted <= XK_Z) return {RaceKey::Letter, static_cast<int>(unshifted)};
+    return {};
+}

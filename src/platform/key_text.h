@@ -27,3 +27,19 @@ public:
 private:
     unsigned long accent_ = 0;  // the dead key waiting for its letter
 };
+
+// The keys the race answers to, whatever the keyboard layout: Return (or
+// the keypad's Enter), Space, Escape, a digit of the top row, a digit of
+// the numeric keypad and a letter.
+struct RaceKey {
+    enum Kind { NoKey, Confirm, Space, Escape, Digit, Pad, Letter };
+    Kind kind = NoKey;
+    int value = 0;  // 1..9 for Digit and Pad, 'A'..'Z' for Letter
+    bool operator==(const RaceKey& other) const { return kind == other.kind && value == other.value; }
+};
+
+// The race key of a physical key, given the symbols of its first and second
+// (shifted) levels in the layout in use: the top row's digits are found on
+// either level (a French keyboard gives them shifted), the keypad's with
+// Num Lock on or off, letters by what is printed on the key.
+RaceKey RaceKeyOfSymbols(unsigned long unshifted, unsigned long shifted);

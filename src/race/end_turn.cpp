@@ -22,7 +22,7 @@ void CongratulateFirstFinisher(int index) {
     DiceDialogAboutCar(car.pilotName + L" vous avez passé la ligne d'arrivée premier.\n" +
                            L"Veuillez vous mettre à l'abri en attendant que le véhicule suivant "
                            L"passe la ligne.\n",
-                       index, car.colour);
+                       index);
 }
 
 int NextIndex(int index) { return index >= game.carCount ? 1 : index + 1; }

@@ -52,7 +52,7 @@ void ChooseWheelSide(int index) {
             car.pilotName +
                 L" vous avez un système de volant double.\nDe quel côté souhaitez vous "
                 L"l'installer pour cette course ?\n",
-            index, car.colour);
+            index);
         car.wheelSide = answer == 1 ? L"Gauche" : L"Droite";
         return;
     }
@@ -60,7 +60,7 @@ void ChooseWheelSide(int index) {
     DiceDialogAboutCar(car.pilotName +
                            L" dispose d'un système de volant double et a choisi de l'installer du côté " +
                            car.wheelSide + L".\n",
-                       index, car.colour);
+                       index);
 }
 
 // The machine guns, the pistol and the grenades: used by the current car when
@@ -202,7 +202,7 @@ void StartRace() {
 bool RaceFrame() {
     // The work of one frame, in order. The race is left as soon as it is
     // over or the player quits: a "Fin Tour" that ends the race must not let
-    // the next car play in the same frame.
+    // the next car play in the same frame. A paused race is only watched.
     static void (*const steps[])() = {
         CameraControl,    HandleRaceScreenEvents, FollowCurrentCar, CurrentCarMoves,
         NitroRequest,     MachineGunRequests,     PistolRequest,    BazookaRequest,
@@ -210,6 +210,9 @@ bool RaceFrame() {
         AutoEndTurn,      QuitRequest,
     };
     for (void (*step)() : steps) {
+        if (game.paused && step != CameraControl && step != HandleRaceScreenEvents &&
+            step != QuitRequest)
+            continue;
         step();
         if (game.quitToMenu) return false;
     }

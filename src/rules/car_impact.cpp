@@ -135,7 +135,7 @@ std::wstring ComputerChoosesSide(int index, const std::wstring& first, const std
         side = StrongerSide(index, first, second);
         text = car.pilotName + L" choisis d'être percuté sur le côté " + side + L".\n";
     }
-    DiceDialogAboutCar(text, anchor, car.colour);
+    DiceDialogAboutCar(text, index, anchor);
     return side;
 }
 
@@ -158,7 +158,7 @@ std::wstring PersonChoosesSide(int index, const std::wstring& first, const std::
         side = answer == 1 ? first : second;
         text = voiture + L" \n Vous avez choisi d'être percuté sur le côté " + side;
     }
-    DiceDialogAboutCar(text, anchor, car.colour);
+    DiceDialogAboutCar(text, index, anchor);
     return side;
 }
 
@@ -215,7 +215,7 @@ void SettleCarImpact(int mover, const CollisionEvent& event) {
     PlayExplosionAtCar(mover);
     DiceDialogAboutCar(L"Collision lourde entre véhicules \n Bousculeur COTE : " + event.moverSide +
                            L" \n Bousculé   COTE : " + event.otherSide,
-                       mover, a.colour);
+                       mover);
     if (b.inRace) {
         const std::wstring side = SideTaken(event.otherCar, event.otherSide, mover);
         TakeBlow(event.otherCar, side, event.damageToOther,

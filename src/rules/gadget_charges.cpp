@@ -18,7 +18,7 @@ int AskFace(int index, const std::wstring& name, const std::wstring& question) {
     game.dialog.dieFaces = 0;
     for (size_t i = 0; i < offered.size(); ++i) game.dialog.choiceLabels[i + 1] = words[offered[i]];
     game.dialog.choiceState = static_cast<int>(offered.size());
-    const int answer = DiceDialogAboutCar(question, index, game.cars[index].colour);
+    const int answer = DiceDialogAboutCar(question, index);
     return answer >= 1 && answer <= static_cast<int>(offered.size()) ? offered[answer - 1] : kAllSides;
 }
 }  // namespace

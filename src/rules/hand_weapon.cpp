@@ -147,5 +147,15 @@ void FireHandWeapon(int car, const std::wstring& name) {
         if (target != -1) FiringSequence(car, target, name, weapon);
         return game.cars[car].hasActed != 0;
     };
+    screen.onConfirm = [=] {
+        int target = -1;
+        for (int i = 1; i <= game.carCount; ++i)
+            if (aimable(i)) {
+                if (target != -1) return false;
+                target = i;
+            }
+        if (target != -1) FiringSequence(car, target, name, weapon);
+        return game.cars[car].hasActed != 0;
+    };
     RunAimingScreen(screen);
 }

@@ -20,5 +20,5 @@ void LossOfControlTest(int index, const std::wstring& failureText, int anchorCar
         text = computer ? car.pilotName + L" réussi son test de pilotage et contrôle son véhicule.\n"
                         : L"Voiture : " + number + L"\nVous controlez votre véhicule ";
     }
-    DiceDialogAboutCar(text, anchorCar, car.colour);
+    DiceDialogAboutCar(text, index, anchorCar);
 }

@@ -135,5 +135,10 @@ void FireMachineGun(int car, GunMount gunMount) {
         FiringSequence(car, target, mount);
         return true;
     };
+    screen.onConfirm = [=] {
+        if (target == -1) return false;
+        FiringSequence(car, target, mount);
+        return true;
+    };
     RunAimingScreen(screen);
 }

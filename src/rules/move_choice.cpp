@@ -78,21 +78,57 @@ void ChoiceFrame() {
     SleepMilliseconds(static_cast<int>(game.frameDelay));
 }
 
-// Two clicks on the same cross: the first selects it, the second confirms.
-// Returns the confirmed marker, or 0 when an action button ended the choice.
+int SelectedMarker() {
+    for (int k = 1; k <= 9; ++k)
+        if (game.crossMarkers[k].selected) return k;
+    return 0;
+}
+
+// A cross taken by a click or a key: the first time it is selected, the
+// second time confirmed. True when confirmed.
+bool TakeMarker(int index, int k) {
+    if (game.crossMarkers[k].selected) return true;
+    SelectMarker(k, game.cars[index].colourName);
+    return false;
+}
+
+// The cross of a keypad digit, when it is shown; the status line says which.
+int MarkerOfKey(int digit) {
+    const int k = MarkerOfPadDigit(digit);
+    const scene::ISceneNode* node = k ? game.crossMarkers[k].node : nullptr;
+    if (!node || !node->isVisible()) return 0;
+    ShowStatus(L"Croix sélectionnée n°" + std::to_wstring(k), kStatusFrames, false);
+    return k;
+}
+
+// The keyboard's part of the choice: a keypad digit takes its cross, Return
+// confirms the selected one. The confirmed marker, or 0.
+int MarkerChosenByKeys(int index) {
+    KeyRequests& keys = game.keys;
+    const int digit = keys.padDigit;
+    const bool confirm = keys.confirm;
+    keys.padDigit = 0;
+    keys.confirm = 0;
+    if (const int k = digit ? MarkerOfKey(digit) : 0)
+        if (TakeMarker(index, k)) return k;
+    return confirm ? SelectedMarker() : 0;
+}
+
+// Two clicks on the same cross: the first selects it, the second confirms;
+// or a keypad digit, then the same digit or Return. Returns the confirmed
+// marker, or 0 when an action button ended the choice.
 int ChooseMarker(int index) {
     game.mouse.leftHeld = 0;
     game.mouse.leftClicked = 0;
+    game.keys = KeyRequests();
     for (;;) {
         if (game.mouse.leftHeld || game.mouse.leftClicked) {
             game.mouse.leftClicked = 0;
             const int k = PointOnRaceScreenControls(CursorPosition()) ? 0 : PickedMarker();
-            if (k > 0 && game.crossMarkers[k].selected) return k;
-            if (k > 0) {
-                SelectMarker(k, game.cars[index].colourName);
-                game.mouse.leftHeld = 0;
-            }
+            if (k > 0 && TakeMarker(index, k)) return k;
+            if (k > 0) game.mouse.leftHeld = 0;
         }
+        if (const int k = MarkerChosenByKeys(index)) return k;
         ChoiceFrame();
         if (AnyActionRequest()) {
             HideChoiceMarkers();
@@ -131,7 +167,7 @@ void ChooseMove(int index) {
 
 void ChooseNitroMove(int index) {
     if (CountGadgets(L"Nitro", index, kAllSides, L"sup", 0) == 0) {
-        DiceDialogAboutCar(L"Vous n'avez plus de nitro chargée.\n", index, game.cars[index].colour);
+        DiceDialogAboutCar(L"Vous n'avez plus de nitro chargée.\n", index);
         return;
     }
     BuildCandidates(index, 2);
@@ -156,6 +192,7 @@ void SkidMove(int index) {
         IsComputerDriven(car) ? car.pilotName + L" dérape ici" : std::wstring(L"Vous dérapez ici");
     const scene::ISceneNode* node = game.crossMarkers[k].node;
     const core::vector3df at = node ? node->getAbsolutePosition() : core::vector3df(-1, -1, -1);
+    game.dialog.aboutCar = index;
     DiceDialog(text, static_cast<int>(at.X), static_cast<int>(at.Y), static_cast<int>(at.Z), -1,
                true, car.colour);
     CommitMove(index, k);

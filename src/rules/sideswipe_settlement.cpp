@@ -7,7 +7,7 @@
 namespace {
 // Messages of a sideswipe are anchored at the moving car.
 void Tell(const std::wstring& text, int about, int mover) {
-    DiceDialogAboutCar(text, mover, game.cars[about].colour);
+    DiceDialogAboutCar(text, about, mover);
 }
 
 // A piloting test to avoid the sideswipe; true when it is avoided.

@@ -54,7 +54,7 @@ f32 FirstStepReaching(const MovePath& path, const core::vector3df& hit) {
 }
 
 void Tell(int index, const std::wstring& text) {
-    DiceDialogAboutCar(text, index, game.cars[index].colour);
+    DiceDialogAboutCar(text, index);
 }
 
 void Crash(int index) {

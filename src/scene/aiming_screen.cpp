@@ -7,6 +7,7 @@
 #include "scene/race_frame.h"
 
 void RunAimingScreen(const AimingScreen& screen) {
+    game.keys = KeyRequests();
     for (;;) {
         PumpFrameOrEnd();
         CameraControl();
@@ -15,7 +16,17 @@ void RunAimingScreen(const AimingScreen& screen) {
             game.mouse.pickRequest = 0;
             if (screen.onPick()) return;
         }
+        if (game.keys.confirm) {
+            game.keys.confirm = 0;
+            if (screen.onConfirm && screen.onConfirm()) return;
+        }
         SleepMilliseconds(static_cast<int>(game.frameDelay));
+        if (game.keys.escape) {
+            game.keys.escape = 0;
+            HideChoiceMarkers();
+            ClearActionRequests();
+            return;
+        }
         if (AnyActionRequest()) {
             HideChoiceMarkers();
             if (game.actionRequests[screen.ownRequest]) ClearActionRequests();

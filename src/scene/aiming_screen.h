@@ -12,9 +12,13 @@ struct AimingScreen {
     // A right click (the pick request, already cleared): true when the
     // screen is over.
     std::function<bool()> onPick;
+    // Return: fires where no choice is left (the only car in reach); true
+    // when the screen is over.
+    std::function<bool()> onConfirm;
 };
 
 // Runs the screen. An action request ends it: the cross markers are hidden,
 // and the weapon's own request clears every request; another one is left
-// for the race loop. Ends the program when the window is closed.
+// for the race loop. Escape leaves it as the weapon's own button does.
+// Ends the program when the window is closed.
 void RunAimingScreen(const AimingScreen& screen);

@@ -1,6 +1,10 @@
 #include "scene/cross_markers.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/paths.h"
+#include "scene/race_frame.h"
 
 namespace {
 bool IsMarkerColour(const std::wstring& word) {
@@ -75,4 +79,55 @@ void SelectMarker(int k, const std::wstring& colourName) {
     }
     game.crossMarkers[k].selected = 1;
     SetMarkerColour(game.crossMarkers[k], colourName);
+}
+
+namespace {
+constexpr double kPi = 3.14159265358979;
+
+// The keys around 5, counter-clockwise from the right, as on the keypad.
+const int kPadRing[8] = {6, 9, 8, 7, 4, 1, 2, 3};
+
+// The angle on screen, counter-clockwise from the right, from the centre
+// marker to marker k.
+double ScreenAngle(int k) {
+    const f32 cell = static_cast<f32>(game.circuit.cellSize);
+    auto onScreen = [cell](const CrossMarker& m) {
+        return ScreenPosition({m.cellX * cell, 0, m.cellY * cell});
+    };
+    const irr::core::position2di centre = onScreen(game.crossMarkers[5]);
+    const irr::core::position2di at = onScreen(game.crossMarkers[k]);
+    return std::atan2(-static_cast<double>(at.Y - centre.Y), static_cast<double>(at.X - centre.X));
+}
+
+double AngleApart(double a, double b) {
+    const double d = std::fmod(std::fabs(a - b), 2 * kPi);
+    return std::min(d, 2 * kPi - d);
+}
+}  // namespace
+
+int MarkerOfPadDigit(int digit) {
+    if (digit < 1 || digit > 9) return 0;
+    if (digit == 5) return 5;
+    struct Around {
+        int marker;
+        double angle;
+    };
+    Around around[8];
+    for (int k = 1, i = 0; k <= 9; ++k)
+        if (k != 5) around[i++] = {k, ScreenAngle(k)};
+    std::sort(std::begin(around), std::end(around),
+              [](const Around& a, const Around& b) { return a.angle < b.angle; });
+    int bestTurn = 0;
+    double bestCost = 1e300;
+    for (int turn = 0; turn < 8; ++turn) {
+        double cost = 0;
+        for (int i = 0; i < 8; ++i) {
+            const int key = (i + turn) % 8;
+            cost += AngleApart(around[i].angle, key * kPi / 4);
+        }
+        if (cost < bestCost) bestCost = cost, bestTurn = turn;
+    }
+    for (int i = 0; i < 8; ++i)
+        if (kPadRing[(i + bestTurn) % 8] == digit) return around[i].marker;
+    return 0;
 }

@@ -32,3 +32,10 @@ void ShowMarkerBlock(int centreX, int centreY, const std::wstring& colourWord);
 void HideChoiceMarkers();
 // Marker k selected in the car's own colour, the others in its light shade.
 void SelectMarker(int k, const std::wstring& colourName);
+
+// The marker of the nine that a digit of the numeric keypad stands for, as
+// the crosses appear on screen from the camera: 8 the one shown above the
+// centre, 6 the one on its right, 5 the centre (the inertial cell), and so
+// round. The eight around the centre are matched to the eight keys around 5
+// in the order they show on screen, turned to fit best.
+int MarkerOfPadDigit(int digit);

@@ -4,10 +4,12 @@
 #include "core/random.h"
 #include "ui/dice_dialog.h"
 
-int DiceDialogAboutCar(const std::wstring& text, int index, unsigned colour, bool anchored) {
-    const CarRecord& car = game.cars[index];
-    if (!car.sceneNode) return DiceDialogUnanchored(text, colour);
-    const irr::core::vector3df at = car.sceneNode->getPosition();
+int DiceDialogAboutCar(const std::wstring& text, int index, int anchorCar, bool anchored) {
+    const unsigned colour = game.cars[index].colour;
+    const CarRecord& anchor = game.cars[anchorCar ? anchorCar : index];
+    game.dialog.aboutCar = index;
+    if (!anchor.sceneNode) return DiceDialogUnanchored(text, colour);
+    const irr::core::vector3df at = anchor.sceneNode->getPosition();
     return DiceDialog(text, static_cast<int>(at.X), static_cast<int>(at.Y),
                       static_cast<int>(at.Z), -1, anchored, colour);
 }
@@ -23,7 +25,7 @@ int DiceDialogUnanchored(const std::wstring& text, unsigned colour) {
 void TellAboutCar(const std::wstring& text, int index, int anchorCar, bool anchored) {
     game.dialog.dieFaces = 0;
     game.dialog.choiceState = 0;
-    DiceDialogAboutCar(text, anchorCar ? anchorCar : index, game.cars[index].colour, anchored);
+    DiceDialogAboutCar(text, index, anchorCar, anchored);
 }
 
 int RollForCar(const std::wstring& text, int index, int faces, int anchorCar, bool anchored) {
@@ -31,7 +33,7 @@ int RollForCar(const std::wstring& text, int index, int faces, int anchorCar, bo
     if (IsComputerDriven(car)) return RollDie(faces);
     game.dialog.dieFaces = faces;
     game.dialog.choiceState = 0;
-    return DiceDialogAboutCar(text, anchorCar ? anchorCar : index, car.colour, anchored);
+    return DiceDialogAboutCar(text, index, anchorCar, anchored);
 }
 
 int AskAboutCar(const std::wstring& text, int index, const std::wstring& first,
@@ -40,6 +42,6 @@ int AskAboutCar(const std::wstring& text, int index, const std::wstring& first,
     game.dialog.choiceLabels[1] = first;
     game.dialog.choiceLabels[2] = second;
     game.dialog.choiceState = 2;
-    const int answer = DiceDialogAboutCar(text, anchorCar ? anchorCar : index, game.cars[index].colour);
+    const int answer = DiceDialogAboutCar(text, index, anchorCar);
     return answer == 1 ? 1 : 2;
 }

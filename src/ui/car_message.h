@@ -3,10 +3,10 @@
 
 #include <string>
 
-// DiceDialog about the car's node (or no point when it has none), no trail
-// highlighted, in the given colour; `anchored` places the window away from
-// the node.
-int DiceDialogAboutCar(const std::wstring& text, int car, unsigned colour, bool anchored = true);
+// DiceDialog about car `car`, in its colour, pointing at the node of car
+// `anchorCar` (the car itself when 0; no point when it has no node), no
+// trail highlighted; `anchored` places the window away from the node.
+int DiceDialogAboutCar(const std::wstring& text, int car, int anchorCar = 0, bool anchored = true);
 
 // A message about car `car` in its colour, closed with "Fermer", about car
 // `anchorCar` (the car itself when 0).

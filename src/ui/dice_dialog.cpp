@@ -1,5 +1,7 @@
 #include "ui/dice_dialog.h"
 
+#include <algorithm>
+
 #include "core/frame_pump.h"
 #include "core/game_state.h"
 #include "core/random.h"
@@ -8,6 +10,7 @@
 #include "scene/camera_control.h"
 #include "scene/race_frame.h"
 #include "ui/hud.h"
+#include "ui/message_countdown.h"
 #include "ui/message_window.h"
 #include "ui/race_screen.h"
 
@@ -23,6 +26,7 @@ int AnswerWithoutWindow(DialogState& dialog) {
     dialog.dieFaces = 0;
     dialog.dieState = 0;
     dialog.choiceState = 0;
+    dialog.aboutCar = 0;
     return result;
 }
 
@@ -44,6 +48,40 @@ void PlaceAwayFromAnchor(const MessageWindow& w, const core::vector3df& anchor) 
                                                  static_cast<int>(screen.Width),
                                                  static_cast<int>(screen.Height));
     w.window->setRelativePosition(at);
+}
+
+// Where the last message about a car had its button, and in which turn: the
+// next message about the same car in the same turn puts its button there,
+// so the mouse waits on "Fermer" instead of chasing it.
+struct LastPlace {
+    s32 round = -1, turnCar = 0, aboutCar = 0;
+    core::position2di button;
+};
+LastPlace lastPlace;
+
+bool SameTurnAndCar(const LastPlace& place, int aboutCar) {
+    return aboutCar != 0 && place.aboutCar == aboutCar && place.round == game.roundNumber &&
+           place.turnCar == game.currentCar;
+}
+
+void PlaceButtonAt(const MessageWindow& w, core::position2di button) {
+    const core::rect<s32> box = w.window->getRelativePosition();
+    const core::dimension2du screen = game.videoDriver->getScreenSize();
+    core::position2di at = button - w.button->getRelativePosition().getCenter();
+    at.X = core::clamp(at.X, 0, std::max(0, static_cast<s32>(screen.Width) - box.getWidth()));
+    at.Y = core::clamp(at.Y, 0, std::max(0, static_cast<s32>(screen.Height) - box.getHeight()));
+    w.window->setRelativePosition(at);
+}
+
+void PlaceMessageWindow(const MessageWindow& w, const core::vector3df& anchor, int aboutCar) {
+    if (SameTurnAndCar(lastPlace, aboutCar)) PlaceButtonAt(w, lastPlace.button);
+    else PlaceAwayFromAnchor(w, anchor);
+}
+
+void RememberPlace(const MessageWindow& w, int aboutCar) {
+    const core::position2di corner = w.window->getRelativePosition().UpperLeftCorner;
+    lastPlace = {game.roundNumber, game.currentCar, aboutCar,
+                 corner + w.button->getRelativePosition().getCenter()};
 }
 
 void ShowControls(const MessageWindow& w, const DialogState& dialog) {
@@ -99,7 +137,7 @@ void DrawAnchor(const MessageWindow& w, const core::vector3df& anchor, video::SC
 }
 
 void DrawDialogFrame(const MessageWindow& w, const core::vector3df& anchor, int highlightedCar,
-                     video::SColor colour) {
+                     video::SColor colour, const MessageCountdown& countdown) {
     if (!FrameDue()) return;
     BeginRaceScene();
     game.sceneManager->drawAll();
@@ -109,17 +147,20 @@ void DrawDialogFrame(const MessageWindow& w, const core::vector3df& anchor, int 
     DrawOilAndSkids();
     if (anchor.X != -1 && anchor.Y != -1 && anchor.Z != -1) DrawAnchor(w, anchor, colour);
     ShowCurrentCarOnColumn();
+    ShowPauseStatus();
     game.guiEnvironment->drawAll();
+    countdown.Draw(w.window->getAbsolutePosition());
     game.videoDriver->endScene();
 }
 
 int RunDialogLoop(const MessageWindow& w, const core::vector3df& anchor, int highlightedCar,
-                  video::SColor colour) {
+                  video::SColor colour, MessageCountdown& countdown) {
     DialogState& dialog = game.dialog;
     DieRoll roll;
     int result = 0;
     while (dialog.dialogOpen == 1) {
         PumpFrameOrEnd();
+        if (countdown.Over()) dialog.dialogOpen = 0;
         if (dialog.choiceState >= 11 && dialog.choiceState <= 14) {
             result = dialog.choiceState - 10;
             dialog.dialogOpen = 0;
@@ -131,7 +172,7 @@ int RunDialogLoop(const MessageWindow& w, const core::vector3df& anchor, int hig
         ClearActionRequests();
         CameraControl();
         RunRaceScreenEventHandler();
-        DrawDialogFrame(w, anchor, highlightedCar, colour);
+        DrawDialogFrame(w, anchor, highlightedCar, colour, countdown);
         SleepMilliseconds(static_cast<int>(game.frameDelay));
     }
     return result;
@@ -187,13 +228,17 @@ int DiceDialog(const std::wstring& text, int x, int y, int z, int highlightedCar
     const bool enlarged = !DialogLayoutIsLarge() &&
                           w.text->getTextHeight() > w.text->getRelativePosition().getHeight();
     if (enlarged) DialogLayout(true);
-    if (placeNearAnchor) PlaceAwayFromAnchor(w, anchor);
+    if (placeNearAnchor) PlaceMessageWindow(w, anchor, dialog.aboutCar);
+    RememberPlace(w, dialog.aboutCar);
     dialog.dialogOpen = 1;
+    dialog.messagesShown += 1;
     ShowControls(w, dialog);
     w.window->setVisible(true);
     game.guiEnvironment->getRootGUIElement()->bringToFront(w.window);
 
-    const int result = RunDialogLoop(w, anchor, highlightedCar, video::SColor(colour));
+    MessageCountdown countdown(
+        ClosesByItself(dialog) ? ReadingTimeMs(w.text->getText(), game.computerMessages) : 0);
+    const int result = RunDialogLoop(w, anchor, highlightedCar, video::SColor(colour), countdown);
 
     w.button->setVisible(true);
     w.window->setVisible(false);
@@ -201,6 +246,7 @@ int DiceDialog(const std::wstring& text, int x, int y, int z, int highlightedCar
     dialog.dieFaces = 0;
     dialog.dieState = 0;
     dialog.choiceState = 0;
+    dialog.aboutCar = 0;
     SetDialogOpaque(false, false);
     if (enlarged) DialogLayout(false);
     return result;

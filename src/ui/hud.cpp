@@ -68,10 +68,13 @@ void UpdateTurnControls(const CarRecord& car, bool human) {
     for (gui::IGUIElement* box : {static_cast<gui::IGUIElement*>(raceScreen.autoEndTurn),
                                   static_cast<gui::IGUIElement*>(raceScreen.showIntersections),
                                   static_cast<gui::IGUIElement*>(raceScreen.hideWalls),
-                                  static_cast<gui::IGUIElement*>(raceScreen.showTrail),
-                                  static_cast<gui::IGUIElement*>(raceScreen.quit)})
+                                  static_cast<gui::IGUIElement*>(raceScreen.showTrail)})
         SetVisible(box, human);
+    // A race that no person plays can still be left by whoever watches it.
+    SetVisible(raceScreen.quit, human || NoPersonInRace());
 }
+
+bool pauseShown = false;
 
 bool ColumnReady() {
     return game.currentCar >= 1 && game.currentCar <= game.carCount && raceScreen.hudCarText;
@@ -136,6 +139,7 @@ void ShowStatus(const std::wstring& text, int frames, bool append) {
 void UpdateHud() {
     if (!ColumnReady()) return;
     ShowCurrentCarOnColumn();
+    ShowPauseStatus();
     TickStatusTimer();
 }
 
@@ -147,4 +151,12 @@ void ShowCurrentCarOnColumn() {
     UpdateWalls(car);
     UpdateTurnControls(car, human);
     UpdateActionButtons(car, human);
+}
+
+void ShowPauseStatus() {
+    if ((game.paused != 0) == pauseShown) return;
+    pauseShown = game.paused != 0;
+    // Shown until the race resumes, then cleared on the next frame.
+    if (pauseShown) ShowStatus(L"Course en pause : Espace pour reprendre", 1 << 30, false);
+    else ShowStatus(L"", 1, false);
 }

@@ -20,3 +20,7 @@ void UpdateHud();
 // under a message window, so a turn that begins with a message shows its
 // own car.
 void ShowCurrentCarOnColumn();
+
+// While a race that no person plays is paused, the status line says so and
+// how to resume it; called once per drawn frame of the race and its messages.
+void ShowPauseStatus();

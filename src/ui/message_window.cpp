@@ -1,5 +1,7 @@
 #include "ui/message_window.h"
 
+#include <string>
+
 #include "core/event_receiver.h"
 #include "core/game_state.h"
 
@@ -36,6 +38,7 @@ bool WindowExists() {
 gui::IGUIButton* AddChoice(int number) {
     gui::IGUIButton* choice = game.guiEnvironment->addButton(
         kSmall.choices[number - 1], messageWindow.window, gui_id::Choice1 + number - 1);
+    choice->setToolTipText((L"Touche " + std::to_wstring(number)).c_str());
     choice->setVisible(false);
     return choice;
 }
@@ -54,6 +57,7 @@ void CreateMessageWindow() {
     messageWindow.dieFace->setTextAlignment(gui::EGUIA_CENTER, gui::EGUIA_CENTER);
     messageWindow.button =
         gui->addButton(kSmall.button, messageWindow.window, gui_id::MessageButton, L"Fermer");
+    messageWindow.button->setToolTipText(L"Touche Entrée ou Espace");
     for (int i = 1; i <= 4; ++i) messageWindow.choices[i] = AddChoice(i);
     messageWindow.window->setVisible(false);
 }

@@ -2,6 +2,7 @@
 
 #include "core/event_receiver.h"
 #include "core/game_state.h"
+#include "core/race_keys.h"
 #include "platform/paths.h"
 #include "ui/fonts.h"
 #include "ui/labelled_check_box.h"
@@ -80,6 +81,14 @@ core::recti ColumnArea() {
     return any ? area : core::recti(0, 0, -1, -1);
 }
 
+// Each control's tooltip names its key.
+void ShowColumnKeys() {
+    gui::IGUIElement* root = game.guiEnvironment->getRootGUIElement();
+    for (const ColumnKey& key : ColumnKeys())
+        if (gui::IGUIElement* element = root->getElementFromId(key.guiId, true))
+            element->setToolTipText((L"Touche " + std::wstring(1, static_cast<wchar_t>(key.letter))).c_str());
+}
+
 void CreateCarMenu() {
     gui::IGUIEnvironment* gui = game.guiEnvironment;
     gui::IGUIWindow* window = gui->addWindow(core::recti(0, 0, 150, 81), false, L"--->");
@@ -126,6 +135,7 @@ void CreateRaceScreen() {
     raceScreen.grenade = AddButton(column, gui_id::Grenade, L"Lance Grenade");
     raceScreen.pistol = AddButton(column, gui_id::Pistol, L"Tir Pistolet");
     raceScreen.bazooka = AddButton(column, gui_id::Bazooka, L"Tir Bazooka");
+    ShowColumnKeys();
     CreateCarMenu();
     CreateMessageWindow();
 }

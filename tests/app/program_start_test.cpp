@@ -41,12 +41,13 @@ TEST_F(ProgramStartTest, AQuickRaceWithoutConfigHandsOverWithItsArguments) {
 TEST_F(ProgramStartTest, TheSettingsProgramWritesTheFileFromItsOptions) {
     const CommandRun run = RunWithoutDisplay(Config() +
                                       " --driver EDT_OPENGL --resolution 800*600"
-                                      " --modeecran Fenetre --synchro Inactif");
+                                      " --modeecran Fenetre --synchro Inactif --messages Long");
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(ReadFile("config.xml"),
               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<config>\n"
               "<driver>EDT_OPENGL</driver>\n<resolution>800*600</resolution>\n"
-              "<modeecran>Fenetre</modeecran>\n<synchro>Inactif</synchro>\n</config>\n");
+              "<modeecran>Fenetre</modeecran>\n<synchro>Inactif</synchro>\n"
+              "<messagesordinateurs>Long</messagesordinateurs>\n</config>\n");
     Settings settings;
     ASSERT_TRUE(ReadSettings(settings));
     const irr::SIrrlichtCreationParameters params = DeviceParameters(settings);

@@ -7,13 +7,12 @@
 # race wrote and close the window from its close button.
 # Usage: menu_race_test.sh GAME_DIR COLOUR_CENTROID PILOT_SUMMARY CLOSE_WINDOW WORK_DIR
 #
-# The person stays on her start cell: at each of her turns the camera stands
-# over her car, so her crosses show around the middle of the screen and two
-# clicks there choose the middle one, which repeats her last step (none). The
-# computer drives the lap. Every window that opens meanwhile is answered by
-# clicking where its first button can stand (the message window's places are
-# fixed for a 1024 x 768 screen): "Fermer", "Arréter le Dé", or the first
-# choice ("Pilotage" for her experience).
+# The race is played with the keyboard alone, a French one. The person stays
+# on her start cell: at each of her turns the keypad's 5 takes the middle
+# cross, which repeats her last step (none), and Return confirms it. The
+# computer drives the lap; its messages close by themselves. Hers are
+# answered with Return ("Fermer", "Arréter le Dé") or with 1 (the first
+# answer: "Pilotage" for her experience), the "&" key shifted on this layout.
 set -euo pipefail
 GAME_DIR="$1"; CENTROID="$2"; SUMMARY="$3"; CLOSE="$4"; WORK="$5"
 source "$(dirname "$0")/xvfb_session.sh"
@@ -44,13 +43,6 @@ wait_until() {  # CONDITION SECONDS WHAT
     until $1; do
         [ $SECONDS -lt $deadline ] || fail "$3"
         sleep 0.2
-    done
-}
-answer_any_window() {
-    local place
-    for place in "768 302" "256 302" "768 569" "256 569" "500 260" "450 420" \
-                 "720 274" "208 274" "700 541" "188 541" "452 232" "382 392"; do
-        click $place
     done
 }
 
@@ -105,10 +97,9 @@ until menu_shown; do
     [ $SECONDS -lt $deadline ] || fail "the race did not end within 300 s"
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game stopped during the race"
     if crosses_shown; then
-        click 512 384 0.2; click 512 384 0.4
+        xdotool key KP_5; sleep 0.2; xdotool key Return; sleep 0.4
     else
-        answer_any_window
-        sleep 0.3
+        xdotool key Return; sleep 0.2; xdotool key 1; sleep 0.3
     fi
 done
 echo "back at the home menu after the race"

@@ -22,6 +22,8 @@ TEST_F(SettingsTest, OnlyTheDriverGivenKeepsEveryOtherDefault) {
     EXPECT_TRUE(params.Vsync);
     EXPECT_FALSE(params.Stencilbuffer);
     EXPECT_EQ(params.Bits, 16);
+    // A file older than the computers' messages setting gives them a short reading time.
+    EXPECT_EQ(ComputerMessagesSetting(ReadBack()), ComputerMessages::Short);
 }
 
 TEST_F(SettingsTest, ValuesAreComparedExactly) {
@@ -36,7 +38,7 @@ TEST_F(SettingsTest, ValuesAreComparedExactly) {
 }
 
 TEST_F(SettingsTest, DirectXValuesAndSoftwareMapToTheRenderersOfThisPlatform) {
-    Settings settings{L"EDT_DIRECTX9", L"", L"Fenetre", L"Inactif"};
+    Settings settings{L"EDT_DIRECTX9", L"", L"Fenetre", L"Inactif", L""};
     EXPECT_EQ(DeviceParameters(settings).DriverType, video::EDT_OPENGL);
     settings.driver = L"EDT_DIRECTX8";
     EXPECT_EQ(DeviceParameters(settings).DriverType, video::EDT_OPENGL);
@@ -89,7 +91,7 @@ TEST_F(SettingsTest, AFileCutShortIsReadUpToWhereItStops) {
 }
 
 TEST_F(SettingsTest, WrittenSettingsReadBackExactly) {
-    const Settings written{L"EDT_SOFTWARE", L"800*600", L"Full screen", L"Actif"};
+    const Settings written{L"EDT_SOFTWARE", L"800*600", L"Full screen", L"Actif", L"Long"};
     ASSERT_TRUE(WriteSettingsFile(workDir, written));
     const Settings settings = ReadBack();
     EXPECT_EQ(settings.driver, written.driver);
@@ -97,4 +99,6 @@ TEST_F(SettingsTest, WrittenSettingsReadBackExactly) {
     EXPECT_EQ(settings.screenMode, written.screenMode);
     EXPECT_EQ(settings.synchro, written.synchro);
     EXPECT_NE(ReadFile("config.xml").find("<modeecran>Full screen</modeecran>"), std::string::npos);
+    EXPECT_EQ(ComputerMessagesSetting(settings), ComputerMessages::Long);
+    EXPECT_EQ(ComputerMessagesSetting({L"", L"", L"", L"", L"Inactif"}), ComputerMessages::Waiting);
 }

@@ -42,3 +42,24 @@ TEST(KeyText, DeadKeysPutTheirAccentOnTheNextLetter) {
     EXPECT_EQ(Typed({XK_dead_diaeresis, XK_dead_circumflex, XK_o}), L"¨ô");
     EXPECT_EQ(Typed({XK_dead_circumflex, XK_BackSpace, XK_e}), L"e") << "a key that types nothing forgets it";
 }
+
+TEST(KeyText, RaceKeysAreTheSameOnFrenchAndAmericanKeyboards) {
+    // The top row: "1 !" on an American keyboard, "& 1" and "é 2" on a French one.
+    EXPECT_EQ(RaceKeyOfSymbols(XK_1, XK_exclam), (RaceKey{RaceKey::Digit, 1}));
+    EXPECT_EQ(RaceKeyOfSymbols(XK_ampersand, XK_1), (RaceKey{RaceKey::Digit, 1}));
+    EXPECT_EQ(RaceKeyOfSymbols(XK_eacute, XK_2), (RaceKey{RaceKey::Digit, 2}));
+    EXPECT_EQ(RaceKeyOfSymbols(XK_apostrophe, XK_4), (RaceKey{RaceKey::Digit, 4}));
+    // The keypad, Num Lock off or on.
+    EXPECT_EQ(RaceKeyOfSymbols(XK_KP_Home, XK_KP_7), (RaceKey{RaceKey::Pad, 7}));
+    EXPECT_EQ(RaceKeyOfSymbols(XK_KP_Begin, XK_KP_5), (RaceKey{RaceKey::Pad, 5}));
+    EXPECT_EQ(RaceKeyOfSymbols(XK_KP_3, XK_KP_Next), (RaceKey{RaceKey::Pad, 3}));
+    // Letters by what the key shows: A sits where Q does on the other layout.
+    EXPECT_EQ(RaceKeyOfSymbols(XK_a, XK_A), (RaceKey{RaceKey::Letter, 'A'}));
+    EXPECT_EQ(RaceKeyOfSymbols(XK_F, XK_F), (RaceKey{RaceKey::Letter, 'F'}));
+    EXPECT_EQ(RaceKeyOfSymbols(XK_Return, 0), (RaceKey{RaceKey::Confirm, 0}));
+    EXPECT_EQ(RaceKeyOfSymbols(XK_KP_Enter, 0), (RaceKey{RaceKey::Confirm, 0}));
+    EXPECT_EQ(RaceKeyOfSymbols(XK_space, 0), (RaceKey{RaceKey::Space, 0}));
+    EXPECT_EQ(RaceKeyOfSymbols(XK_Escape, 0), (RaceKey{RaceKey::Escape, 0}));
+    for (unsigned long none : {XK_Left, XK_Shift_L, XK_egrave, XK_0, XK_F1})
+        EXPECT_EQ(RaceKeyOfSymbols(none, 0).kind, RaceKey::NoKey) << std::hex << none;
+}

@@ -1,6 +1,6 @@
 // Races between computer drivers on the shipped circuits, played through the
-// real race loop: the cars, the camera and its target stay on the circuit,
-// and the race goes on until it is really over.
+// real race loop with no input at all: the cars, the camera and its target
+// stay on the circuit, and the race goes on until it is really over.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -10,6 +10,7 @@
 #include "files/file_listing.h"
 #include "files/pilot_file.h"
 #include "menus/quick_race.h"
+#include "platform/clock.h"
 #include "platform/text.h"
 #include "race/race_loop.h"
 #include "scene/circuit_scene.h"
@@ -53,7 +54,12 @@ protected:
         game.frameDelay = 0;
         CreateStatusLines();
 
-        player.AnswerDialogs(1);
+        // No input at all: nobody plays, so every message closes by itself,
+        // half a second passing with each of its frames.
+        game.computerMessages = ComputerMessages::Short;
+        SetMillisecondClockOverride(clock);
+        player.Whenever([] { return game.dialog.dialogOpen == 1; },
+                        [this] { SetMillisecondClockOverride(clock += 500); });
         player.SetFrameLimit(frames + 1000);
         player.Whenever([] { return true; }, [this] { CheckPositions(); });
         player.AtFrame(frames, [] { game.actionRequests[RequestQuit] = 1; });
@@ -111,6 +117,7 @@ protected:
     }
 
     long long framesChecked = 0;
+    long long clock = 1000000;
 };
 
 TEST_P(ComputerRaceTest, FourComputerDriversRaceToTheEndInViewAndTheSurvivorsAreSaved) {

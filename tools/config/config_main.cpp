@@ -1,6 +1,7 @@
 // skarvoll3d-config: the settings program. It shows the four display
-// settings, writes "config.xml" into the working directory and starts the
-// game in its place. With options it writes the file without a window.
+// settings and how long the computers' messages stay open, writes
+// "config.xml" into the working directory and starts the game in its place.
+// With options it writes the file without a window.
 #include <irrlicht.h>
 
 #include <algorithm>
@@ -19,17 +20,18 @@ using namespace irr;
 namespace {
 
 const char* const kUsage =
-    "Utilisation : skarvoll3d-config [--driver V --resolution V --modeecran V --synchro V]\n"
-    "                                 [-- ARGUMENTS DU JEU]\n"
+    "Utilisation : skarvoll3d-config [--driver V --resolution V --modeecran V --synchro V\n"
+    "                                  --messages V] [-- ARGUMENTS DU JEU]\n"
     "  --driver      EDT_OPENGL | EDT_SOFTWARE | EDT_DIRECTX9 | EDT_DIRECTX8\n"
     "  --resolution  1024*768 | 800*600\n"
     "  --modeecran   Fenetre | \"Full screen\"\n"
     "  --synchro     Actif | Inactif\n"
+    "  --messages    Inactif | Court | Long   (messages des ordinateurs)\n"
     "Sans option, une fenêtre permet de choisir ces réglages, puis le jeu démarre ;\n"
     "les arguments placés après « -- » sont alors transmis au jeu.\n";
 
 // Settings that suit a Linux desktop.
-Settings DefaultSettings() { return {L"EDT_OPENGL", L"1024*768", L"Fenetre", L"Inactif"}; }
+Settings DefaultSettings() { return {L"EDT_OPENGL", L"1024*768", L"Fenetre", L"Inactif", L"Court"}; }
 
 bool IsOneOf(const std::wstring& value, const std::vector<std::wstring>& values) {
     for (const std::wstring& v : values)
@@ -49,6 +51,7 @@ bool ParseOptions(int argc, char** argv, Settings& settings) {
         else if (option == "--resolution") field = &settings.resolution, allowed = &ResolutionValues();
         else if (option == "--modeecran") field = &settings.screenMode, allowed = &ScreenModeValues();
         else if (option == "--synchro") field = &settings.synchro, allowed = &SynchroValues();
+        else if (option == "--messages") field = &settings.computerMessages, allowed = &ComputerMessagesValues();
         if (!field || !IsOneOf(value, *allowed)) return false;
         *field = value;
     }
@@ -98,7 +101,7 @@ enum class WindowOutcome { Saved, Closed, Failed };
 // The settings window: what the player did with it.
 WindowOutcome RunSettingsWindow(Settings& settings) {
     SaveButtonReceiver receiver;
-    IrrlichtDevice* device = createDevice(video::EDT_SOFTWARE, core::dimension2du(400, 290), 16,
+    IrrlichtDevice* device = createDevice(video::EDT_SOFTWARE, core::dimension2du(400, 330), 16,
                                           false, false, false, &receiver);
     if (!device) {
         std::fprintf(stderr, "Impossible d'ouvrir la fenêtre de configuration.\n%s", kUsage);
@@ -118,7 +121,10 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
         AddSettingRow(gui, 2, L"Mode d'écran :", ScreenModeValues(), settings.screenMode);
     gui::IGUIComboBox* synchro =
         AddSettingRow(gui, 3, L"Synchro verticale :", SynchroValues(), settings.synchro);
-    gui->addButton(core::recti(140, 230, 260, 260), nullptr, kSaveButton, L"Enregistrer");
+    gui::IGUIComboBox* messages = AddSettingRow(gui, 4, L"Messages des ordinateurs :",
+                                                ComputerMessagesValues(), settings.computerMessages);
+    messages->setToolTipText(L"Inactif : ils attendent un clic ; Court ou Long : ils se ferment seuls");
+    gui->addButton(core::recti(140, 270, 260, 300), nullptr, kSaveButton, L"Enregistrer");
 
     while (!receiver.saveRequested && device->run()) {
         device->getVideoDriver()->beginScene(true, true, video::SColor(255, 200, 200, 200));
@@ -127,7 +133,8 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
         device->sleep(15);
     }
     if (receiver.saveRequested)
-        settings = {Selected(driver), Selected(resolution), Selected(mode), Selected(synchro)};
+        settings = {Selected(driver), Selected(resolution), Selected(mode), Selected(synchro),
+                    Selected(messages)};
     device->closeDevice();
     device->run();
     device->drop();
@@ -160,6 +167,8 @@ int main(int argc, char** argv) {
         if (IsOneOf(current.resolution, ResolutionValues())) settings.resolution = current.resolution;
         if (IsOneOf(current.screenMode, ScreenModeValues())) settings.screenMode = current.screenMode;
         if (IsOneOf(current.synchro, SynchroValues())) settings.synchro = current.synchro;
+        if (IsOneOf(current.computerMessages, ComputerMessagesValues()))
+            settings.computerMessages = current.computerMessages;
     }
     const WindowOutcome outcome = RunSettingsWindow(settings);
     if (outcome != WindowOutcome::Saved) return outcome == WindowOutcome::Closed ? 0 : 1;

@@ -1,0 +1,97 @@
+#include "core/race_keys.h"
+
+#include "core/event_receiver.h"
+#include "core/game_device.h"
+#include "core/game_state.h"
+#include "platform/window_keyboard.h"
+
+using namespace irr;
+
+namespace {
+// Whether a person could click the element: it and its parents are shown,
+// and it is enabled.
+gui::IGUIElement* Clickable(int id) {
+    if (!game.guiEnvironment) return nullptr;
+    gui::IGUIElement* element = game.guiEnvironment->getRootGUIElement()->getElementFromId(id, true);
+    if (!element || !element->isEnabled()) return nullptr;
+    for (const gui::IGUIElement* e = element; e; e = e->getParent())
+        if (!e->isVisible()) return nullptr;
+    return element;
+}
+
+// The event that a click on the element sends to the game's receiver: a
+// button is clicked, a check box changes its tick.
+void Click(int id) {
+    gui::IGUIElement* element = Clickable(id);
+    if (!element) return;
+    SEvent event{};
+    event.EventType = EET_GUI_EVENT;
+    event.GUIEvent.Caller = element;
+    event.GUIEvent.EventType = gui::EGET_BUTTON_CLICKED;
+    if (element->getType() == gui::EGUIET_CHECK_BOX) {
+        auto* box = static_cast<gui::IGUICheckBox*>(element);
+        box->setChecked(!box->isChecked());
+        event.GUIEvent.EventType = gui::EGET_CHECKBOX_CHANGED;
+    }
+    TheEventReceiver().OnEvent(event);
+}
+
+int ColumnControlOfLetter(int letter) {
+    for (const ColumnKey& key : ColumnKeys())
+        if (key.letter == letter) return key.guiId;
+    return 0;
+}
+
+void PressConfirm() {
+    if (game.dialog.dialogOpen) Click(gui_id::MessageButton);
+    else game.keys.confirm = 1;
+}
+}  // namespace
+
+const std::vector<ColumnKey>& ColumnKeys() {
+    // Free of the camera's keys Z, Q, S, D, P and M.
+    static const std::vector<ColumnKey> keys = {
+        {gui_id::EndTurn, 'F'},      {gui_id::AutoEndTurn, 'U'}, {gui_id::ShowIntersections, 'I'},
+        {gui_id::ShowTrail, 'V'},    {gui_id::HideWalls, 'C'},   {gui_id::Quit, 'X'},
+        {gui_id::Nitro, 'N'},        {gui_id::FrontGun, 'A'},    {gui_id::RearGun, 'R'},
+        {gui_id::OilProjector, 'H'}, {gui_id::Grenade, 'G'},     {gui_id::Pistol, 'T'},
+        {gui_id::Bazooka, 'B'},
+    };
+    return keys;
+}
+
+void PressRaceKey(const RaceKey& key) {
+    switch (key.kind) {
+        case RaceKey::Confirm: PressConfirm(); break;
+        case RaceKey::Space:
+            if (NoPersonInRace()) game.paused = !game.paused;
+            else if (game.dialog.dialogOpen) Click(gui_id::MessageButton);
+            break;
+        case RaceKey::Escape: game.keys.escape = 1; break;
+        case RaceKey::Digit:
+            if (game.dialog.dialogOpen && key.value <= 4) Click(gui_id::Choice1 + key.value - 1);
+            break;
+        case RaceKey::Pad: game.keys.padDigit = key.value; break;
+        case RaceKey::Letter:
+            if (const int id = ColumnControlOfLetter(key.value)) Click(id);
+            break;
+        case RaceKey::NoKey: break;
+    }
+}
+
+RaceKey RaceKeyOfEngineKey(EKEY_CODE key) {
+    if (key == KEY_RETURN) return {RaceKey::Confirm, 0};
+    if (key == KEY_SPACE) return {RaceKey::Space, 0};
+    if (key == KEY_ESCAPE) return {RaceKey::Escape, 0};
+    if (key >= KEY_KEY_1 && key <= KEY_KEY_9) return {RaceKey::Digit, key - KEY_KEY_0};
+    if (key >= KEY_NUMPAD1 && key <= KEY_NUMPAD9) return {RaceKey::Pad, key - KEY_NUMPAD0};
+    if (key >= KEY_KEY_A && key <= KEY_KEY_Z) return {RaceKey::Letter, key - KEY_KEY_A + 'A'};
+    return {};
+}
+
+void DeliverRaceKeys() {
+    if (!WindowKeyboardOpen()) return;
+    const std::vector<RaceKey> keys = TakeRaceKeys();
+    if (game.inMenu) return;
+    for (const RaceKey& key : keys) PressRaceKey(key);
+}
