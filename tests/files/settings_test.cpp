@@ -79,17 +79,6 @@ TEST_F(SettingsTest, AMissingFileIsReportedAndAGarbledOneDoesNotCrash) {
     EXPECT_EQ(DeviceParameters(settings).DriverType, video::EDT_OPENGL);
 }
 
-TEST_F(SettingsTest, AFileCutShortIsReadUpToWhereItStops) {
-    // The engine's reader would run past the end of such files; what stands
-    // before the cut is still taken.
-    for (const char* tail : {"<resolution", "</c", "<!-- x", "<?xml "}) {
-        WriteFile("config.xml", std::string("<c><driver>EDT_SOFTWARE</driver>") + tail);
-        Settings settings;
-        EXPECT_TRUE(ReadSettings(settings)) << tail;
-        EXPECT_EQ(settings.driver, L"EDT_SOFTWARE") << tail;
-    }
-}
-
 TEST_F(SettingsTest, WrittenSettingsReadBackExactly) {
     const Settings written{L"EDT_SOFTWARE", L"800*600", L"Full screen", L"Actif", L"Long"};
     ASSERT_TRUE(WriteSettingsFile(workDir, written));

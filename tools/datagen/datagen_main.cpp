@@ -6,9 +6,14 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
+#include <vector>
 
+#include "art_check.h"
 #include "bitmap_fonts.h"
+#include "circuit_check.h"
 #include "car_models.h"
+#include "circuit_layout.h"
 #include "circuits.h"
 #include "data_folder.h"
 #include "explosion.h"
@@ -38,6 +43,11 @@ int main(int argc, char** argv) {
         WriteCircuits(folder, argv[2]);
         WriteInterfaceImages(folder, argv[2]);
         WriteSamplePilots(argv[1]);
+        // What was written, read back as the game reads it: a fault fails the build.
+        std::vector<std::string> circuits;
+        for (const CircuitDesign& design : CircuitDesigns()) circuits.push_back(design.name);
+        CheckArt(device, argv[1], circuits);
+        CheckCircuits(device, argv[1], circuits);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "skarvoll3d-datagen: %s\n", error.what());
         status = 1;

@@ -1,6 +1,7 @@
 #include "sample_pilots.h"
 
 #include <filesystem>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "core/gadget_catalogue.h"
 #include "core/game_state.h"
 #include "files/pilot_file.h"
+#include "files/pilot_integrity.h"
 #include "platform/paths.h"
 
 namespace fs = std::filesystem;
@@ -82,6 +84,24 @@ bool HoldsPilots(const fs::path& folder) {
     return false;
 }
 
+// Each pilot read back by the game holds the integrity text the game
+// computes for it; the samples fill Autodrome's grid of nineteen, drive
+// every car model and one has an accented name.
+void CheckWrittenPilots() {
+    std::set<int> models;
+    bool accented = false;
+    for (const SamplePilot& p : SamplePilots()) {
+        ReadPilotFile(1, p.name);
+        const CarRecord& car = game.cars[1];
+        if (car.pilotName != p.name || car.secu.empty() || car.secu != ComputeSecu(1))
+            throw std::runtime_error("a sample pilot does not pass the game's integrity check");
+        models.insert(car.meshNumber);
+        for (const wchar_t ch : std::wstring(p.name)) accented |= ch > 127;
+    }
+    if (SamplePilots().size() < 19 || models.size() != 3 || !accented)
+        throw std::runtime_error("the sample pilots fill no grid, miss a car model or an accented name");
+}
+
 }  // namespace
 
 int WriteSamplePilots(const std::string& gameFolder) {
@@ -96,6 +116,7 @@ int WriteSamplePilots(const std::string& gameFolder) {
         LoadIntoScratchCar(p);
         written += WritePilotFile(0) ? 1 : 0;
     }
+    if (written == static_cast<int>(SamplePilots().size())) CheckWrittenPilots();
     fs::current_path(previous);
     if (written != static_cast<int>(SamplePilots().size())) throw std::runtime_error("cannot write the sample pilots");
     return written;

@@ -1,5 +1,6 @@
-// Four sample pilots with varied cars and loadouts, written by the game's own
-// pilot-file code so that their integrity texts match. They are written only
+// The sample pilots, with varied cars and loadouts, written by the game's own
+// pilot-file code and read back by it to check that their integrity texts
+// match (a mismatch throws). They are written only
 // into a pilot folder that holds no pilot yet: a rebuild never overwrites
 // the pilots a player has made.
 #pragma once
