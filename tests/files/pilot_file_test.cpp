@@ -16,6 +16,7 @@
 #include <functional>
 #include <random>
 #include <thread>
+#include <tuple>
 
 #include "core/fitted_gadgets.h"
 #include "core/gadget_catalogue.h"
@@ -88,23 +89,11 @@ TEST_F(PilotFileTest, AWrittenPilotReadsBackWholeAndPassesItsIntegrityCheck) {
     game.cars[1].zonks = -5;
     ASSERT_TRUE(WritePilotFile(1));
     ReadPilotFile(2, L"Élodie & \"Zézé\" <l'as>");
-    const CarRecord& c = game.cars[2];
-    EXPECT_EQ(c.pilotName, L"Élodie & \"Zézé\" <l'as>");
-    EXPECT_EQ(c.drivingSkill, 12);
-    EXPECT_EQ(c.shootingSkill, 9);
-    EXPECT_EQ(c.wheelSide, L"Droite");
-    EXPECT_EQ(c.zonks, -5);
-    EXPECT_EQ(c.meshNumber, 3);
-    for (int side = 1; side < kSideCount; ++side) {
-        EXPECT_EQ(c.sides[side].structureMax, 10 + side);
-        EXPECT_EQ(c.sides[side].structure, 10 + side);
-    }
-    EXPECT_EQ(Names(2, SideMisc), std::vector<std::wstring>{L"Bazooka"});
-    EXPECT_EQ(Names(2, SideRear), (std::vector<std::wstring>{L"Mitrailleuse arrière", L"Projecteur d'huile"}));
-    EXPECT_EQ(Names(2, SideLeft), std::vector<std::wstring>{L"Renfort Latéral"});
-    EXPECT_EQ(c.sides[SideLeft].gadgets[1].charges, 5) << "a fitted gadget is a catalogue copy";
-    EXPECT_EQ(c.secu, ComputeSecu(1));
-    EXPECT_EQ(c.secu, ComputeSecu(2));
+    EXPECT_EQ(PilotSummary(2), PilotSummary(1));
+    for (int side = 1; side < kSideCount; ++side) EXPECT_EQ(game.cars[2].sides[side].structure, 10 + side);
+    EXPECT_EQ(game.cars[2].sides[SideLeft].gadgets[1].charges, 5) << "a fitted gadget is a catalogue copy";
+    EXPECT_EQ(game.cars[2].secu, ComputeSecu(1));
+    EXPECT_EQ(game.cars[2].secu, ComputeSecu(2));
 }
 
 TEST_F(PilotFileTest, ReadingPreparesThePilotForARace) {
@@ -120,16 +109,11 @@ TEST_F(PilotFileTest, ReadingPreparesThePilotForARace) {
     c.checkpointsPassed = 5;
     c.hasMoved = c.hasActed = c.oilSprayed = c.skidPending = c.pendingMoveFlag = 1;
     ReadPilotFile(4, L"Noël");
-    EXPECT_EQ(c.hitPoints, 4);
-    EXPECT_EQ(c.inRace, 1);
-    EXPECT_EQ(c.finishOrder, -1);
-    EXPECT_EQ(c.checkpointsPassed, 0);
+    EXPECT_EQ(std::make_tuple(c.hitPoints, c.inRace, c.finishOrder, c.checkpointsPassed, c.mass),
+              std::make_tuple(4, 1, -1, 0, 4)) << "a new race, six gadgets";
     EXPECT_EQ(c.hasMoved + c.hasActed + c.oilSprayed + c.skidPending + c.pendingMoveFlag, 0);
     EXPECT_EQ(CountGadgets(L"Blindage", 4, kAllSides), 0) << "the earlier gadgets are removed first";
-    EXPECT_EQ(c.mass, 4) << "six gadgets";
-    EXPECT_EQ(c.meshFile, L"voiture_modele_3.ms3d");
-    EXPECT_EQ(c.textureBase, L"map_voiture_3");
-    EXPECT_EQ(c.textureExt, L".jpg");
+    EXPECT_EQ(c.meshFile + L" " + c.textureBase + c.textureExt, L"voiture_modele_3.ms3d map_voiture_3.jpg");
 }
 
 TEST_F(PilotFileTest, AMissingFileStillEmptiesTheGadgetsAndPreparesTheRace) {
@@ -137,8 +121,7 @@ TEST_F(PilotFileTest, AMissingFileStillEmptiesTheGadgetsAndPreparesTheRace) {
     game.cars[1].hitPoints = 0;
     ReadPilotFile(1, L"Personne");
     EXPECT_EQ(CountGadgets(L"", 1, kAllSides), 0);
-    EXPECT_EQ(game.cars[1].hitPoints, 4);
-    EXPECT_EQ(game.cars[1].mass, 2);
+    EXPECT_EQ(std::make_tuple(game.cars[1].hitPoints, game.cars[1].mass), std::make_tuple(4, 2));
     EXPECT_EQ(game.cars[1].pilotName, L"Noël") << "nothing read";
 }
 
@@ -152,17 +135,10 @@ TEST_F(PilotFileTest, HandMadeValuesOutOfRangeStayInsideTheSides) {
               "<Gadget Cote=\"3\"> Lance-flammes </Gadget>\n<Inconnu>1</Inconnu>\n"
               "<Zonks> 99999999999 </Zonks>\n<Structure Cote=\"4\"> -2147483648 </Structure>\n");
     ReadPilotFile(1, L"Bricoleur");
-    const CarRecord& c = game.cars[1];
-    EXPECT_EQ(c.drivingSkill, 0);
-    EXPECT_EQ(c.shootingSkill, 7);
-    EXPECT_EQ(c.sides[SideMisc].structureMax, 0);
-    EXPECT_EQ(c.sides[SideRear].structureMax, 8);
-    EXPECT_EQ(CountGadgets(L"Nitro", 1, kAllSides), 0);
-    EXPECT_EQ(Names(1, SideMisc), std::vector<std::wstring>{L"Pistolet"}) << "an absent Cote reads 0";
-    EXPECT_EQ(Names(1, SideRight), std::vector<std::wstring>{L"Lance-flammes"});
-    EXPECT_EQ(c.mass, 2);
-    EXPECT_EQ(c.zonks, 1000000) << "far from the ends of an int, which a race would pass";
-    EXPECT_EQ(c.sides[SideLeft].structureMax, -1000000);
+    // An absent Cote reads 0; Zonks stay far from the ends of an int, which a race would pass.
+    EXPECT_EQ(PilotSummary(1), L"Bricoleur conduite 0 tir 7 volant  zonks 1000000 modèle 0 | 0 (0): Pistolet"
+                               L" | 1 (0) | 2 (8) | 3 (0): Lance-flammes | 4 (-1000000)");
+    EXPECT_EQ(game.cars[1].mass, 2);
 }
 
 TEST_F(PilotFileTest, BrokenFilesNeitherCrashNorHang) {
@@ -219,10 +195,7 @@ TEST_F(PilotFileTest, ListsTheXmlFilesThatAreNotFoldersInAlphabeticalOrder) {
     EXPECT_EQ(CountFiles(L"\\pilotes\\"), 2);
     std::vector<std::wstring> list{L"reste"};
     ListFiles(L"\\pilotes\\", list);
-    ASSERT_EQ(list.size(), 3u);
-    EXPECT_EQ(list[0], L"");
-    EXPECT_EQ(list[1], L"Max");
-    EXPECT_EQ(list[2], L"Zoé");
+    EXPECT_EQ(list, (std::vector<std::wstring>{L"", L"Max", L"Zoé"}));
     // Capitals and accents do not change a name's place.
     for (const char* name : {"\xc3\x89lodie", "eve", "Anna", "zack", "\xc3\xa9mile"})
         WriteFile(std::string("pilotes/") + name + ".xml", "");

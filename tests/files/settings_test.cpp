@@ -1,5 +1,7 @@
 #include "files/settings.h"
 
+#include <tuple>
+
 #include "support/game_test.h"
 
 using namespace irr;
@@ -11,15 +13,20 @@ protected:
         EXPECT_TRUE(ReadSettings(settings));
         return settings;
     }
+    // What the device is made with: renderer, size, full screen, vertical sync.
+    static std::tuple<video::E_DRIVER_TYPE, core::dimension2du, bool, bool> Device(const Settings& settings) {
+        const SIrrlichtCreationParameters p = DeviceParameters(settings);
+        return {p.DriverType, p.WindowSize, p.Fullscreen, p.Vsync};
+    }
+    static auto Fields(const Settings& s) {
+        return std::make_tuple(s.driver, s.resolution, s.screenMode, s.synchro, s.computerMessages);
+    }
 };
 
 TEST_F(SettingsTest, OnlyTheDriverGivenKeepsEveryOtherDefault) {
     WriteFile("config.xml", "<config><driver>EDT_OPENGL</driver></config>");
+    EXPECT_EQ(Device(ReadBack()), std::make_tuple(video::EDT_OPENGL, core::dimension2du(1024, 768), true, true));
     const SIrrlichtCreationParameters params = DeviceParameters(ReadBack());
-    EXPECT_EQ(params.DriverType, video::EDT_OPENGL);
-    EXPECT_EQ(params.WindowSize, core::dimension2du(1024, 768));
-    EXPECT_TRUE(params.Fullscreen);
-    EXPECT_TRUE(params.Vsync);
     EXPECT_FALSE(params.Stencilbuffer);
     EXPECT_EQ(params.Bits, 16);
     // A file older than the computers' messages setting gives them a short reading time.
@@ -30,22 +37,16 @@ TEST_F(SettingsTest, ValuesAreComparedExactly) {
     WriteFile("config.xml",
               "<c><driver>EDT_SOFTWARE </driver><resolution>800*600</resolution>"
               "<modeecran>fenetre</modeecran><synchro>inactif</synchro></c>");
-    const SIrrlichtCreationParameters params = DeviceParameters(ReadBack());
-    EXPECT_EQ(params.DriverType, video::EDT_OPENGL);  // trailing space: not the software value
-    EXPECT_EQ(params.WindowSize, core::dimension2du(800, 600));
-    EXPECT_TRUE(params.Fullscreen);  // lower case "fenetre" is not "Fenetre"
-    EXPECT_TRUE(params.Vsync);
+    // A trailing space is not the software value, lower case "fenetre" not "Fenetre".
+    EXPECT_EQ(Device(ReadBack()), std::make_tuple(video::EDT_OPENGL, core::dimension2du(800, 600), true, true));
 }
 
 TEST_F(SettingsTest, DirectXValuesAndSoftwareMapToTheRenderersOfThisPlatform) {
-    Settings settings{L"EDT_DIRECTX9", L"", L"Fenetre", L"Inactif", L""};
-    EXPECT_EQ(DeviceParameters(settings).DriverType, video::EDT_OPENGL);
-    settings.driver = L"EDT_DIRECTX8";
-    EXPECT_EQ(DeviceParameters(settings).DriverType, video::EDT_OPENGL);
-    settings.driver = L"EDT_SOFTWARE";
-    EXPECT_EQ(DeviceParameters(settings).DriverType, video::EDT_SOFTWARE);
-    EXPECT_FALSE(DeviceParameters(settings).Fullscreen);
-    EXPECT_FALSE(DeviceParameters(settings).Vsync);
+    const core::dimension2du size(1024, 768);
+    const std::pair<const wchar_t*, video::E_DRIVER_TYPE> drivers[] = {
+        {L"EDT_DIRECTX9", video::EDT_OPENGL}, {L"EDT_DIRECTX8", video::EDT_OPENGL}, {L"EDT_SOFTWARE", video::EDT_SOFTWARE}};
+    for (const auto& [driver, type] : drivers)
+        EXPECT_EQ(Device({driver, L"", L"Fenetre", L"Inactif", L""}), std::make_tuple(type, size, false, false));
 }
 
 TEST_F(SettingsTest, TextGoesToTheLastElementOpenedWhateverTheNesting) {
@@ -53,13 +54,9 @@ TEST_F(SettingsTest, TextGoesToTheLastElementOpenedWhateverTheNesting) {
               "<?xml version=\"1.0\"?><root><video><driver>EDT_SOFTWARE<note>x</note></driver>"
               "<inconnu>1024*768</inconnu><resolution><b/>800*600</resolution></video>"
               "<synchro>Inactif</synchro></root>");
-    const Settings settings = ReadBack();
-    EXPECT_EQ(settings.driver, L"EDT_SOFTWARE");
     // The text after <b/> belongs to "b", the element opened last; "resolution"
     // keeps the name its own element node stored.
-    EXPECT_EQ(settings.resolution, L"resolution");
-    EXPECT_EQ(settings.synchro, L"Inactif");
-    EXPECT_EQ(settings.screenMode, L"");
+    EXPECT_EQ(Fields(ReadBack()), Fields({L"EDT_SOFTWARE", L"resolution", L"", L"Inactif", L""}));
 }
 
 TEST_F(SettingsTest, AnEmptyElementStoresItsOwnName) {
@@ -83,10 +80,7 @@ TEST_F(SettingsTest, WrittenSettingsReadBackExactly) {
     const Settings written{L"EDT_SOFTWARE", L"800*600", L"Full screen", L"Actif", L"Long"};
     ASSERT_TRUE(WriteSettingsFile(workDir, written));
     const Settings settings = ReadBack();
-    EXPECT_EQ(settings.driver, written.driver);
-    EXPECT_EQ(settings.resolution, written.resolution);
-    EXPECT_EQ(settings.screenMode, written.screenMode);
-    EXPECT_EQ(settings.synchro, written.synchro);
+    EXPECT_EQ(Fields(settings), Fields(written));
     EXPECT_NE(ReadFile("config.xml").find("<modeecran>Full screen</modeecran>"), std::string::npos);
     EXPECT_EQ(ComputerMessagesSetting(settings), ComputerMessages::Long);
     EXPECT_EQ(ComputerMessagesSetting({L"", L"", L"", L"", L"Inactif"}), ComputerMessages::Waiting);

@@ -25,13 +25,11 @@ using HomeMenuTest = MenuTest;
 TEST_F(HomeMenuTest, TheColumnStandsInTheCentredAreaAndQuitterEndsTheProgram) {
     player.AtFrame(1, [] {
         EXPECT_EQ(game.inMenu, 1);
-        EXPECT_EQ(Place(gui_id::Home), core::recti(117, 89, 207, 109));
-        EXPECT_EQ(Place(gui_id::NewPilot), core::recti(117, 114, 207, 134));
-        EXPECT_EQ(Place(gui_id::EditPilot), core::recti(117, 139, 207, 159));
-        EXPECT_EQ(Place(gui_id::NewRace), core::recti(117, 164, 207, 184));
-        EXPECT_EQ(Place(gui_id::Credits), core::recti(117, 189, 207, 209));
-        EXPECT_EQ(Place(gui_id::QuitGame), core::recti(117, 214, 207, 234));
-        EXPECT_EQ(std::wstring(ScriptedPlayer::Element(gui_id::QuitGame)->getText()), L"Quitter");
+        // One button every 25 pixels from the area's corner (112, 84).
+        const int column[] = {gui_id::Home, gui_id::NewPilot, gui_id::EditPilot, gui_id::NewRace,
+                              gui_id::Credits, gui_id::QuitGame};
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(Place(column[i]), core::recti(117, 89 + 25 * i, 207, 109 + 25 * i));
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::QuitGame), L"Quitter");
     });
     player.AtFrame(2, [this] { player.ClickButton(gui_id::QuitGame); });
     EXPECT_THROW(HomeMenu(), ProgramEnded);
@@ -74,16 +72,12 @@ TEST_F(HomeMenuTest, ARaceSetUpFromTheMenuLoadsRowsIntoCarsInRowOrder) {
     player.AtFrame(6, [this] { player.ClickButton(gui_id::Launch); });
     HomeMenu();
     EXPECT_EQ(game.carCount, 2);
-    EXPECT_EQ(game.cars[1].pilotName, L"Max");
-    EXPECT_EQ(game.cars[1].colourName, L"rouge");
-    EXPECT_EQ(game.cars[1].controller, L"Humain");
-    EXPECT_EQ(game.cars[2].pilotName, L"Léa");
-    EXPECT_EQ(game.cars[2].colourName, L"jaune");
-    EXPECT_EQ(game.cars[2].controller, L"IA");
+    std::wstring cars;
+    for (int i = 1; i <= 2; ++i)
+        cars += game.cars[i].pilotName + L" " + game.cars[i].colourName + L" " + game.cars[i].controller + L"; ";
+    EXPECT_EQ(cars, L"Max rouge Humain; Léa jaune IA; ");
     EXPECT_EQ(game.circuit.circuitName, L"Anneau");
-    EXPECT_EQ(game.decorEnabled, 1);
-    EXPECT_EQ(game.raceStart, 0);
-    EXPECT_EQ(game.inMenu, 0);
+    EXPECT_EQ(std::vector<int>({game.decorEnabled, game.raceStart, game.inMenu}), std::vector<int>({1, 0, 0}));
     EXPECT_EQ(ScriptedPlayer::Element(gui_id::Home), nullptr) << "the column is removed";
 }
 

@@ -49,13 +49,10 @@ TEST_F(PilotChoiceTest, EditsTheChosenPilotAndSavesItWithAFreshIntegrityText) {
     EXPECT_EQ(game.lastGuiId, 0);
     EXPECT_EQ(ScriptedPlayer::Element(gui_id::PilotChoice), nullptr);
     ReadPilotFile(1, L"Noé");
-    const CarRecord& noe = game.cars[1];
-    EXPECT_EQ(noe.secu, ComputeSecu(1));
-    EXPECT_EQ(noe.zonks, 410);
-    EXPECT_EQ(noe.wheelSide, L"Droite");
-    EXPECT_EQ(noe.drivingSkill, 11);
-    EXPECT_EQ(noe.meshNumber, 1) << "a model out of 1..3 comes back to the first";
-    EXPECT_EQ(CountGadgets(L"", 1, kAllSides), 0);
+    EXPECT_EQ(game.cars[1].secu, ComputeSecu(1));
+    // The armour sold back; a model out of 1..3 comes back to the first.
+    EXPECT_EQ(PilotSummary(1), L"Noé conduite 11 tir 7 volant Droite zonks 410 modèle 1 | 0 (0) | 1 (5) | 2 (5)"
+                               L" | 3 (5) | 4 (5)");
 }
 
 TEST_F(PilotChoiceTest, TheColumnLeavesBothScreensWithoutSaving) {

@@ -13,8 +13,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-std::wstring TextOf(int id) { return ScriptedPlayer::Element(id)->getText(); }
-
 bool IsEnabled(int id) { return ScriptedPlayer::Element(id)->isEnabled(); }
 
 int PilotFileCount() {
@@ -39,19 +37,19 @@ protected:
 
 TEST_F(NewPilotTest, SavesTheDefaultsUnderTheNameGivenWithTheGadgetsBought) {
     Then([] {
-        EXPECT_EQ(TextOf(gui_id::PilotNameBox), L"Entrez le nom");
-        EXPECT_EQ(TextOf(gui_id::DrivingBox), L"9");
-        EXPECT_EQ(TextOf(gui_id::ShootingBox), L"9");
-        EXPECT_EQ(TextOf(gui_id::StructureBox + SideLeft), L"5");
-        EXPECT_EQ(TextOf(gui_id::ZonksBox), L"400");
-        EXPECT_EQ(TextOf(gui_id::WheelText), L"Gauche");
-        EXPECT_EQ(TextOf(gui_id::Description), L"");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::PilotNameBox), L"Entrez le nom");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::DrivingBox), L"9");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::ShootingBox), L"9");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::StructureBox + SideLeft), L"5");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::ZonksBox), L"400");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::WheelText), L"Gauche");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::Description), L"");
     });
     Buy(Armour, SideRear);
     Then([] {
-        EXPECT_EQ(TextOf(gui_id::Description), game.catalogue[Armour].name + L"\nPRIX : 110\n\n" +
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::Description), game.catalogue[Armour].name + L"\nPRIX : 110\n\n" +
                                                    game.catalogue[Armour].description + L"\n");
-        EXPECT_EQ(TextOf(gui_id::ZonksBox), L"290");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::ZonksBox), L"290");
     });
     Type(gui_id::PilotNameBox, L"  Léa ");
     Click(gui_id::Validate);
@@ -63,16 +61,9 @@ TEST_F(NewPilotTest, SavesTheDefaultsUnderTheNameGivenWithTheGadgetsBought) {
     EXPECT_EQ(CountGadgets(L"", 0, kAllSides), 0);
     ASSERT_TRUE(fs::exists(fs::u8path(u8"pilotes/Léa.xml")));
     ReadPilotFile(1, L"Léa");
-    const CarRecord& lea = game.cars[1];
-    EXPECT_EQ(lea.pilotName, L"Léa");
-    EXPECT_EQ(lea.secu, ComputeSecu(1));
-    EXPECT_EQ(lea.drivingSkill, 9);
-    EXPECT_EQ(lea.shootingSkill, 9);
-    EXPECT_EQ(lea.zonks, 290);
-    EXPECT_EQ(lea.meshNumber, 1);
-    EXPECT_EQ(lea.wheelSide, L"Gauche");
-    for (int side = SideFront; side < kSideCount; ++side) EXPECT_EQ(lea.sides[side].structureMax, 5);
-    EXPECT_EQ(CountGadgets(L"Blindage", 1, SideRear), 1);
+    EXPECT_EQ(PilotSummary(1), L"Léa conduite 9 tir 9 volant Gauche zonks 290 modèle 1 | 0 (0) | 1 (5)"
+                               L" | 2 (5): Blindage | 3 (5) | 4 (5)");
+    EXPECT_EQ(game.cars[1].secu, ComputeSecu(1));
 }
 
 TEST_F(NewPilotTest, RefusesEachWrongEntryAloneAndSavesNothing) {
@@ -149,7 +140,7 @@ TEST_F(NewPilotTest, BuysWithinThePerCarLimitAndTheZonks) {
     Click(gui_id::AddToSide + SideFront);
     Then([] {
         EXPECT_EQ(game.cars[0].zonks, 50);
-        EXPECT_EQ(TextOf(gui_id::ZonksBox), L"50");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::ZonksBox), L"50");
         auto* front = static_cast<irr::gui::IGUIListBox*>(ScriptedPlayer::Element(gui_id::SideList + SideFront));
         ASSERT_EQ(front->getItemCount(), 2u);
         EXPECT_EQ(std::wstring(front->getListItem(1)), L"Mitrailleuse avant");
@@ -192,7 +183,7 @@ TEST_F(NewPilotTest, ChangesTheWheelSideAndCyclesTheCarModels) {
     std::vector<std::wstring> wheel;
     std::vector<int> models;
     const auto look = [&] {
-        wheel.push_back(TextOf(gui_id::WheelText));
+        wheel.push_back(ScriptedPlayer::TextOf(gui_id::WheelText));
         models.push_back(game.cars[0].meshNumber);
     };
     Then(look);
@@ -228,7 +219,7 @@ TEST_F(NewPilotTest, StaysOpenWithNothingLostWhenThePilotFolderCannotBeWritten) 
         EXPECT_EQ(game.cars[0].pilotName, L"Léa");
         EXPECT_EQ(game.cars[0].zonks, 290);
         EXPECT_EQ(CountGadgets(L"Blindage", 0, SideLeft), 1);
-        EXPECT_EQ(TextOf(gui_id::PilotNameBox), L"Léa");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::PilotNameBox), L"Léa");
     });
     Click(gui_id::Home);
     Run();

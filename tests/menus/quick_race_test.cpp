@@ -1,5 +1,7 @@
 // A race started from the command line: its options, and the race setup's
 // checks on the circuit and the pilots.
+#include <tuple>
+
 #include "core/game_state.h"
 #include "menus/quick_race.h"
 #include "support/command_run.h"
@@ -20,14 +22,10 @@ QuickRaceOptions Parse(std::vector<const char*> args, bool expectOk = true) {
 
 TEST(QuickRaceArgs, ReadTheCircuitThePilotsAndTheirDrivers) {
     const QuickRaceOptions o = Parse({"--circuit", "Anneau", "--pilot", "L\xc3\xa9" "a:IA", "--pilot", "Max"});
-    EXPECT_FALSE(o.help);
-    EXPECT_TRUE(o.decor);
-    EXPECT_EQ(o.circuit, L"Anneau");
+    EXPECT_EQ(std::make_tuple(o.help, o.decor, o.circuit), std::make_tuple(false, true, std::wstring(L"Anneau")));
     ASSERT_EQ(o.pilots.size(), 2u);
-    EXPECT_EQ(o.pilots[0].name, L"Léa");
-    EXPECT_EQ(o.pilots[0].driver, Driver::Computer);
-    EXPECT_EQ(o.pilots[1].name, L"Max");
-    EXPECT_EQ(o.pilots[1].driver, Driver::Person);
+    EXPECT_EQ(std::make_tuple(o.pilots[0].name, o.pilots[0].driver, o.pilots[1].name, o.pilots[1].driver),
+              std::make_tuple(std::wstring(L"Léa"), Driver::Computer, std::wstring(L"Max"), Driver::Person));
     EXPECT_TRUE(Parse({"--help"}).help);
     EXPECT_FALSE(Parse({"--sans-decor"}).decor);
     Parse({"--couleur", "bleu"}, false);
@@ -52,8 +50,7 @@ TEST(QuickRaceArgs, OnlyAnExactSuffixChoosesTheComputerDriver) {
         SCOPED_TRACE(c.value);
         const QuickRaceOptions o = Parse({"--pilot", c.value});
         ASSERT_EQ(o.pilots.size(), 1u);
-        EXPECT_EQ(o.pilots[0].name, c.name);
-        EXPECT_EQ(o.pilots[0].driver, c.driver);
+        EXPECT_EQ(std::make_pair(o.pilots[0].name, o.pilots[0].driver), std::make_pair(std::wstring(c.name), c.driver));
     }
     // The simulator's pilots without a suffix keep to the computer.
     EXPECT_EQ(ReadPilotOption(L"Brutus", Driver::Computer).driver, Driver::Computer);
@@ -86,33 +83,31 @@ TEST_F(QuickRaceTest, LoadsThePilotsIntoTheFirstCarsWithTheRowColours) {
     const wchar_t* colours[] = {nullptr, L"rouge", L"bleu", L"vert"};
     const wchar_t* drivers[] = {nullptr, L"Humain", L"IA", L"IAC"};
     for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(game.cars[i].pilotName, names[i]);
-        EXPECT_EQ(game.cars[i].colourName, colours[i]);
-        EXPECT_EQ(game.cars[i].controller, drivers[i]);
-        EXPECT_EQ(game.cars[i].hitPoints, 4);
+        const CarRecord& car = game.cars[i];
+        EXPECT_EQ(std::make_tuple(car.pilotName, car.colourName, car.controller, car.hitPoints),
+                  std::make_tuple(std::wstring(names[i]), std::wstring(colours[i]), std::wstring(drivers[i]), 4));
     }
     EXPECT_FALSE(IsComputerDriven(game.cars[1]));
     EXPECT_TRUE(IsComputerDriven(game.cars[3]) && IsFightingComputer(game.cars[3]));
 }
 
 TEST_F(QuickRaceTest, RefusesWhatTheRaceSetupRefuses) {
-    using Messages = std::vector<std::wstring>;
-    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", Driver::Person}, {L"Léa", Driver::Person}, {L"Max", Driver::FightingComputer}})),
-              Messages{L"Vous ne pouvez pas avoir 2 fois le même pilote en jeu."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"", {{L"Max", Driver::Person}, {L"Léa", Driver::Person}})),
-              Messages{L"Vous devez choisir un circuit et mettre des pilotes en jeu."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"Désert", {{L"Max", Driver::Person}, {L"Léa", Driver::Person}})),
-              Messages{L"Le circuit Désert n'existe pas."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"../circuits/Anneau", {{L"Max", Driver::Person}, {L"Léa", Driver::Person}})),
-              Messages{L"Le circuit ../circuits/Anneau n'existe pas."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", Driver::Person}})),
-              Messages{L"Vous devez mettre au moins 2 pilotes en jeu."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", Driver::Person}, {L"Inconnu", Driver::Person}})),
-              Messages{L"Le pilote Inconnu n'existe pas."});
-    EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Max", Driver::Person}, {L"Léa", Driver::Person}, {L"Noé", Driver::Person},
-                                              {L"Zoé", Driver::Person}})),
-              Messages{L"Le circuit Anneau n'accepte que 3 pilotes."});
-    EXPECT_EQ(game.carCount, 0);
+    // Circuit, pilots (each a person), and the one refusal.
+    const std::tuple<const wchar_t*, std::vector<const wchar_t*>, const wchar_t*> cases[] = {
+        {L"Anneau", {L"Max", L"Léa", L"Max"}, L"Vous ne pouvez pas avoir 2 fois le même pilote en jeu."},
+        {L"", {L"Max", L"Léa"}, L"Vous devez choisir un circuit et mettre des pilotes en jeu."},
+        {L"Désert", {L"Max", L"Léa"}, L"Le circuit Désert n'existe pas."},
+        {L"../circuits/Anneau", {L"Max", L"Léa"}, L"Le circuit ../circuits/Anneau n'existe pas."},
+        {L"Anneau", {L"Max"}, L"Vous devez mettre au moins 2 pilotes en jeu."},
+        {L"Anneau", {L"Max", L"Inconnu"}, L"Le pilote Inconnu n'existe pas."},
+        {L"Anneau", {L"Max", L"Léa", L"Noé", L"Zoé"}, L"Le circuit Anneau n'accepte que 3 pilotes."},
+    };
+    for (const auto& [circuit, names, refusal] : cases) {
+        std::vector<QuickRacePilot> pilots;
+        for (const wchar_t* name : names) pilots.push_back({name, Driver::Person});
+        EXPECT_EQ(SetUpQuickRace(Race(circuit, pilots)), std::vector<std::wstring>{refusal});
+        EXPECT_EQ(game.carCount, 0);
+    }
 }
 
 TEST_F(QuickRaceTest, RefusesAPilotWhoseFileWasEditedByHand) {

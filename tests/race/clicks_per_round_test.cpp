@@ -6,18 +6,13 @@
 #include <cstdio>
 
 #include "core/event_receiver.h"
-#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
 #include "core/random.h"
-#include "menus/quick_race.h"
-#include "platform/clock.h"
 #include "platform/text.h"
 #include "race/computer_driver.h"
 #include "race/race_loop.h"
-#include "scene/circuit_scene.h"
 #include "scene/cross_markers.h"
 #include "support/game_test.h"
-#include "ui/race_screen.h"
 #include "ui/message_window.h"
 
 using namespace irr;
@@ -40,29 +35,17 @@ class ClicksPerRoundTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        for (const char* path : {"data", "circuits", "pilotes"}) ASSERT_TRUE(CopyFromGameFolder(path));
-        FillCatalogue();
-        QuickRaceOptions options;
-        options.circuit = L"Anneau";
-        options.decor = false;
-        options.pilots = {{L"Camille Faure", Driver::Person},
-                          {L"Brutus", Driver::FightingComputer},
-                          {L"Hélène Vasseur", Driver::FightingComputer}};
-        ASSERT_TRUE(SetUpQuickRace(options).empty());
-        std::wstring error;
-        ASSERT_TRUE(BuildCircuitScene(error));
-        game.frameDelay = 0;
-        CreateStatusLines();
+        LoadQuickRace(L"Anneau", {{L"Camille Faure", Driver::Person},
+                                  {L"Brutus", Driver::FightingComputer},
+                                  {L"Hélène Vasseur", Driver::FightingComputer}});
         SetRandomState(7);
-        game.computerMessages = ComputerMessages::Short;
-        SetMillisecondClockOverride(clock);
+        RunClockWhileMessagesOpen(500);
     }
 
     // The person reads a message for 15 seconds, then answers it: its first
     // answer, or its button.
     void AnswerWaitingMessages() {
         player.Whenever([] { return game.dialog.dialogOpen == 1; }, [this] {
-            SetMillisecondClockOverride(clock += 500);
             const DialogState& dialog = game.dialog;
             if (dialog.messagesShown != lastMessage) {
                 lastMessage = dialog.messagesShown;
@@ -89,15 +72,12 @@ protected:
         player.Whenever(PersonChooses, [this] {
             const int digit = DigitOfMarker(ComputerChoice(game.currentCar));
             ASSERT_NE(digit, 0);
-            player.Key(static_cast<EKEY_CODE>(KEY_NUMPAD0 + digit), true);
-            player.Key(static_cast<EKEY_CODE>(KEY_NUMPAD0 + digit), false);
-            player.Key(KEY_RETURN, true);
-            player.Key(KEY_RETURN, false);
+            player.Press(static_cast<EKEY_CODE>(KEY_NUMPAD0 + digit));
+            player.Press(KEY_RETURN);
             moves += 1;
         });
     }
 
-    long long clock = 1000000;
     int lastMessage = -1, framesOpen = 0;
     int messages = 0, clicks = 0, asking = 0, moves = 0;
     bool leaving = false;

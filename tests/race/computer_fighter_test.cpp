@@ -12,13 +12,6 @@
 #include "scene/aiming_marks.h"
 #include "support/race_fixture.h"
 
-namespace {
-bool Contains(const std::vector<std::wstring>& texts, const std::wstring& part) {
-    return std::any_of(texts.begin(), texts.end(),
-                       [&](const std::wstring& text) { return text.find(part) != std::wstring::npos; });
-}
-}  // namespace
-
 class FightingComputerTest : public RaceTest {
 protected:
     void SetUp() override {
@@ -38,7 +31,7 @@ protected:
         LeaveWhenCarPlays(2);
         RunRace();
     }
-    bool Said(const std::wstring& part) const { return Contains(player.DialogTexts(), part); }
+    bool Said(const std::wstring& part) const { return player.SawDialogTextContaining(part); }
     static int StructureLost(int car) {
         int lost = 0;
         for (int side = SideFront; side <= SideLeft; ++side) lost += 20 - game.cars[car].sides[side].structure;

@@ -5,17 +5,12 @@
 #include <cmath>
 #include <vector>
 
-#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
 #include "files/file_listing.h"
 #include "files/pilot_file.h"
-#include "menus/quick_race.h"
-#include "platform/clock.h"
 #include "platform/text.h"
 #include "race/race_loop.h"
-#include "scene/circuit_scene.h"
 #include "support/game_test.h"
-#include "ui/race_screen.h"
 
 using namespace irr;
 
@@ -34,32 +29,14 @@ bool OverTheCircuit(const core::vector3df& v) {
 
 class ComputerRaceTest : public GameTest, public ::testing::WithParamInterface<const wchar_t*> {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        for (const char* path : {"data", "circuits", "pilotes"}) ASSERT_TRUE(CopyFromGameFolder(path));
-        FillCatalogue();
-    }
-
     // Loads the race as the quick race does, builds the scene and runs it
     // with every message answered; every frame checks where things are.
     void RunComputerRace(const std::wstring& circuit, long long frames) {
-        QuickRaceOptions options;
-        options.circuit = circuit;
-        options.decor = false;
-        options.pilots = {{L"Brutus", Driver::Computer}, {L"Inès Moreau", Driver::Computer},
-                          {L"Max Durand", Driver::Computer}, {L"Hélène Vasseur", Driver::Computer}};
-        ASSERT_TRUE(SetUpQuickRace(options).empty());
-        std::wstring error;
-        ASSERT_TRUE(BuildCircuitScene(error));
-        game.frameDelay = 0;
-        CreateStatusLines();
-
+        LoadQuickRace(circuit, {{L"Brutus", Driver::Computer}, {L"Inès Moreau", Driver::Computer},
+                                {L"Max Durand", Driver::Computer}, {L"Hélène Vasseur", Driver::Computer}});
         // No input at all: nobody plays, so every message closes by itself,
         // half a second passing with each of its frames.
-        game.computerMessages = ComputerMessages::Short;
-        SetMillisecondClockOverride(clock);
-        player.Whenever([] { return game.dialog.dialogOpen == 1; },
-                        [this] { SetMillisecondClockOverride(clock += 500); });
+        RunClockWhileMessagesOpen(500);
         player.SetFrameLimit(frames + 1000);
         player.Whenever([] { return true; }, [this] { CheckPositions(); });
         player.AtFrame(frames, [] { game.actionRequests[RequestQuit] = 1; });
@@ -117,7 +94,6 @@ protected:
     }
 
     long long framesChecked = 0;
-    long long clock = 1000000;
 };
 
 TEST_P(ComputerRaceTest, FourComputerDriversRaceToTheEndInViewAndTheSurvivorsAreSaved) {

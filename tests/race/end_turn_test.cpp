@@ -1,5 +1,7 @@
 #include "race/end_turn.h"
 
+#include <vector>
+
 #include "core/game_state.h"
 #include "support/game_test.h"
 
@@ -23,40 +25,29 @@ protected:
     }
 };
 
-TEST_F(EndTurnTest, PlayPassesToTheNextCarWithItsFlagsCleared) {
+TEST_F(EndTurnTest, PlayPassesToTheNextCarWithItsFlagsClearedAndTheLastCarEndsTheRound) {
     EndTurn();
-    EXPECT_EQ(game.currentCar, 2);
-    EXPECT_EQ(game.cars[1].hasMoved, 0);
-    EXPECT_EQ(game.cars[1].hasActed, 0);
-    EXPECT_EQ(game.roundNumber, 0);
-}
-
-TEST_F(EndTurnTest, TheRoundGrowsWhenTheLastCarEndsItsTurn) {
-    EndTurn();
+    EXPECT_EQ(std::vector<int>({game.currentCar, game.cars[1].hasMoved, game.cars[1].hasActed, game.roundNumber}),
+              std::vector<int>({2, 0, 0, 0}));
     EndTurn();
     EXPECT_EQ(game.roundNumber, 0);
     EndTurn();
-    EXPECT_EQ(game.currentCar, 1);
-    EXPECT_EQ(game.roundNumber, 1);
-    EXPECT_EQ(game.quitToMenu, 0);
+    EXPECT_EQ(std::vector<int>({game.currentCar, game.roundNumber, game.quitToMenu}), std::vector<int>({1, 1, 0}));
 }
 
 TEST_F(EndTurnTest, AWreckStandingStillIsSkippedAndGainsATrailPoint) {
     game.cars[2].inRace = 0;
     EndTurn();
-    EXPECT_EQ(game.currentCar, 3);
-    EXPECT_EQ(game.cars[2].trailCount, 3);
-    EXPECT_EQ(game.cars[2].trail[5], 2.0f);
-    EXPECT_EQ(game.cars[2].trail[6], 2.0f);
+    EXPECT_EQ(std::make_pair(game.currentCar, game.cars[2].trailCount), std::make_pair(3, 3));
+    EXPECT_EQ(std::make_pair(game.cars[2].trail[5], game.cars[2].trail[6]), std::make_pair(2.0f, 2.0f));
 }
 
 TEST_F(EndTurnTest, AWreckStillMovingPlaysItsSlide) {
     game.cars[2].inRace = 0;
     game.cars[2].prevCellX = 0;  // moved one cell at its last move
     EndTurn();
-    EXPECT_EQ(game.currentCar, 2);
-    EXPECT_EQ(game.cars[2].skidPending, 1);
-    EXPECT_EQ(game.cars[2].pendingMoveFlag, 1);
+    EXPECT_EQ(std::vector<int>({game.currentCar, game.cars[2].skidPending, game.cars[2].pendingMoveFlag}),
+              std::vector<int>({2, 1, 1}));
 
     game.cars[2].prevCellX = game.cars[2].cellX;
     game.cars[2].targetY = 5;  // a push still waiting counts as moving too
@@ -95,7 +86,7 @@ TEST_F(EndTurnTest, TwoFinishersEndTheRace) {
 
 TEST_F(EndTurnTest, TheFirstFinisherIsToldToTakeCoverWhenOthersStillRace) {
     game.carCount = 4;
-    for (int i = 4; i <= 4; ++i) game.cars[i].inRace = 1;
+    game.cars[4].inRace = 1;
     game.cars[1].pilotName = L"Max";
     game.cars[1].finishOrder = 0;
     EndTurn();

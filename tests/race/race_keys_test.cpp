@@ -13,10 +13,6 @@ using namespace irr;
 
 class RaceKeysTest : public ShotTest {
 protected:
-    void Press(EKEY_CODE key) {
-        player.Key(key, true);
-        player.Key(key, false);
-    }
     // The camera behind the current car, looking along the grid's rows
     // (+y), or turned round to look the other way.
     static void LookAlongTheGrid(bool turnedRound) {
@@ -34,22 +30,22 @@ TEST_F(RaceKeysTest, TheKeypadPicksTheCrossesAsTheyShowFromTheCamera) {
     // confirms it.
     player.When([] { return Playing(1); }, [this] {
         LookAlongTheGrid(false);
-        Press(KEY_NUMPAD6);
+        player.Press(KEY_NUMPAD6);
         player.AtFrame(2, [this] {
             EXPECT_TRUE(game.crossMarkers[8].selected);
-            Press(KEY_RETURN);
+            player.Press(KEY_RETURN);
         });
     });
     // Car 2 seen from the other side: 6 is now the cross at -x, 8 the one at
     // -y, and 8 again confirms it.
     player.When([] { return Playing(2); }, [this] {
         LookAlongTheGrid(true);
-        Press(KEY_NUMPAD6);
+        player.Press(KEY_NUMPAD6);
         player.AtFrame(2, [this] {
             EXPECT_TRUE(game.crossMarkers[2].selected);
-            Press(KEY_NUMPAD8);
+            player.Press(KEY_NUMPAD8);
         });
-        player.AtFrame(4, [this] { Press(KEY_NUMPAD8); });
+        player.AtFrame(4, [this] { player.Press(KEY_NUMPAD8); });
     });
     player.When([] { return Playing(1) && game.cars[2].cellY != 6; },
                 [] { game.actionRequests[RequestQuit] = 1; });
@@ -64,14 +60,14 @@ TEST_F(RaceKeysTest, TheKeypadPicksTheCrossesAsTheyShowFromTheCamera) {
 TEST_F(RaceKeysTest, LettersPressTheColumnControlsThatAPersonCouldClick) {
     int currentCarBeforeF = 0;
     player.When([] { return Playing(1); }, [this] {
-        Press(KEY_KEY_U);  // "Auto fin tour" unticked
-        Press(KEY_KEY_N);  // no nitro: the button is hidden and nothing happens
+        player.Press(KEY_KEY_U);  // "Auto fin tour" unticked
+        player.Press(KEY_KEY_N);  // no nitro: the button is hidden and nothing happens
         ClickMarkerTwice(8);
     });
     player.When([] { return game.cars[1].hasMoved == 1 && game.dialog.dialogOpen == 0; }, [&] {
         player.AtFrame(5, [&] {
             currentCarBeforeF = game.currentCar;
-            Press(KEY_KEY_F);
+            player.Press(KEY_KEY_F);
         });
     });
     LeaveWhenCarPlays(2);
@@ -90,13 +86,13 @@ TEST_F(RaceKeysTest, EscapeLeavesTheAimingScreenAndReturnFiresAtTheOnlyCarInReac
     AimCameraAtCurrentCar();
     bool aimLeft = false;
     player.When([] { return Playing(1); }, [&] {
-        Press(KEY_KEY_A);
-        player.AtFrame(3, [this] { Press(KEY_ESCAPE); });
+        player.Press(KEY_KEY_A);
+        player.AtFrame(3, [this] { player.Press(KEY_ESCAPE); });
         player.AtFrame(6, [&] {
             aimLeft = ChoiceShown() && game.cars[1].hasActed == 0;
-            Press(KEY_KEY_A);
+            player.Press(KEY_KEY_A);
         });
-        player.AtFrame(9, [this] { Press(KEY_RETURN); });
+        player.AtFrame(9, [this] { player.Press(KEY_RETURN); });
     });
     player.When([] { return HasActed(1); }, [] { game.actionRequests[RequestQuit] = 1; });
     player.AnswerDialogs(1);
@@ -106,12 +102,12 @@ TEST_F(RaceKeysTest, EscapeLeavesTheAimingScreenAndReturnFiresAtTheOnlyCarInReac
 }
 
 TEST_F(RaceKeysTest, ReturnAndSpaceCloseAndStopTheDieAndDigitsAnswer) {
-    player.AtFrame(3, [this] { Press(KEY_RETURN); });
+    player.AtFrame(3, [this] { player.Press(KEY_RETURN); });
     EXPECT_EQ(DiceDialog(L"Tir réussi", -1, -1, -1, -1, false, 0xFFFFFFFF), 0);
 
     game.dialog.dieSlowdownFrames = 30;
     game.dialog.dieFaces = 6;
-    player.AtFrame(3, [this] { Press(KEY_SPACE); });
+    player.AtFrame(3, [this] { player.Press(KEY_SPACE); });
     const int face = DiceDialog(L"Test de tir.", -1, -1, -1, -1, false, 0xFFFFFFFF);
     EXPECT_TRUE(face >= 1 && face <= 6) << face;
 
@@ -119,7 +115,7 @@ TEST_F(RaceKeysTest, ReturnAndSpaceCloseAndStopTheDieAndDigitsAnswer) {
     game.dialog.choiceLabels[1] = L"Avant";
     game.dialog.choiceLabels[2] = L"Arrière";
     game.dialog.choiceLabels[3] = L"Gauche";
-    player.AtFrame(2, [this] { Press(KEY_KEY_4); });  // no fourth answer: nothing
-    player.AtFrame(4, [this] { Press(KEY_KEY_3); });
+    player.AtFrame(2, [this] { player.Press(KEY_KEY_4); });  // no fourth answer: nothing
+    player.AtFrame(4, [this] { player.Press(KEY_KEY_3); });
     EXPECT_EQ(DiceDialog(L"Quel côté ?", -1, -1, -1, -1, false, 0xFFFFFFFF), 3);
 }

@@ -18,11 +18,7 @@
 using namespace irr;
 
 namespace {
-std::wstring StatusText() {
-    std::wstring text = raceScreen.statusLine->getText();
-    const size_t first = text.find_first_not_of(L' ');
-    return first == std::wstring::npos ? L"" : text.substr(first);
-}
+std::wstring StatusText() { return WithoutLeadingSpaces(raceScreen.statusLine->getText()); }
 }  // namespace
 
 TEST_F(RaceTest, TwoClicksOnACrossMoveTheCarAndPassTheTurn) {
@@ -38,19 +34,12 @@ TEST_F(RaceTest, TwoClicksOnACrossMoveTheCarAndPassTheTurn) {
     LeaveWhenCarPlays(2);
     RunRace();
     const CarRecord& car = game.cars[1];
-    EXPECT_EQ(car.cellX, 3.0f);
-    EXPECT_EQ(car.cellY, 2.0f);
-    EXPECT_EQ(car.prevCellX, 2.0f);
-    EXPECT_EQ(car.prevCellY, 2.0f);
-    EXPECT_EQ(car.targetX, -1);
-    EXPECT_EQ(car.targetY, -1);
-    EXPECT_EQ(car.pendingMoveFlag, 0);
-    EXPECT_EQ(car.trailCount, 3);
-    EXPECT_EQ(car.trail[5], 3.0f);
-    EXPECT_EQ(car.trail[6], 2.0f);
-    EXPECT_EQ(car.checkpointsPassed, 1);  // the start line lies on x = 3
-    EXPECT_EQ(game.currentCar, 2);
-    EXPECT_EQ(car.hasMoved, 0);  // cleared by the end of its turn
+    EXPECT_EQ(std::vector<f32>({car.cellX, car.cellY, car.prevCellX, car.prevCellY, car.trail[5], car.trail[6]}),
+              std::vector<f32>({3, 2, 2, 2, 3, 2}));
+    // The start line lies on x = 3; the end of its turn cleared hasMoved.
+    EXPECT_EQ(std::vector<int>({car.targetX, car.targetY, car.pendingMoveFlag, car.trailCount,
+                                car.checkpointsPassed, game.currentCar, car.hasMoved}),
+              std::vector<int>({-1, -1, 0, 3, 1, 2, 0}));
     EXPECT_FALSE(game.crossMarkers[8].node->isVisible());
     const core::vector3df at = car.sceneNode->getPosition();
     EXPECT_FLOAT_EQ(at.X, 300.0f);
@@ -160,11 +149,9 @@ TEST_F(RaceTest, AComputerThatFailsOnOilSkidsAtItsNextTurnWithoutAClick) {
     EXPECT_NE(std::find(failed, texts.end(), L"Ann dérape ici"), texts.end());
     EXPECT_EQ(skiddingWhileCar2Plays, 1);
     const CarRecord& car = game.cars[1];
-    EXPECT_EQ(car.skidPending, 0);
-    EXPECT_EQ(car.pendingMoveFlag, 0);  // the skid move took its spin
-    EXPECT_EQ(car.trailCount, 4);       // the start's two points, (3, 3), the skid
-    EXPECT_EQ(car.trail[5], 3.0f);
-    EXPECT_EQ(car.trail[6], 3.0f);
+    // The skid move took its spin; the trail holds the start's two points, (3, 3), the skid.
+    EXPECT_EQ(std::vector<int>({car.skidPending, car.pendingMoveFlag, car.trailCount}), std::vector<int>({0, 0, 4}));
+    EXPECT_EQ(std::make_pair(car.trail[5], car.trail[6]), std::make_pair(3.0f, 3.0f));
 }
 
 TEST_F(RaceTest, FinTourThatEndsTheRaceEndsTheFrameAndTheResultsAreSettledOnce) {
@@ -191,10 +178,9 @@ TEST_F(RaceTest, FinTourThatEndsTheRaceEndsTheFrameAndTheResultsAreSettledOnce) 
     EXPECT_EQ(ann.trailCount, 3);
     EXPECT_EQ(ann.zonks, 200) << "the sole survivor is paid once";
     EXPECT_EQ(ann.drivingSkill, 11) << "and gains one skill point";
-    int rewards = 0;
-    for (const std::wstring& text : player.DialogTexts())
-        rewards += text.find(L"Zonks") != std::wstring::npos;
-    EXPECT_EQ(rewards, 1);
+    EXPECT_EQ(std::count_if(player.DialogTexts().begin(), player.DialogTexts().end(),
+                            [](const std::wstring& text) { return text.find(L"Zonks") != std::wstring::npos; }),
+              1);
     // The file holds one settlement.
     ReadPilotFile(0, L"Ann");
     EXPECT_EQ(game.cars[0].zonks, 200);

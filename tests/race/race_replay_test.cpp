@@ -7,18 +7,14 @@
 #include <sstream>
 #include <string>
 
-#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
 #include "core/oil_patches.h"
 #include "core/random.h"
 #include "files/pilot_file.h"
-#include "menus/quick_race.h"
 #include "platform/text.h"
 #include "race/race_loop.h"
-#include "scene/circuit_scene.h"
 #include "scene/race_frame.h"
 #include "support/race_fixture.h"
-#include "ui/race_screen.h"
 
 namespace {
 constexpr int kRounds = 30;
@@ -47,22 +43,13 @@ protected:
     // seen, the random state at the end.
     std::string PlayRace(uint32_t seed, int drawEvery) {
         StartFreshGame();
-        FillCatalogue();
         KeepPilotFiles(true);
-        QuickRaceOptions options;
-        options.circuit = L"Anneau";
-        options.decor = false;
-        options.pilots = {{L"Gaston Leroy", Driver::Person},
-                          {L"Brutus", Driver::FightingComputer},
-                          {L"Max Durand", Driver::FightingComputer},
-                          {L"Hélène Vasseur", Driver::FightingComputer},
-                          {L"Camille Faure", Driver::FightingComputer},
-                          {L"Inès Moreau", Driver::Computer}};
-        EXPECT_TRUE(SetUpQuickRace(options).empty());
-        std::wstring error;
-        EXPECT_TRUE(BuildCircuitScene(error));
-        game.frameDelay = 0;
-        CreateStatusLines();
+        LoadQuickRace(L"Anneau", {{L"Gaston Leroy", Driver::Person},
+                                  {L"Brutus", Driver::FightingComputer},
+                                  {L"Max Durand", Driver::FightingComputer},
+                                  {L"Hélène Vasseur", Driver::FightingComputer},
+                                  {L"Camille Faure", Driver::FightingComputer},
+                                  {L"Inès Moreau", Driver::Computer}});
         SetRandomState(seed);
         DrawFramesEvery(drawEvery);
 
@@ -93,7 +80,6 @@ protected:
 };
 
 TEST_F(RaceReplayTest, TheSameSeededRaceGoesTheSameWayWhateverFramesAreDrawn) {
-    for (const char* path : {"data", "circuits", "pilotes"}) ASSERT_TRUE(CopyFromGameFolder(path));
     std::string races;
     // Two seeds between them see every weapon used.
     for (uint32_t seed : {2u, 4u}) {

@@ -88,9 +88,7 @@ TEST_F(CarImpactTest, AllCarsOnTheFirstOccupiedCellAreHitAndTheMoverStopsThere) 
     // (mass 2 + relative speed 1) / 2 = 1.
     const std::wstring told =
         L"Collision lourde entre véhicules \n Bousculeur COTE : AVANT \n Bousculé   COTE : GAUCHE";
-    int seen = 0;
-    for (const std::wstring& text : player.DialogTexts()) seen += text == told;
-    EXPECT_EQ(seen, 2);
+    EXPECT_EQ(player.TimesSeen(told), 2);
     EXPECT_EQ(Lost(2, SideLeft), 2);
     EXPECT_EQ(game.cars[third].hitPoints, 4 - 1);  // no structure: the pilot takes it
     EXPECT_EQ(Lost(1, SideFront), 2 + 1);
@@ -199,6 +197,5 @@ TEST_F(CarImpactTest, ACarBeyondAWallIsNotReachedAndACarBeforeItStopsTheMove) {
     ResolveMove(1, RecordMove(1, 11, 5));
     EXPECT_EQ(game.cars[1].cellX, 9);
     EXPECT_EQ(game.cars[2].pendingMoveFlag, 1);
-    for (const std::wstring& text : player.DialogTexts())
-        EXPECT_EQ(text.find(L"Collision avec un mur"), std::wstring::npos);
+    EXPECT_FALSE(player.SawDialogTextContaining(L"Collision avec un mur"));
 }

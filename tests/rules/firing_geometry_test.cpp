@@ -22,8 +22,7 @@ protected:
 
 TEST_F(FiringGeometryTest, AStillCarFiresAlongItsFacingAndAMovedOneAlongItsMove) {
     StandCar(1, 5, 5, 90);
-    EXPECT_EQ(FiringVector(1, false).x, 1);
-    EXPECT_EQ(FiringVector(1, false).y, 0);
+    EXPECT_EQ(std::make_pair(FiringVector(1, false).x, FiringVector(1, false).y), std::make_pair(1, 0));
     EXPECT_EQ(FiringVector(1, true).x, -1);
     StandCar(1, 5, 5, 200);  // cut to 200: the sector of (0, -1)
     EXPECT_EQ(FiringVector(1, false).y, -1);

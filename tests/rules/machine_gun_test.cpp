@@ -66,8 +66,7 @@ TEST_F(MachineGunTest, ATargetBurntOutByTheDamageTakesNoPilotingTest) {
     for (int roll : {1, 4, 6}) QueueDieResult(roll);  // shot, damage, the pilot's fate
     FireAtCarTwo(GunMount::Front);
     EXPECT_EQ(game.cars[2].inRace, 0);
-    for (const std::wstring& text : player.DialogTexts())
-        EXPECT_EQ(text.find(L"ce tir vous fait déraper"), std::wstring::npos);
+    EXPECT_FALSE(player.SawDialogTextContaining(L"ce tir vous fait déraper"));
     EXPECT_EQ(game.cars[1].hasActed, 1);
 }
 
@@ -97,18 +96,4 @@ TEST_F(MachineGunTest, AClickBesideTheTargetOrOnNoTargetFiresNothing) {
     EXPECT_TRUE(player.DialogTexts().empty());
     EXPECT_EQ(game.cars[1].hasActed, 0);
     EXPECT_FALSE(AnyActionRequest());
-}
-
-TEST_F(MachineGunTest, TheFrontGunsFireFromTheRaceColumn) {
-    AddGadget(1, SideFront, L"Mitrailleuse avant");
-    StandCar(1, 2, 5, 90);
-    StandCar(2, 5, 5, 270);
-    game.cars[1].autoEndTurn = 0;
-    for (int roll : {1, 4, 1}) QueueDieResult(roll);
-    AimCameraAtCurrentCar();
-    player.When(ChoiceShown, [this] { FireFromColumnAt(gui_id::FrontGun, 2); });
-    player.When([] { return HasActed(1); }, [] { game.actionRequests[RequestQuit] = 1; });
-    player.AnswerDialogs(1);
-    RunRace();
-    EXPECT_EQ(game.cars[2].sides[SideFront].structure, 16);
 }

@@ -39,11 +39,10 @@ protected:
 
 TEST_F(MoveCandidatesTest, StandingStillOffersTheNineCellsAroundTheCarInColumnOrder) {
     BuildCandidates(1, 1);
-    EXPECT_EQ(Relative(1), std::make_pair(-1, -1));
-    EXPECT_EQ(Relative(2), std::make_pair(-1, 0));
-    EXPECT_EQ(Relative(3), std::make_pair(-1, 1));
-    EXPECT_EQ(Relative(5), std::make_pair(0, 0));
-    EXPECT_EQ(Relative(9), std::make_pair(1, 1));
+    std::vector<std::pair<int, int>> cells;
+    for (int k = 1; k <= 9; ++k) cells.push_back(Relative(k));
+    EXPECT_EQ(cells, (std::vector<std::pair<int, int>>{
+                         {-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 0}, {0, 1}, {1, -1}, {1, 0}, {1, 1}}));
 }
 
 TEST_F(MoveCandidatesTest, TheInertialStepIsRepeatedAndDoubledByNitro) {

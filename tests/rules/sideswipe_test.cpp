@@ -18,11 +18,6 @@
 
 namespace {
 int Lost(int car, int side) { return 10 - game.cars[car].sides[side].structure; }
-
-int Seen(const ScriptedPlayer& player, const std::wstring& text) {
-    const auto& texts = player.DialogTexts();
-    return static_cast<int>(std::count(texts.begin(), texts.end(), text));
-}
 }  // namespace
 
 // Car 1 drives from (2, 2) to (3, 4) past car 2 standing on (3, 3), facing
@@ -57,10 +52,9 @@ TEST_F(SideswipeTest, AMoverWhoAvoidsItEndsItAndTheOtherCarIsNeverAsked) {
     player.AnswerDialogs();
     QueueDieResult(10);  // at most the skill of 10
     BrushPast();
-    EXPECT_EQ(Seen(player, L"Ann souhaite éviter la touchette.\n"), 1);
-    EXPECT_EQ(Seen(player, L"Ann réussi à esquiver la touchette.\n"), 1);
-    for (const std::wstring& text : player.DialogTexts())
-        EXPECT_EQ(text.find(L"Voiture 2"), std::wstring::npos);
+    EXPECT_EQ(player.TimesSeen(L"Ann souhaite éviter la touchette.\n"), 1);
+    EXPECT_EQ(player.TimesSeen(L"Ann réussi à esquiver la touchette.\n"), 1);
+    EXPECT_FALSE(player.SawDialogTextContaining(L"Voiture 2"));
     EXPECT_EQ(Lost(1, SideRight), 0);
     EXPECT_EQ(Lost(2, SideLeft), 0);
     EXPECT_EQ(game.cars[2].pendingMoveFlag, 0);  // a sideswipe never pushes
@@ -69,8 +63,8 @@ TEST_F(SideswipeTest, AMoverWhoAvoidsItEndsItAndTheOtherCarIsNeverAsked) {
 TEST_F(SideswipeTest, APersonWhoAnswersNonLeavesTheChoiceToTheOtherCar) {
     player.AnswerDialogs(2);  // "Non", twice
     BrushPast();
-    EXPECT_EQ(Seen(player, L"Voiture 1 : \nSouhaitez vous éviter la touchette ?"), 1);
-    EXPECT_EQ(Seen(player, L"Voiture 2 :\nLe véhicule 1 est parti pour vous toucher, souhaitez "
+    EXPECT_EQ(player.TimesSeen(L"Voiture 1 : \nSouhaitez vous éviter la touchette ?"), 1);
+    EXPECT_EQ(player.TimesSeen(L"Voiture 2 :\nLe véhicule 1 est parti pour vous toucher, souhaitez "
                            L"vous éviter la touchette ?"),
               1);
     // Each takes half the other's mass (3 / 2 = 1) on the sides that met.
@@ -85,9 +79,9 @@ TEST_F(SideswipeTest, AComputerTriesAndFailsThenTheOtherCarTriesToo) {
     QueueDieResult(11);  // Ann misses
     QueueDieResult(3);   // Brutus dodges
     BrushPast();
-    EXPECT_EQ(Seen(player, L"Ann loupe son test de pilotage.\n"), 1);
-    EXPECT_EQ(Seen(player, L"Brutus souhaite éviter la touchette.\n"), 1);
-    EXPECT_EQ(Seen(player, L"Brutus réussi à esquiver la touchette.\n"), 1);
+    EXPECT_EQ(player.TimesSeen(L"Ann loupe son test de pilotage.\n"), 1);
+    EXPECT_EQ(player.TimesSeen(L"Brutus souhaite éviter la touchette.\n"), 1);
+    EXPECT_EQ(player.TimesSeen(L"Brutus réussi à esquiver la touchette.\n"), 1);
     EXPECT_EQ(Lost(1, SideRight), 0);
 }
 
@@ -95,8 +89,7 @@ TEST_F(SideswipeTest, AgainstACarOutOfTheRaceItHappensAtOnceAndOnlyTheMoverIsHur
     game.cars[2].inRace = 0;
     player.AnswerDialogs(2);
     BrushPast();
-    for (const std::wstring& text : player.DialogTexts())
-        EXPECT_EQ(text.find(L"Voiture 2"), std::wstring::npos);
+    EXPECT_FALSE(player.SawDialogTextContaining(L"Voiture 2"));
     EXPECT_EQ(Lost(1, SideRight), 1);
     EXPECT_EQ(Lost(2, SideLeft), 0);
 }
@@ -122,7 +115,7 @@ TEST_F(PillarTest, RunningAlongAWallIsATestAndAFailedOneCostsHalfTheSpeed) {
     QueueDieResult(11);
     StandCar(1, 4, 2);  // its right side runs 2.5 units into the pillar
     ResolveMove(1, RecordMove(1, 4, 7));
-    EXPECT_EQ(Seen(player, L"Touchette avec le mur. Veuillez faire un test de pilotage pour "
+    EXPECT_EQ(player.TimesSeen(L"Touchette avec le mur. Veuillez faire un test de pilotage pour "
                            L"éviter les dégâts"),
               1);
     EXPECT_EQ(Lost(1, SideRight), 2);  // speed 5
@@ -132,7 +125,7 @@ TEST_F(PillarTest, RunningAlongAWallIsATestAndAFailedOneCostsHalfTheSpeed) {
     QueueDieResult(4);
     StandCar(1, 4, 8);
     ResolveMove(1, RecordMove(1, 4, 3));  // back down: the pillar on its left
-    EXPECT_EQ(Seen(player, L"Ann fait un test de touchette avec le mur et le réussi.\n"), 1);
+    EXPECT_EQ(player.TimesSeen(L"Ann fait un test de touchette avec le mur et le réussi.\n"), 1);
     EXPECT_EQ(Lost(1, SideLeft), 0);
 }
 

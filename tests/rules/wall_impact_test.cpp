@@ -3,6 +3,8 @@
 #include "rules/wall_impact.h"
 
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 #include "core/game_state.h"
 #include "core/random.h"
@@ -13,13 +15,6 @@
 using namespace irr;
 
 namespace {
-int CountTexts(const ScriptedPlayer& player, const std::wstring& text) {
-    int n = 0;
-    for (const std::wstring& seen : player.DialogTexts())
-        if (seen == text) ++n;
-    return n;
-}
-
 const std::wstring kHumanSurvives =
     L"Collision avec un mur à une vitesse inférieure ou égale à votre masse : vous vous en sortez. "
     L"Vous encaissez néammoins des dégâts égaux à votre vitesse...";
@@ -46,16 +41,13 @@ protected:
 
 TEST_F(WallImpactTest, AtMostItsMassTheCarTakesItsSpeedOnTheSideFacingTheWallAndBouncesBack) {
     Drive(7, 5, 10, 5);  // speed 3 against the wall x = 950, facing it
-    EXPECT_EQ(CountTexts(player, kHumanSurvives), 1);
-    EXPECT_EQ(car.sides[SideFront].structure, 7);
-    EXPECT_EQ(car.sides[SideRear].structure, 10);
-    EXPECT_EQ(car.inRace, 1);
+    EXPECT_EQ(player.TimesSeen(kHumanSurvives), 1);
+    EXPECT_EQ(std::make_tuple(car.sides[SideFront].structure, car.sides[SideRear].structure, car.inRace),
+              std::make_tuple(7, 10, 1));
     // 120 units straight back from the wall: the bounce ends on (8, 5),
     // stopped, after a trail point two steps short of the wall.
-    EXPECT_EQ(car.cellX, 8);
-    EXPECT_EQ(car.cellY, 5);
-    EXPECT_EQ(car.prevCellX, 8);
-    EXPECT_EQ(car.prevCellY, 5);
+    EXPECT_EQ(std::vector<f32>({car.cellX, car.cellY, car.prevCellX, car.prevCellY}),
+              std::vector<f32>({8, 5, 8, 5}));
     const int n = car.trailCount;
     EXPECT_NEAR(car.trail[2 * (n - 2) - 1], 9.31f, 1e-3);
     EXPECT_EQ(car.trail[2 * (n - 1) - 1], 8);
@@ -85,7 +77,7 @@ TEST_F(WallImpactTest, AFailedTestOrTooMuchSpeedBurnsTheCarOutButItStillBounces)
 
     car.inRace = 1;
     Drive(6, 2, 10, 5);  // speed 5 > 4.5
-    EXPECT_EQ(CountTexts(player, kCrash), 1);
+    EXPECT_EQ(player.TimesSeen(kCrash), 1);
     EXPECT_EQ(car.inRace, 0);
     EXPECT_EQ(car.prevCellX, car.cellX);  // the bounce ran and stopped it
 }
@@ -100,8 +92,7 @@ TEST_F(WallImpactTest, AComputerDriverIsNamedAndRollsSilently) {
         L"doit faire un test de pilotage pour s'en sortir.\n"));
     EXPECT_TRUE(player.SawDialogText(
         L"Brutusréussit à gérer le choc, mais encaisse des dégâts égaux à sa vitesse..."));
-    for (const std::wstring& text : player.DialogTexts())
-        EXPECT_EQ(text.find(L"vous devez faire"), std::wstring::npos);
+    EXPECT_FALSE(player.SawDialogTextContaining(L"vous devez faire"));
 
     Drive(7, 5, 10, 5);
     EXPECT_TRUE(player.SawDialogText(
@@ -112,7 +103,7 @@ TEST_F(WallImpactTest, AComputerDriverIsNamedAndRollsSilently) {
 TEST_F(WallImpactTest, ASlowDiagonalHitTakesAtLeastOnePoint) {
     car.mass = 2;
     Drive(9, 3, 10, 4);  // speed 1.414 into x = 950
-    EXPECT_EQ(CountTexts(player, kHumanSurvives), 1);
+    EXPECT_EQ(player.TimesSeen(kHumanSurvives), 1);
     int lost = 0;
     for (int side = 1; side <= 4; ++side) lost += 10 - car.sides[side].structure;
     EXPECT_EQ(lost, 1);
@@ -121,14 +112,10 @@ TEST_F(WallImpactTest, ASlowDiagonalHitTakesAtLeastOnePoint) {
 TEST_F(WallImpactTest, ABounceIntoASecondWallBouncesAgainUntilAMoveEndsClear) {
     car.mass = 12;  // both blows are mild: speeds 11.05 and 6.25
     Drive(9, 0, 10, 11);  // grazes x = 950, bounces toward the wall z = 950
-    EXPECT_EQ(CountTexts(player, kHumanSurvives), 2);
+    EXPECT_EQ(player.TimesSeen(kHumanSurvives), 2);
     EXPECT_EQ(car.inRace, 1);
-    EXPECT_GE(car.cellX, 0);
-    EXPECT_LE(car.cellX, 9);
-    EXPECT_GE(car.cellY, 0);
-    EXPECT_LE(car.cellY, 9);
-    EXPECT_EQ(car.prevCellX, car.cellX);
-    EXPECT_EQ(car.prevCellY, car.cellY);
+    EXPECT_TRUE(car.cellX >= 0 && car.cellX <= 9 && car.cellY >= 0 && car.cellY <= 9) << car.cellX << ", " << car.cellY;
+    EXPECT_EQ(std::make_pair(car.prevCellX, car.prevCellY), std::make_pair(car.cellX, car.cellY));
 }
 
 TEST_F(WallImpactTest, TheSideThatMeetsTheWallFollowsTheCarsHeading) {
@@ -165,8 +152,6 @@ TEST(WallBounce, AGrazeBouncesAsTwentyDegreesAndAShortBounceIsRaisedTo120) {
 }
 
 TEST(WallBounce, SeverityComesFromSpeedAgainstMass) {
-    EXPECT_EQ(WallSeverity(3, 3), 0);
-    EXPECT_EQ(WallSeverity(4, 3), 1);
-    EXPECT_EQ(WallSeverity(4.5, 3), 1);
-    EXPECT_EQ(WallSeverity(5, 3), 2);
+    EXPECT_EQ(std::vector<int>({WallSeverity(3, 3), WallSeverity(4, 3), WallSeverity(4.5, 3), WallSeverity(5, 3)}),
+              std::vector<int>({0, 1, 1, 2}));
 }

@@ -10,14 +10,35 @@
 #include "core/cursor.h"
 #include "core/frame_pump.h"
 #include "core/game_device.h"
+#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "platform/clock.h"
+#include "scene/circuit_scene.h"
+#include "ui/race_screen.h"
 
 namespace fs = std::filesystem;
 using namespace irr;
 
 std::string GameFolder() { return SKARVOLL_GAME_DIR; }
+
+std::wstring PilotSummary(int car) {
+    const CarRecord& c = game.cars[car];
+    std::wstring line = c.pilotName + L" conduite " + std::to_wstring(c.drivingSkill) + L" tir " +
+                        std::to_wstring(c.shootingSkill) + L" volant " + c.wheelSide + L" zonks " +
+                        std::to_wstring(c.zonks) + L" modèle " + std::to_wstring(c.meshNumber);
+    for (int side = 0; side < kSideCount; ++side) {
+        const CarSide& s = c.sides[side];
+        line += L" | " + std::to_wstring(side) + L" (" + std::to_wstring(s.structureMax) + L")";
+        for (int i = 1; i <= s.gadgetCount; ++i) line += (i == 1 ? L": " : L", ") + s.gadgets.at(i).name;
+    }
+    return line;
+}
+
+std::wstring WithoutLeadingSpaces(const std::wstring& text) {
+    const size_t first = text.find_first_not_of(L' ');
+    return first == std::wstring::npos ? L"" : text.substr(first);
+}
 
 void GameTest::SetUp() {
     previousDir_ = fs::current_path().string();
@@ -84,4 +105,25 @@ bool GameTest::CopyFromGameFolder(const std::string& relative) {
     fs::create_directories(to.parent_path());
     fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     return true;
+}
+
+void GameTest::LoadQuickRace(const std::wstring& circuit, const std::vector<QuickRacePilot>& pilots) {
+    for (const char* path : {"data", "circuits", "pilotes"}) ASSERT_TRUE(CopyFromGameFolder(path));
+    FillCatalogue();
+    QuickRaceOptions options;
+    options.circuit = circuit;
+    options.decor = false;
+    options.pilots = pilots;
+    ASSERT_EQ(SetUpQuickRace(options), std::vector<std::wstring>());
+    std::wstring error;
+    ASSERT_TRUE(BuildCircuitScene(error));
+    game.frameDelay = 0;
+    CreateStatusLines();
+}
+
+void GameTest::RunClockWhileMessagesOpen(long long step) {
+    game.computerMessages = ComputerMessages::Short;
+    SetMillisecondClockOverride(clock);
+    player.Whenever([] { return game.dialog.dialogOpen == 1; },
+                    [this, step] { SetMillisecondClockOverride(clock += step); });
 }

@@ -8,7 +8,9 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "menus/quick_race.h"
 #include "support/scripted_player.h"
 
 // Thrown where the game would end the program (window closed mid-loop).
@@ -32,8 +34,17 @@ protected:
     // directory (same relative path); a failure when it was not generated.
     bool CopyFromGameFolder(const std::string& relative);
 
+    // The shipped data, circuits and pilots copied in, a quick race without
+    // decor loaded on them, its scene built and the status lines made.
+    void LoadQuickRace(const std::wstring& circuit, const std::vector<QuickRacePilot>& pilots);
+    // The computers' messages close after a short reading time on a fake
+    // clock (`clock`, in milliseconds) that gains `step` with each frame of
+    // an open message.
+    void RunClockWhileMessagesOpen(long long step);
+
     ScriptedPlayer player;
     std::string workDir;
+    long long clock = 1000000;
 
 private:
     std::string previousDir_;
@@ -41,3 +52,8 @@ private:
 
 // The generated game folder of this build.
 std::string GameFolder();
+// A pilot as his file keeps him, on one line: name, skills, wheel side,
+// Zonks, model, and each side's structure and gadgets in order.
+std::wstring PilotSummary(int car);
+// The text without the spaces that centre it.
+std::wstring WithoutLeadingSpaces(const std::wstring& text);

@@ -47,6 +47,7 @@ ScriptedPlayer& ScriptedPlayer::AnswerDialogs(int choice, int framesSeen) {
 namespace {
 // Visible with every parent visible, as the player sees it.
 bool ShownOnScreen(gui::IGUIElement* element) {
+    if (!element) return false;
     for (; element; element = element->getParent())
         if (!element->isVisible()) return false;
     return true;
@@ -58,8 +59,21 @@ gui::IGUIElement* ScriptedPlayer::Element(int id) {
     return game.guiEnvironment->getRootGUIElement()->getElementFromId(id, true);
 }
 
+bool ScriptedPlayer::Shown(int id) { return ShownOnScreen(Element(id)); }
+
+std::wstring ScriptedPlayer::TextOf(int id) { return Element(id)->getText(); }
+
 bool ScriptedPlayer::SawDialogText(const std::wstring& text) const {
     return std::find(dialogTexts_.begin(), dialogTexts_.end(), text) != dialogTexts_.end();
+}
+
+int ScriptedPlayer::TimesSeen(const std::wstring& text) const {
+    return static_cast<int>(std::count(dialogTexts_.begin(), dialogTexts_.end(), text));
+}
+
+bool ScriptedPlayer::SawDialogTextContaining(const std::wstring& part) const {
+    return std::any_of(dialogTexts_.begin(), dialogTexts_.end(),
+                       [&](const std::wstring& text) { return text.find(part) != std::wstring::npos; });
 }
 
 void ScriptedPlayer::MouseButton(EMOUSE_INPUT_EVENT kind, int x, int y) {
@@ -115,6 +129,11 @@ void ScriptedPlayer::Key(EKEY_CODE key, bool down) {
     event.KeyInput.PressedDown = down;
     event.KeyInput.Char = 0;
     game.device->postEventFromUser(event);
+}
+
+void ScriptedPlayer::Press(EKEY_CODE key) {
+    Key(key, true);
+    Key(key, false);
 }
 
 void ScriptedPlayer::Wheel(float delta) {

@@ -53,6 +53,7 @@ public:
     void MoveMouse(int x, int y);
     void MouseButton(irr::EMOUSE_INPUT_EVENT kind, int x, int y);
     void Key(irr::EKEY_CODE key, bool down);
+    void Press(irr::EKEY_CODE key);  // pressed and released at once
     void Wheel(float delta);
     // Picks an item of a combo box as its drop-down list does: selects it and
     // tells the combo box's parent that it changed.
@@ -75,11 +76,16 @@ public:
     // Texts of the message windows seen while they were open, in order.
     const std::vector<std::wstring>& DialogTexts() const { return dialogTexts_; }
     bool SawDialogText(const std::wstring& text) const;
+    int TimesSeen(const std::wstring& text) const;
+    bool SawDialogTextContaining(const std::wstring& part) const;
     // Texts of the menus' notices seen, in order, without the line break
     // the notice adds.
     const std::vector<std::wstring>& NoticeTextsSeen() const { return noticeTexts_; }
     // The first element with this id, or null.
     static irr::gui::IGUIElement* Element(int id);
+    // Whether it is visible with every parent visible, as the player sees it.
+    static bool Shown(int id);
+    static std::wstring TextOf(int id);
 
     // Called once per pumped frame by the test fixture.
     void OnFrame();

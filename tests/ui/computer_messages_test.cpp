@@ -7,7 +7,6 @@
 
 #include "core/event_receiver.h"
 #include "core/game_state.h"
-#include "platform/clock.h"
 #include "support/race_fixture.h"
 #include "ui/car_message.h"
 #include "ui/message_window.h"
@@ -20,11 +19,7 @@ protected:
     void SetUp() override {
         RaceTest::SetUp();
         GiveToComputer(2, L"Brutus");
-        game.computerMessages = ComputerMessages::Short;
-        // A tenth of a second passes with each frame of an open message.
-        SetMillisecondClockOverride(clock);
-        player.Whenever([] { return game.dialog.dialogOpen == 1; },
-                        [this] { SetMillisecondClockOverride(clock += 100); });
+        RunClockWhileMessagesOpen(100);  // a tenth of a second a frame
     }
     // How long the message that `show` opens stays open, in milliseconds.
     long long OpenFor(const std::function<void()>& show) {
@@ -32,7 +27,6 @@ protected:
         show();
         return clock - start;
     }
-    long long clock = 1000000;
 };
 
 TEST_F(ComputerMessagesTest, AComputerCarsMessageClosesByItselfAfterAReadingTimeGrowingWithItsLength) {
@@ -65,10 +59,7 @@ TEST_F(ComputerMessagesTest, APersonsMessagesQuestionsAndDiceWaitForHim) {
 
 TEST_F(ComputerMessagesTest, SpacePausesARaceThatNoPersonPlaysMessageCountdownIncluded) {
     GiveToComputer(1, L"Ann");
-    auto press = [this] {
-        player.Key(KEY_SPACE, true);
-        player.Key(KEY_SPACE, false);
-    };
+    auto press = [this] { player.Press(KEY_SPACE); };
     std::wstring statusWhilePaused;
     player.AtFrame(2, press);
     player.AtFrame(100, [&] {

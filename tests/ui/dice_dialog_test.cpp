@@ -19,15 +19,8 @@ constexpr u32 kWhite = 0xFFFFFFFF;
 
 // The face on the die; 0 before the first face is drawn.
 int ShownFace() {
-    const std::wstring text = ScriptedPlayer::Element(gui_id::DieFace)->getText();
+    const std::wstring text = ScriptedPlayer::TextOf(gui_id::DieFace);
     return text.empty() ? 0 : std::stoi(text);
-}
-
-// Visible with every parent visible, as the player sees it.
-bool Shown(int id) {
-    for (gui::IGUIElement* e = ScriptedPlayer::Element(id); e; e = e->getParent())
-        if (!e->isVisible()) return false;
-    return true;
 }
 }  // namespace
 
@@ -64,7 +57,7 @@ TEST_F(DiceDialogTest, ADieShowsOnlyItsFacesAndReturnsTheLastFaceShown) {
     for (size_t i = seen.size() - 50; i < seen.size(); ++i) EXPECT_EQ(seen[i], result) << i;
     EXPECT_EQ(game.dialog.dieFaces, 0);
     EXPECT_EQ(game.dialog.dieState, 0);
-    EXPECT_FALSE(Shown(gui_id::MessageText));
+    EXPECT_FALSE(ScriptedPlayer::Shown(gui_id::MessageText));
 }
 
 TEST_F(DiceDialogTest, TheSlowDownChangesFacesEvery10ThenEvery20FramesThenStays) {
@@ -100,10 +93,10 @@ TEST_F(DiceDialogTest, AQuestionIsOnlyClosedByOneOfItsAnswers) {
     game.dialog.choiceLabels[2] = L"Non";
     game.dialog.choiceState = 2;
     player.AtFrame(3, [] {
-        EXPECT_FALSE(Shown(gui_id::MessageButton));
-        EXPECT_TRUE(Shown(gui_id::Choice1 + 1));
-        EXPECT_FALSE(Shown(gui_id::Choice1 + 2));
-        EXPECT_EQ(std::wstring(ScriptedPlayer::Element(gui_id::Choice1)->getText()), L"Oui");
+        EXPECT_FALSE(ScriptedPlayer::Shown(gui_id::MessageButton));
+        EXPECT_TRUE(ScriptedPlayer::Shown(gui_id::Choice1 + 1));
+        EXPECT_FALSE(ScriptedPlayer::Shown(gui_id::Choice1 + 2));
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::Choice1), L"Oui");
         // Where "Fermer" would be: nothing to press.
         const auto centre = ScriptedPlayer::Element(gui_id::MessageButton)->getAbsolutePosition().getCenter();
         ScriptedPlayer().LeftClickAt(centre.X, centre.Y);
@@ -122,8 +115,8 @@ TEST_F(DiceDialogTest, ANoticeClosesWithFermerAndDropsTheRaceButtonsPressedMeanw
     player.AtFrame(2, [] { game.actionRequests[RequestPistol] = 1; });
     player.AtFrame(3, [this] {
         EXPECT_EQ(game.actionRequests[RequestPistol], 0);
-        EXPECT_EQ(std::wstring(ScriptedPlayer::Element(gui_id::MessageButton)->getText()), L"Fermer");
-        EXPECT_FALSE(Shown(gui_id::DieFace));
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::MessageButton), L"Fermer");
+        EXPECT_FALSE(ScriptedPlayer::Shown(gui_id::DieFace));
         player.ClickButton(gui_id::MessageButton);
     });
     const std::wstring longText(600, L'é');

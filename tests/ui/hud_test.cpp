@@ -56,14 +56,9 @@ TEST_F(HudTest, AComputerCarShowsNoControlsAndSolidWalls) {
     game.cars[2].hideWalls = 1;
     game.currentCar = 2;
     UpdateHud();
-    for (irr::gui::IGUIElement* e :
-         {static_cast<irr::gui::IGUIElement*>(raceScreen.endTurn), 
-          static_cast<irr::gui::IGUIElement*>(raceScreen.quit),
-          static_cast<irr::gui::IGUIElement*>(raceScreen.autoEndTurn),
-          static_cast<irr::gui::IGUIElement*>(raceScreen.hideWalls),
-          static_cast<irr::gui::IGUIElement*>(raceScreen.frontGun),
-          static_cast<irr::gui::IGUIElement*>(raceScreen.bazooka)})
-        EXPECT_FALSE(Shown(e));
+    const irr::gui::IGUIElement* controls[] = {raceScreen.endTurn,  raceScreen.quit,     raceScreen.autoEndTurn,
+                                               raceScreen.hideWalls, raceScreen.frontGun, raceScreen.bazooka};
+    for (const irr::gui::IGUIElement* e : controls) EXPECT_FALSE(e->isVisible());
     EXPECT_EQ(game.wallsTransparent, 0);
     game.cars[2].controller = L"Humain";
     UpdateHud();
@@ -77,18 +72,15 @@ TEST_F(HudTest, AComputerCarShowsNoControlsAndSolidWalls) {
 TEST_F(HudTest, ThePlateNamesTheCurrentCarCentred) {
     game.currentCar = 2;
     UpdateHud();
-    const std::wstring plate = raceScreen.hudCarText->getText();
-    EXPECT_EQ(plate.substr(plate.find_first_not_of(L' ')), L"Voiture 2");
+    EXPECT_EQ(WithoutLeadingSpaces(raceScreen.hudCarText->getText()), L"Voiture 2");
     EXPECT_EQ(CenterText(L"un texte bien trop long pour tenir dans si peu de place", 50)[0], L'u');
 }
 
 TEST_F(HudTest, TheStatusLineAppendsAndEmptiesItselfInTime) {
     ShowStatus(L"B", 3, true);  // append on an empty line: only B
-    std::wstring shown = raceScreen.statusLine->getText();
-    EXPECT_EQ(shown.substr(shown.find_first_not_of(L' ')), L"B");
+    EXPECT_EQ(WithoutLeadingSpaces(raceScreen.statusLine->getText()), L"B");
     ShowStatus(L"Voiture Cliquée", 2, true);
-    shown = raceScreen.statusLine->getText();
-    EXPECT_EQ(shown.substr(shown.find_first_not_of(L' ')), L"B + Voiture Cliquée");
+    EXPECT_EQ(WithoutLeadingSpaces(raceScreen.statusLine->getText()), L"B + Voiture Cliquée");
     UpdateHud();
     EXPECT_FALSE(std::wstring(raceScreen.statusLine->getText()).empty());
     UpdateHud();
