@@ -50,8 +50,8 @@ TEST_F(FightingComputerTest, ItFiresItsFrontGunAtACarOnTheLineNamingItselfWithou
     player.Whenever([] { return game.dialog.dialogOpen == 1 && game.currentCar == 1; },
                     [&] { lines.push_back(ShownShotLine()); });
     PlayBrutusTurn();
-    EXPECT_TRUE(player.SawDialogText(L"Brutus tire à la mitrailleuse avant sur le véhicule 2."));
-    EXPECT_TRUE(player.SawDialogText(L"Tir réussi : Brutus touche le véhicule 2."));
+    EXPECT_TRUE(player.SawDialogTexts({L"Brutus tire à la mitrailleuse avant sur le véhicule 2.",
+        L"Tir réussi : Brutus touche le véhicule 2."}));
     ASSERT_GE(lines.size(), 5u);
     EXPECT_TRUE(std::all_of(lines.begin(), lines.end(), [](const ShotLine& line) {
         return line.shown && line.from == irr::core::vector2df(200, 500) &&
@@ -71,9 +71,8 @@ TEST_F(FightingComputerTest, AMissIsToldWithTheDistanceMalus) {
     StandCar(2, 7, 5, 270);  // 5 cells: malus 1
     QueueDieResult(15);      // above 15 - 1
     PlayBrutusTurn();
-    EXPECT_TRUE(player.SawDialogText(
-        L"Brutus tire à la mitrailleuse avant sur le véhicule 2.\n\nLe malus dû à la distance est de 1\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Tir loupé : Brutus manque le véhicule 2."));
+    EXPECT_TRUE(player.SawDialogTexts({L"Brutus tire à la mitrailleuse avant sur le véhicule 2.\n\nLe malus dû à la distance est de 1\n",
+        L"Tir loupé : Brutus manque le véhicule 2."}));
     EXPECT_EQ(StructureLost(2), 0);
 }
 
@@ -141,8 +140,8 @@ TEST_F(FightingPistolTest, ACarOnItsRightIsShotAndItsOwnPilotingTested) {
     StandCar(2, 7, 5);
     for (int roll : {2, 3, 1, 20}) QueueDieResult(roll);  // shot, damage, car 2's test, its own
     PlayBrutusTurn();
-    EXPECT_TRUE(player.SawDialogText(L"Brutus tire au pistolet sur le véhicule 2."));
-    EXPECT_TRUE(player.SawDialogText(L"Tir réussi : Brutus touche le véhicule 2."));
+    EXPECT_TRUE(player.SawDialogTexts({L"Brutus tire au pistolet sur le véhicule 2.",
+        L"Tir réussi : Brutus touche le véhicule 2."}));
     EXPECT_EQ(StructureLost(2), 3);
     EXPECT_TRUE(player.SawDialogText(
         L"La concentration nécessaire au tir fait perdre à Brutus le contrôle de son véhicule.\n"));

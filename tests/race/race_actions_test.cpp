@@ -21,10 +21,10 @@ TEST_F(RaceTest, TheDoubleWheelIsAskedOfAPlayerAndDrawnForTheComputer) {
     StartRace();
     EXPECT_EQ(game.cars[1].wheelSide, L"Gauche");
     EXPECT_EQ(game.cars[2].wheelSide, L"Droite");
-    EXPECT_TRUE(player.SawDialogText(L"Ann vous avez un système de volant double.\nDe quel côté "
-                                     L"souhaitez vous l'installer pour cette course ?\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Bob dispose d'un système de volant double et a choisi de "
-                                     L"l'installer du côté Droite.\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Ann vous avez un système de volant double.\nDe quel côté "
+        L"souhaitez vous l'installer pour cette course ?\n",
+        L"Bob dispose d'un système de volant double et a choisi de "
+        L"l'installer du côté Droite.\n"}));
 }
 
 namespace {
@@ -63,10 +63,9 @@ TEST_F(RaceTest, NitroAfterTheMoveIsRefusedAndAWeaponAfterTheAction) {
     RequestAfterTheMove(player, {RequestNitro, RequestFrontGun, RequestOilProjector});
     player.AnswerDialogs(1);
     RunRace();
-    EXPECT_TRUE(player.SawDialogText(L"Vous vous êtes déjà déplacé ce tour çi"));
-    EXPECT_TRUE(player.SawDialogText(L"Vous avez déjà effectué votre action ce tour ci"));
-    EXPECT_TRUE(player.SawDialogText(
-        L"Vous devez activer le projecteur d'huile AVANT votre mouvement\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Vous vous êtes déjà déplacé ce tour çi",
+        L"Vous avez déjà effectué votre action ce tour ci",
+        L"Vous devez activer le projecteur d'huile AVANT votre mouvement\n"}));
     EXPECT_EQ(game.cars[1].sides[SideFront].gadgets[1].charges, 1);  // nothing spent
 }
 

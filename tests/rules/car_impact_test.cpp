@@ -92,8 +92,8 @@ TEST_F(CarImpactTest, AllCarsOnTheFirstOccupiedCellAreHitAndTheMoverStopsThere) 
     EXPECT_EQ(Lost(2, SideLeft), 2);
     EXPECT_EQ(game.cars[third].hitPoints, 4 - 1);  // no structure: the pilot takes it
     EXPECT_EQ(Lost(1, SideFront), 2 + 1);
-    EXPECT_TRUE(player.SawDialogText(L"Voiture : 2\nVous controlez votre véhicule "));
-    EXPECT_TRUE(player.SawDialogText(L"Voiture : 1\nVous controlez votre véhicule "));
+    EXPECT_TRUE(player.SawDialogTexts({L"Voiture : 2\nVous controlez votre véhicule ",
+        L"Voiture : 1\nVous controlez votre véhicule "}));
 }
 
 TEST_F(CarImpactTest, ALongDiagonalHitsACarOnItsWayAndAnUnevenOneOnlyAtItsEnd) {
@@ -118,10 +118,9 @@ TEST_F(CarImpactTest, AHumanFailingTheTestSkidsNextTurn) {
     QueueDieResult(1);   // car 2 keeps control
     QueueDieResult(15);  // car 1 does not
     ResolveMove(1, RecordMove(1, 3, 2));
-    EXPECT_TRUE(player.SawDialogText(
-        L"Voiture : 1 \n Veuillez faire un test de pilotage pour savoir si vous perdez le contrôle "
-        L"de votre voiture pour le prochain tour :"));
-    EXPECT_TRUE(player.SawDialogText(L"Voiture : 1\nVous ne controlerez pas votre véhicule "));
+    EXPECT_TRUE(player.SawDialogTexts({L"Voiture : 1 \n Veuillez faire un test de pilotage pour savoir si vous perdez le contrôle "
+        L"de votre voiture pour le prochain tour :",
+        L"Voiture : 1\nVous ne controlerez pas votre véhicule "}));
     EXPECT_EQ(game.cars[1].skidPending, 1);
     EXPECT_EQ(game.cars[2].skidPending, 0);
 }
@@ -137,10 +136,9 @@ TEST_F(CarImpactTest, AComputerOnAnExactCornerTakesTheBlowOnItsStrongerSide) {
     QueueDieResult(20);  // and then loses control
     QueueDieResult(1);   // car 1 keeps it
     ResolveMove(1, RecordMove(1, 3, 3));
-    EXPECT_TRUE(player.SawDialogText(
-        L"Collision lourde entre véhicules \n Bousculeur COTE : AVANT \n Bousculé   COTE : ARRIERE "
-        L"ou GAUCHE"));
-    EXPECT_TRUE(player.SawDialogText(L"Brutus choisis d'être percuté sur le côté GAUCHE.\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Collision lourde entre véhicules \n Bousculeur COTE : AVANT \n Bousculé   COTE : ARRIERE "
+        L"ou GAUCHE",
+        L"Brutus choisis d'être percuté sur le côté GAUCHE.\n"}));
     EXPECT_EQ(hit.sides[SideLeft].structure, 5 - 1);  // (mass 2 + speed 1.41) / 2, truncated
     EXPECT_TRUE(player.SawDialogText(
         L"Brutus loupe son test de pilotage et dérapera le tour prochain.\n"));
@@ -154,12 +152,10 @@ TEST_F(CarImpactTest, APersonOnACornerRollsThenChoosesBetweenTheTwoSides) {
     player.AnswerDialogs(2);  // the second side
     QueueDieResult(3);
     ResolveMove(1, RecordMove(1, 3, 3));
-    EXPECT_TRUE(player.SawDialogText(
-        L"Voiture : 2 \n Veuillez faire un test de pilotage pour savoir si vous pouvez choisir de "
-        L"vous faire toucher entre le côté ARRIERE et le côté GAUCHE"));
-    EXPECT_TRUE(player.SawDialogText(L"Voiture : 2 \n Veuillez choisir le côté qui est percuté :"));
-    EXPECT_TRUE(player.SawDialogText(
-        L"Voiture : 2 \n Vous avez choisi d'être percuté sur le côté GAUCHE"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Voiture : 2 \n Veuillez faire un test de pilotage pour savoir si vous pouvez choisir de "
+        L"vous faire toucher entre le côté ARRIERE et le côté GAUCHE",
+        L"Voiture : 2 \n Veuillez choisir le côté qui est percuté :",
+        L"Voiture : 2 \n Vous avez choisi d'être percuté sur le côté GAUCHE"}));
     EXPECT_LT(game.cars[2].sides[SideLeft].structure, 10);
     EXPECT_EQ(game.cars[2].sides[SideRear].structure, 10);
 }

@@ -95,8 +95,8 @@ TEST_F(FiringGeometryTest, ACornerIsSettledByThePilotsTest) {
     player = ScriptedPlayer();
     player.AnswerDialogs(1);
     EXPECT_EQ(ChooseHitSide(2, L"DROITE ou ARRIERE", L"Le test", L"Quel côté ?"), SideRear);
-    EXPECT_TRUE(player.SawDialogText(L"Le test"));
-    EXPECT_TRUE(player.SawDialogText(L"Quel côté ?"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Le test",
+        L"Quel côté ?"}));
 
     QueueDieResult(11);
     const int side = ChooseHitSide(2, L"GAUCHE ou AVANT", L"Le test", L"Quel côté ?");

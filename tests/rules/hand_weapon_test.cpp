@@ -55,11 +55,9 @@ TEST_F(HandWeaponTest, AMissStillMakesTheShooterTestItsPiloting) {
     StandCar(2, 7, 5);  // 5 cells: malus 1
     for (int roll : {10, 11}) QueueDieResult(roll);
     FireAtCarTwo(L"Pistolet");
-    EXPECT_TRUE(player.SawDialogText(
-        L"Voulez vous tirer au Pistolet sur le véhicule 2 ?\n\nLe malus dû à la distance est de 1\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Tir loupé"));
-    EXPECT_TRUE(player.SawDialogText(
-        L"La concentration nécessaire au tir vous fait perdre le contrôle de véhicule.\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Voulez vous tirer au Pistolet sur le véhicule 2 ?\n\nLe malus dû à la distance est de 1\n",
+        L"Tir loupé",
+        L"La concentration nécessaire au tir vous fait perdre le contrôle de véhicule.\n"}));
     EXPECT_EQ(game.cars[1].skidPending, 1);
     EXPECT_EQ(game.cars[1].pendingMoveFlag, 1);
 }
@@ -79,10 +77,9 @@ TEST_F(HandWeaponTest, ARefusedShotAimsAgainAndAFailedLimitAngleTestShootsNothin
     player.AnswerDialogs(1);
     FireHandWeapon(1, L"Pistolet");
     EXPECT_EQ(questions, 2);
-    EXPECT_TRUE(player.SawDialogText(
-        L"L'angle de tir est très limite. Veuillez faire un test de pilotage pour savoir si vous "
-        L"arrivez à orienter votre véhicule pour le tir."));
-    EXPECT_TRUE(player.SawDialogText(L"Dommage..."));
+    EXPECT_TRUE(player.SawDialogTexts({L"L'angle de tir est très limite. Veuillez faire un test de pilotage pour savoir si vous "
+        L"arrivez à orienter votre véhicule pour le tir.",
+        L"Dommage..."}));
     EXPECT_FALSE(player.SawDialogText(L"Test de tir."));
     EXPECT_EQ(game.cars[1].hasActed, 1);
 }
@@ -103,13 +100,12 @@ TEST_F(HandWeaponTest, ThePistolAndTheBazookaFireFromTheRaceColumn) {
     });
     player.AnswerDialogs(1);
     RunRace();
-    EXPECT_TRUE(player.SawDialogText(L"Tir de pistolet : \n 1 Dé à 4 faces de dégâts.\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Voulez vous tirer au Bazooka sur le véhicule 2 ?\n\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Tir de bazooka : \n 1 Dé à 4 faces de dégâts +2.\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Tir de pistolet : \n 1 Dé à 4 faces de dégâts.\n",
+        L"Voulez vous tirer au Bazooka sur le véhicule 2 ?\n\n",
+        L"Tir de bazooka : \n 1 Dé à 4 faces de dégâts +2.\n"}));
     EXPECT_EQ(game.cars[2].sides[SideLeft].structure, 16);  // 1, then 1 + 2
-    EXPECT_TRUE(player.SawDialogText(
-        L"Voiture 1 :\nVeuillez faire un test de pilotage pour savoir si tirer vous a déconcentré "
-        L"de votre conduite et vous fait déraper.\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Vous maitrisez votre véhicule sans problème.\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Voiture 1 :\nVeuillez faire un test de pilotage pour savoir si tirer vous a déconcentré "
+        L"de votre conduite et vous fait déraper.\n",
+        L"Vous maitrisez votre véhicule sans problème.\n"}));
     EXPECT_EQ(game.cars[1].sides[SideMisc].gadgets[2].charges, 1);
 }

@@ -24,19 +24,17 @@ TEST_F(MachineGunTest, ARearShotWithSkillSevenAndMalusOneHitsOnTwoOrLess) {
     StandCar(2, 2, 5);      // 4 cells behind: malus 1
     QueueDieResult(3);
     FireAtCarTwo(GunMount::Rear);
-    EXPECT_TRUE(player.SawDialogText(
-        L"Voulez vous tirer sur le véhicule 2 ?\n\nLe malus dû à la distance est de 1\n"));
-    EXPECT_TRUE(player.SawDialogText(
-        L"Test de tir avec compétence de tir /2 en plus de l'éventuel malus de distance :"));
-    EXPECT_TRUE(player.SawDialogText(L"Tir loupé"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Voulez vous tirer sur le véhicule 2 ?\n\nLe malus dû à la distance est de 1\n",
+        L"Test de tir avec compétence de tir /2 en plus de l'éventuel malus de distance :",
+        L"Tir loupé"}));
     EXPECT_EQ(game.cars[1].hasActed, 1);
 
     game.cars[1].hasActed = 0;
     for (int roll : {2, 4, 10}) QueueDieResult(roll);  // shot, damage, piloting of car 2
     FireAtCarTwo(GunMount::Rear);
-    EXPECT_TRUE(player.SawDialogText(L"Tir réussi"));
-    EXPECT_TRUE(player.SawDialogText(L"Vous avez 1 mitrailleuse(s) arrière installée(s). Veuillez "
-                                     L"lancer le dé de dégâts pour chacune d'elle(s).\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Tir réussi",
+        L"Vous avez 1 mitrailleuse(s) arrière installée(s). Veuillez "
+        L"lancer le dé de dégâts pour chacune d'elle(s).\n"}));
     EXPECT_FALSE(player.SawDialogText(L"Somme des dégâts : 4\n"));  // one gun: no sum
     EXPECT_EQ(game.cars[2].sides[SideRight].structure, 16);  // car 2 faces +z, the shot comes from +x
     EXPECT_TRUE(player.SawDialogText(L"Vous stabilisez votre véhicule sans problème.\n"));
@@ -48,9 +46,9 @@ TEST_F(MachineGunTest, ThreeGunsRollThreeDiceAndTheirSumIsShown) {
     StandCar(2, 5, 5, 270);  // facing the shooter
     for (int roll : {1, 1, 2, 3, 15}) QueueDieResult(roll);
     FireAtCarTwo(GunMount::Front);
-    EXPECT_TRUE(player.SawDialogText(L"Test de tir."));
-    EXPECT_TRUE(player.SawDialogText(L"Mitrailleuse n°3\n\nDé à 4 faces de dégâts.\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Somme des dégâts : 6\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Test de tir.",
+        L"Mitrailleuse n°3\n\nDé à 4 faces de dégâts.\n",
+        L"Somme des dégâts : 6\n"}));
     EXPECT_EQ(game.cars[2].sides[SideFront].structure, 14);
     EXPECT_TRUE(player.SawDialogText(L"L'impact vous fait perdre le contrôle de votre véhicule.\n"));
     EXPECT_EQ(game.cars[2].skidPending, 1);

@@ -57,9 +57,9 @@ TEST_F(OilProjectorTest, TheRaceColumnAsksTheFaceAmongSeveralBeforeTheMove) {
                 [this] { ClickMarkerTwice(8); });  // to (3, 2)
     LeaveWhenCarPlays(2);
     RunRace();
-    EXPECT_TRUE(player.SawDialogText(L"Vous avez des cartouches d'huile disponibles sur plusieurs "
-                                     L"côtés, laquelle souhaitez vous utiliser :"));
-    EXPECT_TRUE(player.SawDialogText(L"Vous avez déjà activé le projecteur d'huile pour ce tour"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Vous avez des cartouches d'huile disponibles sur plusieurs "
+        L"côtés, laquelle souhaitez vous utiliser :",
+        L"Vous avez déjà activé le projecteur d'huile pour ce tour"}));
     EXPECT_TRUE(Charges(SideRight) == 0 && Charges(SideFront) == 1);
     ASSERT_EQ(OilPatchCount(), 1);
     EXPECT_EQ(OilPatches()[1].x2, 300.0f);

@@ -51,9 +51,9 @@ TEST_F(OilTest, APersonRollsWithTheMalusOfHalfTheSpeedAndSkidsNextMoveOnAFailure
     AddOilPatch(3, 1, 3, 3);
     QueueDieResult(10);  // speed 1: no malus, 10 is enough
     Drive(2, 2, 3, 2);
-    EXPECT_TRUE(player.SawDialogText(L"Vous passez sur de  l'huile. Veillez faire un test de pilotage "
-                                     L"pour savoir si vous déraperez.\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Vous maîtrisez votre véhicule\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Vous passez sur de  l'huile. Veillez faire un test de pilotage "
+        L"pour savoir si vous déraperez.\n",
+        L"Vous maîtrisez votre véhicule\n"}));
     EXPECT_EQ(game.cars[1].skidPending, 0);
 
     QueueDieResult(10);  // speed 3: 10 + 1 is too much
@@ -62,10 +62,9 @@ TEST_F(OilTest, APersonRollsWithTheMalusOfHalfTheSpeedAndSkidsNextMoveOnAFailure
     // trail ends while the test is open; the move goes on to its end.
     EXPECT_NEAR(trailEndX.at(0), 3.01f, 1e-3);
     EXPECT_EQ(game.cars[1].trail[2 * game.cars[1].trailCount - 1], 5.0f);
-    EXPECT_TRUE(player.SawDialogText(
-        L"Vous passez sur de  l'huile. Veillez faire un test de pilotage avec un malus de 1 dû à "
-        L"votre vitesse pour savoir si vous déraperez.\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Vous déraperez le prochain tour\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Vous passez sur de  l'huile. Veillez faire un test de pilotage avec un malus de 1 dû à "
+        L"votre vitesse pour savoir si vous déraperez.\n",
+        L"Vous déraperez le prochain tour\n"}));
     EXPECT_TRUE(game.cars[1].skidPending && game.cars[1].pendingMoveFlag);
 }
 

@@ -111,10 +111,10 @@ TEST_F(RaceResultsTest, EverySurvivorGainsASkillAndHisFileIsRewrittenWhole) {
     game.cars[3].sides[SideFront].structureMax = 8;
     SetRandomState(1);  // the next values, 41 and 18467: piloting for Bea, shooting for Dan
     SettleRaceResults();
-    EXPECT_TRUE(player.SawDialogText(L"Bea a survécu et choisis d'augmenter son pilotage.\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Comme vous avez survécu, vous gagnez de l'expérience : "
-                                     L"quelle compétence désirez vous augmenter ?\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Dan a survécu et choisis d'augmenter son tir.\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Bea a survécu et choisis d'augmenter son pilotage.\n",
+        L"Comme vous avez survécu, vous gagnez de l'expérience : "
+        L"quelle compétence désirez vous augmenter ?\n",
+        L"Dan a survécu et choisis d'augmenter son tir.\n"}));
     EXPECT_EQ(game.dialog.choiceLabels[1] + L"/" + game.dialog.choiceLabels[2], L"Pilotage/Tir");
 
     EXPECT_FALSE(fs::exists(workDir + "/pilotes/Alf.xml")) << "a burnt-out pilot is not written";
@@ -159,8 +159,8 @@ TEST_F(RaceResultsTest, FilesThatCannotBeWrittenOrDeletedAreReportedAndTheGameGo
     WriteFile("pilotes", "not a folder");
     Cars({{2}, {kRunning}});
     SettleRaceResults();
-    EXPECT_TRUE(player.SawDialogText(L"Le fichier du pilote Alf n'a pas pu être écrit.\n"));
-    EXPECT_TRUE(player.SawDialogText(L"Le fichier du pilote Bea n'a pas pu être écrit.\n"));
+    EXPECT_TRUE(player.SawDialogTexts({L"Le fichier du pilote Alf n'a pas pu être écrit.\n",
+        L"Le fichier du pilote Bea n'a pas pu être écrit.\n"}));
     EXPECT_EQ(game.quitToMenu, 1);
 
     QueueDieResult(1);

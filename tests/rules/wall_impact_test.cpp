@@ -58,12 +58,10 @@ TEST_F(WallImpactTest, BetweenTheMassAndHalfAgainAPilotingTestDecides) {
     car.drivingSkill = 7;
     QueueDieResult(7);  // passes: 7 or less
     Drive(6, 5, 10, 5);  // speed 4 for mass 3
-    EXPECT_TRUE(player.SawDialogText(
-        L"Collision avec un mur à une vitesse comprise entre votre masse et 1.5 fois celle ci : vous "
+    EXPECT_TRUE(player.SawDialogTexts({L"Collision avec un mur à une vitesse comprise entre votre masse et 1.5 fois celle ci : vous "
         L"devez faire un test de pilotage pour vous en sortir. \nVotre valeur de pilotage étant 7, "
-        L"vous devez faire 7 ou moins sur un dé à 20 faces."));
-    EXPECT_TRUE(player.SawDialogText(
-        L"Vous réussissez à gérer le choc, mais encaissez des dégâts égaux à votre vitesse..."));
+        L"vous devez faire 7 ou moins sur un dé à 20 faces.",
+        L"Vous réussissez à gérer le choc, mais encaissez des dégâts égaux à votre vitesse..."}));
     EXPECT_EQ(car.sides[SideFront].structure, 6);
     EXPECT_EQ(car.inRace, 1);
 }
@@ -87,11 +85,9 @@ TEST_F(WallImpactTest, AComputerDriverIsNamedAndRollsSilently) {
     car.pilotName = L"Brutus";
     QueueDieResult(3);
     Drive(6, 5, 10, 5);
-    EXPECT_TRUE(player.SawDialogText(
-        L"Brutus rentre dans un mur à une vitesse comprise entre sa masse et 1.5 fois celle ci : il "
-        L"doit faire un test de pilotage pour s'en sortir.\n"));
-    EXPECT_TRUE(player.SawDialogText(
-        L"Brutusréussit à gérer le choc, mais encaisse des dégâts égaux à sa vitesse..."));
+    EXPECT_TRUE(player.SawDialogTexts({L"Brutus rentre dans un mur à une vitesse comprise entre sa masse et 1.5 fois celle ci : il "
+        L"doit faire un test de pilotage pour s'en sortir.\n",
+        L"Brutusréussit à gérer le choc, mais encaisse des dégâts égaux à sa vitesse..."}));
     EXPECT_FALSE(player.SawDialogTextContaining(L"vous devez faire"));
 
     Drive(7, 5, 10, 5);

@@ -7,6 +7,7 @@
 #include "core/cursor.h"
 #include "core/event_receiver.h"
 #include "core/game_state.h"
+#include "platform/text.h"
 
 using namespace irr;
 
@@ -65,6 +66,14 @@ std::wstring ScriptedPlayer::TextOf(int id) { return Element(id)->getText(); }
 
 bool ScriptedPlayer::SawDialogText(const std::wstring& text) const {
     return std::find(dialogTexts_.begin(), dialogTexts_.end(), text) != dialogTexts_.end();
+}
+
+::testing::AssertionResult ScriptedPlayer::SawDialogTexts(const std::vector<std::wstring>& texts) const {
+    std::string missing;
+    for (const std::wstring& text : texts)
+        if (!SawDialogText(text)) missing += "\nnot seen: " + ToUtf8(text);
+    if (missing.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << missing;
 }
 
 int ScriptedPlayer::TimesSeen(const std::wstring& text) const {

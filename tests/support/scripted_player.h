@@ -4,6 +4,7 @@
 // texts of the message windows it saw.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <irrlicht.h>
 
 #include <functional>
@@ -76,6 +77,8 @@ public:
     // Texts of the message windows seen while they were open, in order.
     const std::vector<std::wstring>& DialogTexts() const { return dialogTexts_; }
     bool SawDialogText(const std::wstring& text) const;
+    // Every one of the texts was seen; the failure names those that were not.
+    ::testing::AssertionResult SawDialogTexts(const std::vector<std::wstring>& texts) const;
     int TimesSeen(const std::wstring& text) const;
     bool SawDialogTextContaining(const std::wstring& part) const;
     // Texts of the menus' notices seen, in order, without the line break
