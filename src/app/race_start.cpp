@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/race_replay.h"
 #include "core/game_state.h"
 #include "platform/text.h"
 #include "race/race_loop.h"
@@ -37,6 +38,8 @@ int PlayRace() {
         return 1;
     }
     CreateStatusLines();
+    RecordThisRace();
     RunRace();
+    StopJournal();
     return 0;
 }

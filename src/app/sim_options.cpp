@@ -18,7 +18,7 @@ bool ReadNumber(const char* text, long long first, long long last, long long& va
 }
 
 bool TakesValue(const char* arg) {
-    for (const char* option : {"--circuit", "--pilot", "--courses", "--graine"})
+    for (const char* option : {"--circuit", "--pilot", "--courses", "--graine", "--journaux"})
         if (!std::strcmp(arg, option)) return true;
     return false;
 }
@@ -29,6 +29,8 @@ bool ReadValue(const char* option, const char* value, SimOptions& o, std::string
         o.circuit = FromUtf8(value);
     } else if (!std::strcmp(option, "--pilot")) {
         o.pilots.push_back(ReadPilotOption(FromUtf8(value), Driver::Computer));
+    } else if (!std::strcmp(option, "--journaux")) {
+        o.journalFolder = value;
     } else if (!std::strcmp(option, "--courses")) {
         if (!ReadNumber(value, 1, kMostRaces, number)) {
             error = std::string("Nombre de courses invalide : ") + value + " (de 1 à 1000000).";
@@ -49,7 +51,8 @@ bool ReadValue(const char* option, const char* value, SimOptions& o, std::string
 
 std::string SimUsage() {
     return "Utilisation : skarvoll3d-sim --circuit NOM [--pilot NOM[:IA|:IAC] ...] [--courses N] "
-           "[--graine S] [--ecrire]\n"
+           "[--graine S] [--ecrire] [--journaux DOSSIER]\n"
+           "       skarvoll3d-sim --verifier JOURNAL...\n"
            "  Fait courir des pilotes conduits par l'ordinateur, sans fenêtre, et affiche leurs\n"
            "  résultats. À lancer depuis le dossier du jeu.\n"
            "  --circuit NOM           le circuit (fichier circuits/NOM.xml)\n"
@@ -63,6 +66,9 @@ std::string SimUsage() {
            "  --ecrire                écrit les fichiers des pilotes comme après de vraies courses ;\n"
            "                          sans cette option, pilotes/ n'est jamais modifié et chaque\n"
            "                          course part des pilotes tels qu'ils sont\n"
+           "  --journaux DOSSIER      écrit le journal de chaque course dans ce dossier\n"
+           "  --verifier JOURNAL...   rejoue chaque journal sans fenêtre et dit s'il est identique,\n"
+           "                          ou le premier tour qui diffère et ce qui diffère\n"
            "  --help                  affiche cette aide\n";
 }
 
@@ -79,12 +85,18 @@ bool ParseSimArgs(int argc, char** argv, SimOptions& o, std::string& error) {
             o.help = true;
         } else if (!std::strcmp(arg, "--ecrire")) {
             o.write = true;
+        } else if (!std::strcmp(arg, "--verifier")) {
+            while (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0) o.journalsToCheck.push_back(argv[++i]);
+            if (o.journalsToCheck.empty()) {
+                error = "Il faut au moins un journal après --verifier.";
+                return false;
+            }
         } else {
             error = std::string("Option inconnue : ") + arg + ".";
             return false;
         }
     }
-    if (!o.help && o.circuit.empty()) {
+    if (!o.help && o.circuit.empty() && o.journalsToCheck.empty()) {
         error = "Il faut choisir un circuit avec --circuit.";
         return false;
     }

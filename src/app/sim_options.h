@@ -1,5 +1,7 @@
 // The options of skarvoll3d-sim, the race simulator:
 //   skarvoll3d-sim --circuit NOM [--pilot NOM[:IA|:IAC] ...] [--courses N] [--graine S] [--ecrire]
+//                  [--journaux DOSSIER]
+//   skarvoll3d-sim --verifier JOURNAL...
 // A pilot is driven by the computer that only drives ("IA"), unless ":IAC"
 // gives him to the computer that also fights.
 #pragma once
@@ -18,6 +20,8 @@ struct SimOptions {
     bool seedGiven = false;
     uint32_t seed = 0;
     bool write = false;  // --ecrire: the pilot files change as after real races
+    std::string journalFolder;  // --journaux: one journal per race written there
+    std::vector<std::string> journalsToCheck;  // --verifier: journals replayed and checked
 };
 
 std::string SimUsage();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/decisions.h"
 #include "core/frame_pump.h"
 #include "core/gadget_catalogue.h"
 #include "core/game_device.h"
@@ -10,6 +11,8 @@
 #include "files/circuit_file.h"
 #include "files/file_listing.h"
 #include "files/pilot_file.h"
+#include "files/race_journal.h"
+#include "platform/clock.h"
 #include "menus/quick_race.h"
 #include "menus/race_cars.h"
 #include "race/race_loop.h"
@@ -24,14 +27,7 @@ constexpr long long kFrameLimit = 5000000;
 
 struct RaceStopped {};  // thrown out of the race loop: the program would end, or a turn hangs
 
-bool OpenNullDevice() {
-    ReleaseGameDevice();  // a device still open would be lost with the old state
-    game = GameState();
-    if (!CreateNullGameDevice()) return false;
-    PrepareGameDevice();
-    FillCatalogue();
-    return true;
-}
+std::string simJournalFolder;
 
 SimPlacing PlacingOf(int zonksWon, bool soleSurvivor) {
     if (zonksWon >= 200) return soleSurvivor ? SimPlacing::SoleSurvivor : SimPlacing::Win;
@@ -82,6 +78,17 @@ void RunUntilOver(SimRaceResult& result) {
 }
 }  // namespace
 
+bool OpenNullDevice() {
+    ReleaseGameDevice();  // a device still open would be lost with the old state
+    game = GameState();
+    if (!CreateNullGameDevice()) return false;
+    PrepareGameDevice();
+    FillCatalogue();
+    return true;
+}
+
+void WriteSimJournals(const std::string& folder) { simJournalFolder = folder; }
+
 bool CircuitExists(const std::wstring& circuit) {
     std::vector<std::wstring> circuits;
     ListFiles(L"\\circuits\\", circuits);
@@ -125,6 +132,9 @@ bool RunSimulatedRace(const std::wstring& circuit, const std::vector<QuickRacePi
     CreateStatusLines();
     game.frameDelay = 0;
     SetRandomState(seed);
+    StartRecording();
+    if (!simJournalFolder.empty())
+        StartJournal(simJournalFolder, JournalOfThisRace(DateTimeText(CurrentTimeSeconds())), 1 << 30);
 
     std::vector<int> zonksBefore(game.carCount + 1, 0);
     for (int i = 1; i <= game.carCount; ++i) zonksBefore[i] = game.cars[i].zonks;
@@ -133,6 +143,7 @@ bool RunSimulatedRace(const std::wstring& circuit, const std::vector<QuickRacePi
     RunUntilOver(result);
     SetPilotDeletionObserver(nullptr);
     ReadResults(zonksBefore, dead, result);
+    StopJournal();
     ReleaseGameDevice();
     return true;
 }

@@ -27,6 +27,13 @@ struct SimRaceResult {
 // Races after which a race still running is abandoned.
 constexpr int kSimRoundLimit = 400;
 
+// Opens a fresh window-less device on a fresh game state, the one before
+// released.
+bool OpenNullDevice();
+
+// The folder where each simulated race writes its journal; empty: none.
+void WriteSimJournals(const std::string& folder);
+
 // Whether circuits/ holds a circuit of that name.
 bool CircuitExists(const std::wstring& circuit);
 

@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "app/race_replay.h"
 #include "app/sim_options.h"
 #include "app/sim_race.h"
 #include "app/sim_table.h"
+#include "core/game_device.h"
 #include "files/pilot_file.h"
 #include "platform/clock.h"
 #include "platform/text.h"
@@ -60,6 +62,29 @@ bool RunSeries(const SimOptions& o, std::vector<QuickRacePilot> pilots, SimTally
 }
 }  // namespace
 
+// Replays each journal without a window: "identique", or where it differs.
+// 0 when every journal replays identically.
+int VerifyJournals(const std::vector<std::string>& paths) {
+    int differing = 0;
+    for (const std::string& path : paths) {
+        RaceJournal journal;
+        std::wstring error;
+        const std::wstring name = FromUtf8(path);
+        ReplayOutcome outcome;
+        const double start = SteadySeconds();
+        if (ReadJournal(path, journal, error) && OpenNullDevice() && SetUpReplay(journal, name, error))
+            outcome = RunReplay(journal);
+        else
+            outcome.report = error.empty() ? L"impossible de lire les fichiers du jeu" : error;
+        ReleaseGameDevice();
+        const double seconds = SteadySeconds() - start;
+        differing += outcome.identical ? 0 : 1;
+        std::printf("%s : %s (%d tours, %d coups, %.2f s)\n", path.c_str(), ToUtf8(outcome.report).c_str(),
+                    outcome.turns, outcome.moves, seconds);
+    }
+    return differing == 0 ? 0 : 1;
+}
+
 int RunSimulator(int argc, char** argv) {
     SimOptions options;
     std::string error;
@@ -77,6 +102,8 @@ int RunSimulator(int argc, char** argv) {
     SetSleepEnabled(false);
     DrawSearchFrames(false);
     DrawFramesEvery(0);  // no window: nothing to draw
+    if (!options.journalsToCheck.empty()) return VerifyJournals(options.journalsToCheck);
+    WriteSimJournals(options.journalFolder);
 
     if (!CircuitExists(options.circuit)) {
         std::fprintf(stderr, "Le circuit %s n'existe pas (circuits/%s.xml).\n", ToUtf8(options.circuit).c_str(),

@@ -245,6 +245,8 @@ struct GameState {
     KeyRequests keys;
     DialogState dialog;
     ComputerMessages computerMessages = ComputerMessages::Waiting;
+    // How many race journals are kept in "courses/", the newest.
+    s32 journalsKept = 50;
     // A race that no person plays goes on by itself; Space pauses it.
     u8 paused = 0;
     f32 frameDelay = 3;

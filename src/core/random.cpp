@@ -6,15 +6,21 @@
 
 namespace {
 uint32_t randState = 1;
+unsigned long long draws = 0;
 std::deque<int> queuedDice;
 }  // namespace
 
 int Rand() {
+    ++draws;
     randState = randState * 214013u + 2531011u;
     return static_cast<int>((randState >> 16) & 0x7fff);
 }
 
 uint32_t RandomState() { return randState; }
+unsigned long long RandomDraws() { return draws; }
+void SkipRandom(unsigned long long count) {
+    for (unsigned long long i = 0; i < count; ++i) Rand();
+}
 void SetRandomState(uint32_t state) { randState = state; }
 
 int DieFormula(int faces) {

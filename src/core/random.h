@@ -8,6 +8,10 @@ constexpr int kRandMax = 32767;
 
 // Next value in 0..32767.
 int Rand();
+// How many values have been drawn since the program started.
+unsigned long long RandomDraws();
+// Draws and throws away `count` values.
+void SkipRandom(unsigned long long count);
 // The whole state, for tests and replays.
 uint32_t RandomState();
 void SetRandomState(uint32_t state);

@@ -90,6 +90,13 @@ std::wstring SideLines(const CarRecord& c, int side) {
     return lines;
 }
 
+}  // namespace
+
+bool IsSafePilotName(const std::wstring& name) {
+    if (name == L"." || name == L"..") return false;
+    return name.find_first_of(std::wstring(L"/\\\0", 3)) == std::wstring::npos;
+}
+
 std::wstring PilotFileText(int car) {
     const std::wstring secu = ComputeSecu(car);
     const CarRecord& c = game.cars[car];
@@ -104,20 +111,24 @@ std::wstring PilotFileText(int car) {
     for (int side = 0; side < kSideCount; ++side) text += SideLines(c, side);
     return text + L"\n";
 }
-}  // namespace
-
-bool IsSafePilotName(const std::wstring& name) {
-    if (name == L"." || name == L"..") return false;
-    return name.find_first_of(std::wstring(L"/\\\0", 3)) == std::wstring::npos;
-}
 
 void ReadPilotFile(int car, const std::wstring& name) {
     if (!IsCar(car)) return;
+    if (IsSafePilotName(name)) ReadPilotFileAt(car, PilotPath(name));
+    else {
+        RemoveAllGadgets(car);
+        PrepareForRace(car);
+    }
+}
+
+void ReadPilotFileAt(int car, const std::string& path) {
+    if (!IsCar(car)) return;
     RemoveAllGadgets(car);
-    if (IsSafePilotName(name))
-        ReadXmlValues(PilotPath(name), [car](const XmlValue& v) { ApplyPilotValue(car, v); });
+    ReadXmlValues(path, [car](const XmlValue& v) { ApplyPilotValue(car, v); });
     PrepareForRace(car);
 }
+
+bool PilotFilesKept() { return pilotFilesKept; }
 
 bool WritePilotFile(int car) {
     if (!IsCar(car) || !IsSafePilotName(game.cars[car].pilotName)) return false;

@@ -13,6 +13,11 @@
 // race (4 hit points, flags cleared, mass and model files set), even when
 // the file cannot be read.
 void ReadPilotFile(int car, const std::wstring& name);
+// The same from a file anywhere (a pilot kept in a race's journal).
+void ReadPilotFileAt(int car, const std::string& path);
+
+// The text of car `car`'s pilot file, integrity text included, as written.
+std::wstring PilotFileText(int car);
 
 // Writes car `car` to the file named after its pilot, replacing the old one
 // only once the new one is whole. Returns whether it succeeded; a name that
@@ -25,6 +30,7 @@ bool DeletePilotFile(const std::wstring& name);
 // The simulator's trial races leave the pilot files as they are: while kept,
 // writing and deleting change nothing on disk and succeed.
 void KeepPilotFiles(bool kept);
+bool PilotFilesKept();
 // Called with the pilot's name whenever a race deletes a pilot file (kept or not).
 void SetPilotDeletionObserver(std::function<void(const std::wstring&)> observer);
 

@@ -34,3 +34,12 @@ void SleepMilliseconds(int ms) {
 }
 
 void SetSleepEnabled(bool enabled) { sleepEnabled = enabled; }
+
+std::wstring DateTimeText(long long seconds) {
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    std::tm local{};
+    localtime_r(&t, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return std::wstring(text, text + std::char_traits<char>::length(text));
+}

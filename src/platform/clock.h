@@ -2,6 +2,8 @@
 // can set it.
 #pragma once
 
+#include <string>
+
 long long CurrentTimeSeconds();
 // Tests fix the clock; a negative value gives the real time back.
 void SetClockOverride(long long seconds);
@@ -17,3 +19,6 @@ double SteadySeconds();
 void SleepMilliseconds(int ms);
 // Tests run their frame loops without sleeping.
 void SetSleepEnabled(bool enabled);
+
+// A time in seconds as local date and time: "2026-12-07 20:41:05".
+std::wstring DateTimeText(long long seconds);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/decisions.h"
 #include "core/checkpoints.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
@@ -202,7 +203,9 @@ int ComputerChoice(int index, bool rememberWalls) {
 
 void ComputerMove(int index) {
     DrawRaceFrame();
-    const int k = ComputerChoice(index);
+    // The computer's cross is recorded like a person's: a replay then skips
+    // the search, and stays true to the race even if the driver changes.
+    const int k = Decide(RaceEventKind::Cross, index, [index] { return ComputerChoice(index); });
     const CarRecord& car = game.cars[index];
     const CellStep step = InertialStep(index);
     const int x = static_cast<int>(car.cellX) + step.x + (k - 1) / 3 - 1;

@@ -1,5 +1,6 @@
 #include "race/end_turn.h"
 
+#include "core/decisions.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
 #include "rules/race_results.h"
@@ -38,6 +39,7 @@ void EndTurn() {
     if (CarsOutOfRace() == game.carCount) {
         DiceDialog(L"Il ne reste plus de véhicules en jeu. Le programme va se fermer", -1, -1, -1,
                    -1, false, kOpaqueGreen);
+        CheckState(RaceEventKind::RaceEnd, 0, 0);
         EndProgram();
     }
     CongratulateFirstFinisher(game.currentCar);
@@ -68,4 +70,5 @@ void EndTurn() {
         // The results settled, the race screen closes.
         if (RaceIsOver()) SettleRaceResults();
     }
+    if (!game.resultsSettled) CheckState(RaceEventKind::TurnStart, game.currentCar, game.roundNumber);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/cursor.h"
+#include "core/decisions.h"
 #include "core/event_receiver.h"
 #include "core/game_state.h"
 #include "race/end_turn.h"
@@ -44,10 +45,10 @@ void HandleGuiId(int id) {
         case gui_id::ShowTrail: car.showTrail = Checked(raceScreen.showTrail); break;
         case gui_id::EndTurn:
             // A turn cannot end while a rule's message is open.
-            if (game.dialog.dialogOpen) break;
-            if (car.hasMoved)
-                EndTurn();
-            else
+            if (game.dialog.dialogOpen || Replaying()) break;
+            if (car.hasMoved) {
+                if (DecideIfTaken(RaceEventKind::EndTurn, game.currentCar, 0, true)) EndTurn();
+            } else
                 ShowStatus(L"Veillez jouer d'abord", 200, false);
             break;
         default: break;

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "core/decisions.h"
 #include "core/fitted_gadgets.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
@@ -35,11 +36,12 @@ const wchar_t* const kBazookaTooFast =
 
 void Refuse(const wchar_t* text) { DiceDialogUnanchored(text, kOpaqueGreen); }
 
-// Takes a request: true when it was set, which clears it.
+// Takes a request: true when the current car's driver pressed its button
+// (in a replay, when the record says so), which clears it.
 bool TakeRequest(ActionRequest request) {
     const bool set = game.actionRequests[request] != 0;
     game.actionRequests[request] = 0;
-    return set;
+    return DecideIfTaken(RaceEventKind::Button, game.currentCar, request, set);
 }
 
 void ChooseWheelSide(int index) {
@@ -189,7 +191,8 @@ void PendingSkid() {
 
 void AutoEndTurn() {
     const CarRecord& car = game.cars[game.currentCar];
-    if (car.autoEndTurn && car.hasMoved) EndTurn();
+    if (car.hasMoved && DecideIfTaken(RaceEventKind::EndTurn, game.currentCar, 0, car.autoEndTurn))
+        EndTurn();
 }
 }  // namespace
 
@@ -228,6 +231,7 @@ void RunRace() {
     MarkPickableNodes();
     ForgetCameraInputsBeforeTheRace();
     StartRace();
+    CheckState(RaceEventKind::TurnStart, game.currentCar, game.roundNumber);
     while (PumpFrame())
         if (!RaceFrame()) break;
 }

@@ -135,6 +135,7 @@ void FireHandWeapon(int car, const std::wstring& name) {
     const u32 colour = game.cars[car].colour;
     auto aimable = [car](int i) { return HandWeaponAim(car, i) != HandAim::None; };
     AimingScreen screen;
+    screen.car = car;
     screen.ownRequest = weapon.request;
     screen.drawAim = [=] {
         const int wheel = SideIndexOfWord(WheelWord(game.cars[car]));
@@ -142,19 +143,15 @@ void FireHandWeapon(int car, const std::wstring& name) {
         for (int i = 1; i <= game.carCount; ++i)
             if (aimable(i)) DrawReticle(i, colour);
     };
-    screen.onPick = [=] {
-        const int target = PickCarUnderCursor(aimable, aimable);
-        if (target != -1) FiringSequence(car, target, name, weapon);
-        return game.cars[car].hasActed != 0;
-    };
-    screen.onConfirm = [=] {
-        int target = -1;
+    screen.pickedTarget = [aimable] { return PickCarUnderCursor(aimable, aimable); };
+    screen.targets = [aimable] {
+        std::vector<int> targets;
         for (int i = 1; i <= game.carCount; ++i)
-            if (aimable(i)) {
-                if (target != -1) return false;
-                target = i;
-            }
-        if (target != -1) FiringSequence(car, target, name, weapon);
+            if (aimable(i)) targets.push_back(i);
+        return targets;
+    };
+    screen.fire = [car, &name, &weapon](int target) {
+        FiringSequence(car, target, name, weapon);
         return game.cars[car].hasActed != 0;
     };
     RunAimingScreen(screen);

@@ -122,22 +122,21 @@ void FireMachineGun(int car, GunMount gunMount) {
     const int target = TargetOnLine(car, v);
     const u32 colour = game.cars[car].colour;
     AimingScreen screen;
+    screen.car = car;
     screen.ownRequest = mount.request;
     screen.drawAim = [=] {
         DrawLineOfFire(car, v.x, v.y, length, colour);
         if (target != -1) DrawReticle(target, colour);
     };
-    screen.onPick = [=] {
-        if (target == -1) return false;
+    screen.pickedTarget = [target] {
+        if (target == -1) return -1;
         const int picked =
             PickCarUnderCursor([target](int i) { return i == target; }, [](int) { return true; });
-        if (picked != target) return false;
-        FiringSequence(car, target, mount);
-        return true;
+        return picked == target ? target : -1;
     };
-    screen.onConfirm = [=] {
-        if (target == -1) return false;
-        FiringSequence(car, target, mount);
+    screen.targets = [target] { return target == -1 ? std::vector<int>() : std::vector<int>{target}; };
+    screen.fire = [car, &mount](int at) {
+        FiringSequence(car, at, mount);
         return true;
     };
     RunAimingScreen(screen);

@@ -3,8 +3,10 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "core/cursor.h"
+#include "core/decisions.h"
 #include "core/fitted_gadgets.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
@@ -159,9 +161,22 @@ void CommitMove(int index, int k) {
     ResolveMove(index, RecordMove(index, marker.cellX, marker.cellY));
 }
 
+namespace {
+// The person's cross, asked on the screen or fed by a replay; 0 when a
+// button ended the choice.
+int DecideMarker(int index) {
+    std::vector<int> shown;
+    for (int k = 1; k <= 9; ++k)
+        if (game.crossMarkers[k].node && game.crossMarkers[k].node->isVisible()) shown.push_back(k);
+    const int k = Decide(RaceEventKind::Cross, index, [index] { return ChooseMarker(index); }, shown);
+    if (k == 0) HideChoiceMarkers();
+    return k;
+}
+}  // namespace
+
 void ChooseMove(int index) {
     BuildCandidates(index, 1);
-    const int k = ChooseMarker(index);
+    const int k = DecideMarker(index);
     if (k > 0) CommitMove(index, k);
 }
 
@@ -171,7 +186,7 @@ void ChooseNitroMove(int index) {
         return;
     }
     BuildCandidates(index, 2);
-    const int k = ChooseMarker(index);
+    const int k = DecideMarker(index);
     if (k == 0) {
         // Pressing Nitro again cancels the Nitro move.
         if (game.actionRequests[RequestNitro]) ClearActionRequests();

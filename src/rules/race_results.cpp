@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/decisions.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "files/pilot_file.h"
@@ -115,6 +116,15 @@ void SettleRaceResults() {
         SavePilot(i);
     }
     game.quitToMenu = 1;
+    CheckState(RaceEventKind::RaceEnd, RaceWinner(), 0);
+}
+
+int RaceWinner() {
+    if (CarsOutOfRace() == game.carCount - 1) return LastCarInRace();
+    const int first = FirstRoundAfter(kNone);
+    for (int i = 1; i <= game.carCount && first != kNone; ++i)
+        if (game.cars[i].inRace && game.cars[i].finishOrder == first) return i;
+    return 0;
 }
 
 void PilotFate(int index) {

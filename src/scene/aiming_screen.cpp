@@ -1,12 +1,16 @@
 #include "scene/aiming_screen.h"
 
+#include "core/decisions.h"
 #include "core/frame_pump.h"
 #include "platform/clock.h"
 #include "scene/camera_control.h"
 #include "scene/cross_markers.h"
 #include "scene/race_frame.h"
 
-void RunAimingScreen(const AimingScreen& screen) {
+namespace {
+// The person aims on the screen: the target picked, 0 when he left the aim,
+// -1 when another button ended it.
+int AimOnScreen(const AimingScreen& screen) {
     game.keys = KeyRequests();
     for (;;) {
         PumpFrameOrEnd();
@@ -14,23 +18,39 @@ void RunAimingScreen(const AimingScreen& screen) {
         DrawRaceFrame(screen.drawAim);
         if (game.mouse.pickRequest) {
             game.mouse.pickRequest = 0;
-            if (screen.onPick()) return;
+            const int target = screen.pickedTarget();
+            if (target != -1) return target;
         }
         if (game.keys.confirm) {
             game.keys.confirm = 0;
-            if (screen.onConfirm && screen.onConfirm()) return;
+            const std::vector<int> targets = screen.targets();
+            if (targets.size() == 1) return targets[0];
         }
         SleepMilliseconds(static_cast<int>(game.frameDelay));
         if (game.keys.escape) {
             game.keys.escape = 0;
-            HideChoiceMarkers();
             ClearActionRequests();
-            return;
+            return 0;
         }
         if (AnyActionRequest()) {
+            if (!game.actionRequests[screen.ownRequest]) return -1;
+            ClearActionRequests();
+            return 0;
+        }
+    }
+}
+}  // namespace
+
+void RunAimingScreen(const AimingScreen& screen) {
+    for (;;) {
+        std::vector<int> choices = screen.targets();
+        choices.push_back(0);  // leaving the aim
+        const int target =
+            Decide(RaceEventKind::Target, screen.car, [&screen] { return AimOnScreen(screen); }, choices);
+        if (target <= 0) {
             HideChoiceMarkers();
-            if (game.actionRequests[screen.ownRequest]) ClearActionRequests();
             return;
         }
+        if (screen.fire(target)) return;
     }
 }

@@ -1,24 +1,28 @@
 // The aiming screen of a weapon: race frames with the aim drawn over them,
-// until a right click settles the shot or an action button is pressed.
+// until the shooter's driver picks a target (a right click on a car, or
+// Return when only one is in reach) and the shot is fired, or the aim is
+// left. The target is a decision of the race: a replay feeds it back.
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "core/game_state.h"
 
 struct AimingScreen {
-    ActionRequest ownRequest;  // pressing the weapon's own button again cancels the aim
+    int car = 0;               // the shooter
+    ActionRequest ownRequest;  // pressing the weapon's own button again leaves the aim
     std::function<void()> drawAim;
-    // A right click (the pick request, already cleared): true when the
-    // screen is over.
-    std::function<bool()> onPick;
-    // Return: fires where no choice is left (the only car in reach); true
-    // when the screen is over.
-    std::function<bool()> onConfirm;
+    // The car a right click at the cursor aims at, or -1.
+    std::function<int()> pickedTarget;
+    // The cars in reach.
+    std::function<std::vector<int>()> targets;
+    // Fires at the target: true when the aim is over (a refused shot aims again).
+    std::function<bool(int)> fire;
 };
 
-// Runs the screen. An action request ends it: the cross markers are hidden,
-// and the weapon's own request clears every request; another one is left
-// for the race loop. Escape leaves it as the weapon's own button does.
-// Ends the program when the window is closed.
+// Runs the screen. The weapon's own button or Escape leaves it and clears
+// every request; another button leaves it with its request for the race
+// loop. The cross markers are hidden when it is left. Ends the program
+// when the window is closed.
 void RunAimingScreen(const AimingScreen& screen);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/decisions.h"
 #include "platform/clock.h"
 
 using namespace irr;
@@ -30,9 +31,15 @@ int ReadingTimeMs(const std::wstring& text, ComputerMessages setting) {
 
 bool ClosesByItself(const DialogState& dialog) {
     if (dialog.dieFaces != 0 || dialog.choiceState != 0) return false;
+    if (Replaying()) return true;
     const int car = dialog.aboutCar;
     if (car >= 1 && car <= game.carCount && IsComputerDriven(game.cars[car])) return true;
     return NoPersonInRace();
+}
+
+ComputerMessages ReadingSetting() {
+    if (Replaying() && game.computerMessages == ComputerMessages::Waiting) return ComputerMessages::Short;
+    return game.computerMessages;
 }
 
 MessageCountdown::MessageCountdown(int totalMs)

@@ -16,8 +16,14 @@
 // messages wait for a click.
 int ReadingTimeMs(const std::wstring& text, ComputerMessages setting);
 
-// Whether the message set up in the dialog state closes by itself.
+// Whether the message set up in the dialog state closes by itself: it asks
+// nothing, and it is about a computer car, or the race has no person, or
+// the race is a replay.
 bool ClosesByItself(const DialogState& dialog);
+
+// The reading time in force: the setting, or the short one in a replay
+// whose messages would otherwise wait.
+ComputerMessages ReadingSetting();
 
 class MessageCountdown {
 public:

@@ -1,0 +1,140 @@
+#include "core/decisions.h"
+
+#include "core/game_state.h"
+#include "core/random.h"
+#include "core/state_checksum.h"
+#include "platform/text.h"
+
+namespace {
+enum class Mode { Off, Live, Replay };
+Mode mode = Mode::Off;
+bool liveAfterReplay = false;
+std::vector<RaceEvent> record;
+size_t nextEvent = 0;  // in a replay, the next event of the record to feed
+std::function<void(const RaceEvent&)> observer;
+PersonDriver* personDriver = nullptr;
+
+// The stand-in driver of this car, when it is a person's and one is set.
+PersonDriver* StandInFor(int car) {
+    if (!personDriver || car < 1 || car > game.carCount || IsComputerDriven(game.cars[car])) return nullptr;
+    return personDriver;
+}
+
+const char* KindName(RaceEventKind kind) {
+    switch (kind) {
+        case RaceEventKind::Cross: return "croix";
+        case RaceEventKind::Answer: return "réponse";
+        case RaceEventKind::DieStop: return "dé";
+        case RaceEventKind::Target: return "cible";
+        case RaceEventKind::Button: return "bouton";
+        case RaceEventKind::EndTurn: return "fin de tour";
+        case RaceEventKind::TurnStart: return "tour";
+        case RaceEventKind::RaceEnd: return "fin";
+    }
+    return "?";
+}
+
+void Record(const RaceEvent& event) {
+    record.push_back(event);
+    if (observer) observer(event);
+}
+
+// Once the record is fed whole, the replay ends or the race goes on live.
+bool RecordFedWhole() {
+    if (nextEvent < record.size()) return false;
+    if (!liveAfterReplay) throw ReplayStopped("fin du journal");
+    mode = Mode::Live;
+    return true;
+}
+
+[[noreturn]] void Disagree(RaceEventKind kind, int car, const RaceEvent& found) {
+    throw ReplayStopped(std::string("le journal attendait ") + KindName(found.kind) + " de la voiture " +
+                        std::to_string(found.car) + ", la course demande " + KindName(kind) +
+                        " de la voiture " + std::to_string(car) + " (événement " +
+                        std::to_string(nextEvent + 1) + ")");
+}
+
+bool NextIs(RaceEventKind kind, int car) {
+    const RaceEvent& next = record[nextEvent];
+    return next.kind == kind && next.car == car;
+}
+
+std::string StateDifference(const std::vector<uint32_t>& expected, const std::vector<uint32_t>& found) {
+    if (expected.size() != found.size()) return "nombre de voitures";
+    for (size_t i = 0; i < expected.size(); ++i)
+        if (expected[i] != found[i]) return ToUtf8(StatePartName(static_cast<int>(i), game.carCount));
+    return "";
+}
+}  // namespace
+
+void SetPersonDriver(PersonDriver* driver) { personDriver = driver; }
+
+void StartRecording() {
+    mode = Mode::Live;
+    record.clear();
+    nextEvent = 0;
+}
+
+void StartReplay(std::vector<RaceEvent> events, bool thenLive) {
+    mode = Mode::Replay;
+    liveAfterReplay = thenLive;
+    record = std::move(events);
+    nextEvent = 0;
+}
+
+bool Replaying() { return mode == Mode::Replay && nextEvent < record.size(); }
+
+void StopRecording() {
+    mode = Mode::Off;
+    record.clear();
+    nextEvent = 0;
+}
+
+const std::vector<RaceEvent>& RaceRecord() { return record; }
+
+void SetRaceEventObserver(std::function<void(const RaceEvent&)> newObserver) { observer = std::move(newObserver); }
+
+int Decide(RaceEventKind kind, int car, const std::function<int()>& ask, const std::vector<int>& offered) {
+    if (mode == Mode::Replay && !RecordFedWhole()) {
+        if (!NextIs(kind, car)) Disagree(kind, car, record[nextEvent]);
+        const RaceEvent& event = record[nextEvent++];
+        SkipRandom(static_cast<unsigned long long>(event.draws));
+        return event.value;
+    }
+    // A die's faces are drawn again from its recorded stop: they are not
+    // the driver's draws.
+    const unsigned long long before = RandomDraws();
+    PersonDriver* standIn = StandInFor(car);
+    const int value = standIn ? standIn->Choose(kind, car, offered) : ask();
+    const int draws = kind == RaceEventKind::DieStop ? 0 : static_cast<int>(RandomDraws() - before);
+    if (mode == Mode::Live) Record({kind, car, value, draws, {}});
+    return value;
+}
+
+bool DecideIfTaken(RaceEventKind kind, int car, int value, bool taken) {
+    if (mode == Mode::Replay && !RecordFedWhole()) {
+        const RaceEvent& next = record[nextEvent];
+        if (!NextIs(kind, car) || next.value != value) return false;
+        ++nextEvent;
+        return true;
+    }
+    if (PersonDriver* standIn = StandInFor(car)) taken = taken || standIn->Take(kind, car, value);
+    if (taken && mode == Mode::Live) Record({kind, car, value, 0, {}});
+    return taken;
+}
+
+void CheckState(RaceEventKind kind, int car, int value) {
+    if (mode == Mode::Off) return;
+    std::vector<uint32_t> sums = StateSums();
+    if (mode == Mode::Replay && !RecordFedWhole()) {
+        const RaceEvent& next = record[nextEvent];
+        if (!NextIs(kind, car) || next.value != value) Disagree(kind, car, next);
+        const std::string part = StateDifference(next.sums, sums);
+        if (!part.empty())
+            throw ReplayStopped("le tour " + std::to_string(value) + " de la voiture " + std::to_string(car) +
+                                " diffère : " + part);
+        ++nextEvent;
+        return;
+    }
+    Record({kind, car, value, 0, std::move(sums)});
+}

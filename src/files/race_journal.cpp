@@ -1,0 +1,290 @@
+#include "files/race_journal.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <dirent.h>
+#include <sstream>
+
+#include "core/game_state.h"
+#include "core/random.h"
+#include "files/pilot_file.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace {
+const char* const kTitle = "Skarvoll 3D : journal de course";
+constexpr int kFormat = 1;
+constexpr const char* kExtension = ".journal";
+
+struct EventWord {
+    RaceEventKind kind;
+    const char* word;
+};
+const EventWord kWords[] = {
+    {RaceEventKind::Cross, "croix"},      {RaceEventKind::Answer, "reponse"},
+    {RaceEventKind::DieStop, "de"},       {RaceEventKind::Target, "cible"},
+    {RaceEventKind::Button, "bouton"},    {RaceEventKind::EndTurn, "fin_tour"},
+    {RaceEventKind::TurnStart, "tour"},   {RaceEventKind::RaceEnd, "fin"},
+};
+
+const char* WordOf(RaceEventKind kind) {
+    for (const EventWord& w : kWords)
+        if (w.kind == kind) return w.word;
+    return "?";
+}
+
+bool KindOf(const std::string& word, RaceEventKind& kind) {
+    for (const EventWord& w : kWords)
+        if (word == w.word) {
+            kind = w.kind;
+            return true;
+        }
+    return false;
+}
+
+std::string EventLine(const RaceEvent& event) {
+    std::string line = std::string(WordOf(event.kind)) + " " + std::to_string(event.car) + " " +
+                       std::to_string(event.value);
+    if (event.draws > 0) line += " +" + std::to_string(event.draws);
+    char hex[12];
+    for (uint32_t sum : event.sums) {
+        std::snprintf(hex, sizeof hex, " %08x", sum);
+        line += hex;
+    }
+    return line + "\n";
+}
+
+std::string HeaderText(const RaceJournal& journal) {
+    std::string text = std::string(kTitle) + "\nformat " + std::to_string(kFormat) + "\n";
+    text += "date " + ToUtf8(journal.date) + "\ncircuit " + ToUtf8(journal.circuit) + "\n";
+    text += "decor " + std::string(journal.decor ? "1" : "0") + "\nhasard " +
+            std::to_string(journal.randomState) + "\n";
+    for (size_t i = 0; i < journal.cars.size(); ++i) {
+        const JournalCar& car = journal.cars[i];
+        text += "voiture " + std::to_string(i + 1) + " " + ToUtf8(car.colour) + " " + ToUtf8(car.controller) + "\n";
+        std::istringstream lines(ToUtf8(car.pilotFile));
+        for (std::string line; std::getline(lines, line);) text += "| " + line + "\n";
+    }
+    return text + "course\n";
+}
+
+std::FILE* journalFile = nullptr;
+
+void AppendEvent(const RaceEvent& event) {
+    if (!journalFile) return;
+    const std::string line = EventLine(event);
+    std::fwrite(line.data(), 1, line.size(), journalFile);
+    // Each turn reaches the disk as it starts: a crash loses at most the
+    // turn under way.
+    if (event.kind == RaceEventKind::TurnStart || event.kind == RaceEventKind::RaceEnd) std::fflush(journalFile);
+}
+
+// "2026-12-07-20-41-05_Anneau.journal" in the folder, "-2" and on added
+// when a journal of the same second is there already.
+std::string PathFor(const std::string& folder, const RaceJournal& journal) {
+    std::wstring name = journal.date + L"_" + journal.circuit;
+    for (wchar_t& c : name)
+        if (c == L' ' || c == L':' || c == L'/' || c == L'\\') c = L'-';
+    const std::string base = folder + "/" + ToUtf8(name);
+    std::string path = base + kExtension;
+    for (int n = 2; FileExists(path); ++n) path = base + "-" + std::to_string(n) + kExtension;
+    return path;
+}
+
+void RemoveOldJournals(const std::string& folder, int keep) {
+    const std::vector<std::string> journals = ListJournals(folder);
+    for (size_t i = static_cast<size_t>(std::max(keep, 1)); i < journals.size(); ++i) RemoveFile(journals[i]);
+}
+
+// Reading, line by line, with the line number for the messages.
+class JournalReader {
+public:
+    JournalReader(const std::string& text, RaceJournal& journal) : in_(text), journal_(journal) {}
+    bool Read();
+    int Line() const { return line_; }
+
+private:
+    bool Next(std::string& line) {
+        if (!std::getline(in_, line)) return false;
+        ++line_;
+        return true;
+    }
+    bool Field(const char* name, std::string& value);
+    bool Cars(std::string& line);
+    bool Event(const std::string& line);
+    std::istringstream in_;
+    RaceJournal& journal_;
+    int line_ = 0;
+};
+
+bool JournalReader::Field(const char* name, std::string& value) {
+    std::string line;
+    const std::string prefix = std::string(name) + " ";
+    if (!Next(line) || line.compare(0, prefix.size(), prefix) != 0) return false;
+    value = line.substr(prefix.size());
+    return true;
+}
+
+bool JournalReader::Cars(std::string& line) {
+    while (Next(line) && line.compare(0, 8, "voiture ") == 0) {
+        std::istringstream fields(line.substr(8));
+        size_t number = 0;
+        std::string colour, controller;
+        if (!(fields >> number >> colour >> controller) || number != journal_.cars.size() + 1 ||
+            number > static_cast<size_t>(kMaxCars))
+            return false;
+        JournalCar car{FromUtf8(colour), FromUtf8(controller), L""};
+        std::streampos at = in_.tellg();
+        std::string fileLine;
+        while (std::getline(in_, fileLine) && fileLine.compare(0, 2, "| ") == 0) {
+            ++line_;
+            car.pilotFile += FromUtf8(fileLine.substr(2)) + L"\n";
+            at = in_.tellg();
+        }
+        in_.clear();
+        in_.seekg(at);
+        journal_.cars.push_back(car);
+    }
+    return line == "course" && journal_.cars.size() >= 2;
+}
+
+bool JournalReader::Event(const std::string& line) {
+    std::istringstream fields(line);
+    std::string word;
+    RaceEvent event;
+    if (!(fields >> word >> event.car >> event.value) || !KindOf(word, event.kind)) return false;
+    if (event.car < 0 || event.car > static_cast<int>(journal_.cars.size())) return false;
+    const bool checked = event.kind == RaceEventKind::TurnStart || event.kind == RaceEventKind::RaceEnd;
+    if (fields >> std::ws && fields.peek() == '+') {
+        fields.get();
+        if (!(fields >> event.draws) || event.draws < 1 || checked) return false;
+    }
+    for (std::string hex; fields >> hex;) {
+        if (hex.size() != 8 || hex.find_first_not_of("0123456789abcdef") != std::string::npos) return false;
+        event.sums.push_back(static_cast<uint32_t>(std::stoul(hex, nullptr, 16)));
+    }
+    if (checked != !event.sums.empty()) return false;
+    journal_.events.push_back(event);
+    return true;
+}
+
+bool JournalReader::Read() {
+    std::string line, value;
+    if (!Next(line) || line != kTitle || !Field("format", value) || value != std::to_string(kFormat)) return false;
+    if (!Field("date", value)) return false;
+    journal_.date = FromUtf8(value);
+    if (!Field("circuit", value) || value.empty()) return false;
+    journal_.circuit = FromUtf8(value);
+    if (!Field("decor", value) || (value != "0" && value != "1")) return false;
+    journal_.decor = value == "1";
+    if (!Field("hasard", value) || value.empty() || value.find_first_not_of("0123456789") != std::string::npos ||
+        value.size() > 10)
+        return false;
+    journal_.randomState = static_cast<uint32_t>(std::stoull(value));
+    if (!Cars(line)) return false;
+    while (Next(line))
+        if (!Event(line)) return false;
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    char buffer[65536];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
+    std::fclose(file);
+    return true;
+}
+
+std::wstring FileNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return FromUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+}  // namespace
+
+std::string JournalFolder() { return GamePath(L"\\courses"); }
+
+RaceJournal JournalOfThisRace(const std::wstring& date) {
+    RaceJournal journal;
+    journal.date = date;
+    journal.circuit = game.circuit.circuitName;
+    journal.decor = game.decorEnabled != 0;
+    journal.randomState = RandomState();
+    for (int i = 1; i <= game.carCount; ++i)
+        journal.cars.push_back({game.cars[i].colourName, game.cars[i].controller, PilotFileText(i)});
+    return journal;
+}
+
+std::string StartJournal(const std::string& folder, const RaceJournal& header, int keep) {
+    StopJournal();
+    mkdir(folder.c_str(), 0755);
+    const std::string path = PathFor(folder, header);
+    journalFile = std::fopen(path.c_str(), "wb");
+    if (!journalFile) return "";
+    const std::string text = HeaderText(header);
+    std::fwrite(text.data(), 1, text.size(), journalFile);
+    std::fflush(journalFile);
+    SetRaceEventObserver(AppendEvent);
+    RemoveOldJournals(folder, keep);
+    return path;
+}
+
+void StopJournal() {
+    SetRaceEventObserver(nullptr);
+    if (journalFile) std::fclose(journalFile);
+    journalFile = nullptr;
+}
+
+bool ReadJournal(const std::string& path, RaceJournal& journal, std::wstring& error) {
+    journal = RaceJournal();
+    std::string bytes;
+    const std::wstring name = FileNameOf(path);
+    if (!ReadWholeFile(path, bytes)) {
+        error = L"Le journal « " + name + L" » ne peut pas être lu.";
+        return false;
+    }
+    if (bytes.empty() || bytes.back() != '\n') {
+        error = L"Le journal « " + name + L" » est coupé : sa dernière ligne n'est pas entière.";
+        return false;
+    }
+    JournalReader reader(bytes, journal);
+    if (!reader.Read()) {
+        error = L"Le journal « " + name + L" » n'est pas un journal de course valide (ligne " +
+                std::to_wstring(reader.Line()) + L").";
+        journal = RaceJournal();
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string> ListJournals(const std::string& folder) {
+    struct Found {
+        std::string path;
+        long long seconds, nanoseconds;
+    };
+    std::vector<Found> found;
+    if (DIR* dir = opendir(folder.c_str())) {
+        const std::string extension = kExtension;
+        while (const dirent* entry = readdir(dir)) {
+            const std::string name = entry->d_name;
+            struct stat about {};
+            const std::string path = folder + "/" + name;
+            if (name.size() > extension.size() &&
+                name.compare(name.size() - extension.size(), extension.size(), extension) == 0 &&
+                stat(path.c_str(), &about) == 0)
+                found.push_back({path, about.st_mtim.tv_sec, about.st_mtim.tv_nsec});
+        }
+        closedir(dir);
+    }
+    // Newest first: by the time each was last written, then by name.
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        if (a.seconds != b.seconds) return a.seconds > b.seconds;
+        if (a.nanoseconds != b.nanoseconds) return a.nanoseconds > b.nanoseconds;
+        return a.path > b.path;
+    });
+    std::vector<std::string> paths;
+    for (const Found& f : found) paths.push_back(f.path);
+    return paths;
+}
