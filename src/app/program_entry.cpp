@@ -35,6 +35,7 @@ bool OpenGameWindow(const Settings& settings) {
     PrepareGameDevice();
     FillCatalogue();
     game.computerMessages = ComputerMessagesSetting(settings);
+    game.journalsKept = JournalsKeptSetting(settings);
     return true;
 }
 }  // namespace

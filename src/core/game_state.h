@@ -150,6 +150,13 @@ struct CircuitData {
     std::vector<CrowdGroup> crowdGroups;
 };
 
+// The edges of a car model's triangles in the model's own space: each corner
+// once, and two corners for each edge, three edges a triangle, in order.
+struct MeshEdgeList {
+    std::vector<irr::core::vector3df> corners;
+    std::vector<irr::u32> ends;
+};
+
 // A clickable marker standing on a candidate cell.
 struct CrossMarker {
     s32 cellX = 0;
@@ -270,7 +277,7 @@ struct GameState {
     CrossMarker crossMarkers[kCrossMarkerCount];
     // The edges of each car model's triangles in the model's own space,
     // read once per mesh of this race's scene.
-    std::map<const irr::scene::IMesh*, std::vector<irr::core::line3df>> bodyEdges;
+    std::map<const irr::scene::IMesh*, MeshEdgeList> bodyEdges;
 
     // The oil laid during the race, 1-based: entry 0 unused.
     std::vector<OilPatch> oilPatches = std::vector<OilPatch>(1);

@@ -22,6 +22,7 @@ bool ReadSettings(Settings& settings) {
         else if (name == L"modeecran") settings.screenMode = value;
         else if (name == L"synchro") settings.synchro = value;
         else if (name == L"messagesordinateurs") settings.computerMessages = value;
+        else if (name == L"journaux") settings.journalsKept = value;
     });
 }
 
@@ -65,6 +66,19 @@ ComputerMessages ComputerMessagesSetting(const Settings& settings) {
     return ComputerMessages::Short;
 }
 
+int JournalsKeptSetting(const Settings& settings) {
+    const std::wstring& text = settings.journalsKept;
+    if (text.empty() || text.size() > 6 || text.find_first_not_of(L"0123456789") != std::wstring::npos)
+        return 50;
+    const int kept = std::stoi(text);
+    return kept >= 1 && kept <= 100000 ? kept : 50;
+}
+
+const std::vector<std::wstring>& JournalsKeptValues() {
+    static const std::vector<std::wstring> values = {L"10", L"50", L"200", L"1000"};
+    return values;
+}
+
 SIrrlichtCreationParameters DeviceParameters(const Settings& settings) {
     SIrrlichtCreationParameters params;
     // Direct3D does not exist here: its values and the default give OpenGL.
@@ -87,6 +101,7 @@ bool WriteSettingsFile(const std::string& folder, const Settings& settings) {
     text += L"<synchro>" + settings.synchro + L"</synchro>\n";
     if (!settings.computerMessages.empty())
         text += L"<messagesordinateurs>" + settings.computerMessages + L"</messagesordinateurs>\n";
+    if (!settings.journalsKept.empty()) text += L"<journaux>" + settings.journalsKept + L"</journaux>\n";
     text += L"</config>\n";
     return WriteFileAtomically(folder + "/config.xml", ToLatin1(text));
 }

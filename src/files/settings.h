@@ -15,8 +15,10 @@ struct Settings {
     std::wstring resolution;
     std::wstring screenMode;
     std::wstring synchro;
-    // "messagesordinateurs": absent from older files, which stay valid.
+    // "messagesordinateurs" and "journaux": absent from older files, which
+    // stay valid.
     std::wstring computerMessages;
+    std::wstring journalsKept;
 };
 
 // Reads "config.xml" from the working directory. The text of an element is
@@ -36,6 +38,13 @@ const std::vector<std::wstring>& ComputerMessagesValues();
 
 // The computers' messages as set; a missing or unknown value gives "Court".
 ComputerMessages ComputerMessagesSetting(const Settings& settings);
+
+// How many race journals are kept: a whole number from 1 to 100000; a
+// missing or wrong value gives 50.
+int JournalsKeptSetting(const Settings& settings);
+// The numbers the settings program offers (any other is written by hand or
+// with its option).
+const std::vector<std::wstring>& JournalsKeptValues();
 
 // Device parameters for the settings; values outside the table give the
 // defaults (OpenGL, 1024 x 768, full screen, synchronisation on).

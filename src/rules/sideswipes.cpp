@@ -14,12 +14,20 @@
 using namespace irr;
 
 namespace {
-// The moving car's body at one step of the replay.
+// The moving car's body at one step of the replay; its edges are laid out
+// only when a contact is looked for along them.
 struct Body {
-    std::vector<core::line3df> edges;
-    core::aabbox3df box;
+    PlacedBody placed;
     core::vector3df position;
     f32 heading = 0;
+    const std::vector<core::line3df>& Edges() const {
+        if (!edgesLaid) EdgesOf(placed, edges);
+        edgesLaid = true;
+        return edges;
+    }
+    const core::aabbox3df& Box() const { return placed.box; }
+    mutable std::vector<core::line3df> edges;
+    mutable bool edgesLaid = false;
 };
 
 // Puts the node back where the replay found it.
@@ -44,20 +52,20 @@ bool TouchesCar(const Body& body, const CarRecord& other, ContactSearch search) 
     scene::IAnimatedMeshSceneNode* node = other.sceneNode;
     if (!node || !node->getTriangleSelector()) return false;
     if (search == ContactSearch::EveryEdge)
-        return FirstEdgeContact(body.edges, node->getTriangleSelector()).touches;
+        return FirstEdgeContact(body.Edges(), node->getTriangleSelector()).touches;
     const std::vector<core::aabbox3df> near = {Widened(node->getTransformedBoundingBox())};
-    if (!Widened(body.box).intersectsWithBox(near[0])) return false;
-    return FirstEdgeContact(body.edges, node->getTriangleSelector(), &near).touches;
+    if (!Widened(body.Box()).intersectsWithBox(near[0])) return false;
+    return FirstEdgeContact(body.Edges(), node->getTriangleSelector(), &near).touches;
 }
 
 BodyContact TouchesWalls(const Body& body, ContactSearch search) {
-    if (search == ContactSearch::EveryEdge) return FirstEdgeContact(body.edges, WallSelector());
-    const core::aabbox3df around = Widened(body.box);
+    if (search == ContactSearch::EveryEdge) return FirstEdgeContact(body.Edges(), WallSelector());
+    const core::aabbox3df around = Widened(body.Box());
     std::vector<core::aabbox3df> near;
-    for (const core::aabbox3df& box : WallTriangleBoxes())
-        if (around.intersectsWithBox(Widened(box))) near.push_back(Widened(box));
+    for (const core::aabbox3df& box : WidenedWallTriangleBoxes())
+        if (around.intersectsWithBox(box)) near.push_back(box);
     if (near.empty()) return {};
-    return FirstEdgeContact(body.edges, WallSelector(), &near);
+    return FirstEdgeContact(body.Edges(), WallSelector(), &near);
 }
 
 bool HeavyImpactWith(const CollisionEvents& events, int other) {
@@ -212,7 +220,8 @@ void DetectSideswipes(int index, const MovePath& path, bool spin, int spinSign,
         node->setPosition(path.At(t));
         node->setRotation({0, heading, 0});
         node->updateAbsolutePosition();
-        BodyEdges(node, body.edges, body.box);
+        PlaceBody(node, body.placed);
+        body.edgesLaid = false;
         body.position = node->getPosition();
         body.heading = heading;
         search_.AtStep(body, t, last);

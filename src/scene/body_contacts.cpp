@@ -7,25 +7,31 @@
 using namespace irr;
 
 namespace {
-// The edges of a mesh in its own space, read once per mesh of the race.
-const std::vector<core::line3df>& MeshEdges(scene::IMesh* mesh) {
-    std::map<const scene::IMesh*, std::vector<core::line3df>>& cache = game.bodyEdges;
+// The edges of a mesh in its own space, read once per mesh of the race:
+// each corner a triangle uses once, so that placing the body moves every
+// corner once rather than both ends of every edge.
+const MeshEdgeList& MeshEdges(scene::IMesh* mesh) {
+    std::map<const scene::IMesh*, MeshEdgeList>& cache = game.bodyEdges;
     auto found = cache.find(mesh);
     if (found != cache.end()) return found->second;
-    std::vector<core::line3df>& edges = cache[mesh];
+    MeshEdgeList& list = cache[mesh];
     for (u32 b = 0; b < mesh->getMeshBufferCount(); ++b) {
         const scene::IMeshBuffer* buffer = mesh->getMeshBuffer(b);
+        std::map<u32, u32> cornerOf;  // the buffer's vertex index to its corner
+        auto corner = [&](u32 index) {
+            auto [at, added] = cornerOf.emplace(index, static_cast<u32>(list.corners.size()));
+            if (added) list.corners.push_back(buffer->getPosition(index));
+            return at->second;
+        };
         const u32 indexCount = buffer->getIndexCount();
         for (u32 i = 0; i + 2 < indexCount; i += 3) {
-            const core::vector3df a = buffer->getPosition(buffer->getIndices()[i]);
-            const core::vector3df b2 = buffer->getPosition(buffer->getIndices()[i + 1]);
-            const core::vector3df c = buffer->getPosition(buffer->getIndices()[i + 2]);
-            edges.push_back({a, b2});
-            edges.push_back({b2, c});
-            edges.push_back({c, a});
+            const u32 a = corner(buffer->getIndices()[i]);
+            const u32 b2 = corner(buffer->getIndices()[i + 1]);
+            const u32 c = corner(buffer->getIndices()[i + 2]);
+            for (u32 end : {a, b2, b2, c, c, a}) list.ends.push_back(end);
         }
     }
-    return edges;
+    return list;
 }
 
 core::aabbox3df BoxOf(const core::line3df& edge) {
@@ -51,18 +57,30 @@ void BodyEdges(scene::IAnimatedMeshSceneNode* node, std::vector<core::line3df>& 
                core::aabbox3df& box) {
     edges.clear();
     if (!node || !node->getMesh()) return;
+    PlacedBody body;
+    PlaceBody(node, body);
+    if (!body.corners.empty()) box = body.box;
+    EdgesOf(body, edges);
+}
+
+void PlaceBody(scene::IAnimatedMeshSceneNode* node, PlacedBody& body) {
+    body.local = nullptr;
+    body.corners.clear();
+    if (!node || !node->getMesh()) return;
     const core::matrix4& placed = node->getAbsoluteTransformation();
-    const std::vector<core::line3df>& local = MeshEdges(node->getMesh()->getMesh(0));
-    edges.reserve(local.size());
-    for (const core::line3df& edge : local) {
-        core::line3df world = edge;
-        placed.transformVect(world.start);
-        placed.transformVect(world.end);
-        if (edges.empty()) box.reset(world.start);
-        box.addInternalPoint(world.start);
-        box.addInternalPoint(world.end);
-        edges.push_back(world);
-    }
+    body.local = &MeshEdges(node->getMesh()->getMesh(0));
+    body.corners.resize(body.local->corners.size());
+    for (size_t i = 0; i < body.corners.size(); ++i) placed.transformVect(body.corners[i], body.local->corners[i]);
+    if (!body.corners.empty()) body.box.reset(body.corners[0]);
+    for (const core::vector3df& corner : body.corners) body.box.addInternalPoint(corner);
+}
+
+void EdgesOf(const PlacedBody& body, std::vector<core::line3df>& edges) {
+    edges.clear();
+    if (!body.local) return;
+    const std::vector<u32>& ends = body.local->ends;
+    edges.resize(ends.size() / 2);
+    for (size_t e = 0; e < edges.size(); ++e) edges[e] = {body.corners[ends[2 * e]], body.corners[ends[2 * e + 1]]};
 }
 
 BodyContact FirstEdgeContact(const std::vector<core::line3df>& edges,

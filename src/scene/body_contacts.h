@@ -7,11 +7,23 @@
 
 #include <vector>
 
+#include "core/game_state.h"
+
 // The edges of the node's mesh (three per triangle, in the mesh's order),
 // placed by the node's current absolute transformation; `box` receives a
 // box holding them all.
 void BodyEdges(irr::scene::IAnimatedMeshSceneNode* node, std::vector<irr::core::line3df>& edges,
                irr::core::aabbox3df& box);
+
+// The same in two steps, for a search that needs the edges only where the
+// box meets something: the corners placed and their box, then the edges.
+struct PlacedBody {
+    const MeshEdgeList* local = nullptr;
+    std::vector<irr::core::vector3df> corners;
+    irr::core::aabbox3df box;
+};
+void PlaceBody(irr::scene::IAnimatedMeshSceneNode* node, PlacedBody& body);
+void EdgesOf(const PlacedBody& body, std::vector<irr::core::line3df>& edges);
 
 struct BodyContact {
     bool touches = false;

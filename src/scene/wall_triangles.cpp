@@ -3,12 +3,14 @@
 #include <cmath>
 
 #include "core/game_state.h"
+#include "scene/body_contacts.h"
 
 using namespace irr;
 
 namespace {
 std::vector<core::triangle3df> triangles;
 std::vector<core::aabbox3df> boxes;
+std::vector<core::aabbox3df> widenedBoxes;
 scene::ITriangleSelector* selector = nullptr;
 
 // A face stands upright when its normal lies near the ground plane; the
@@ -46,6 +48,7 @@ scene::ITriangleSelector* SelectorOver(const std::vector<core::triangle3df>& fac
 void BuildWallTriangles(scene::ITriangleSelector* circuitSelector) {
     triangles.clear();
     boxes.clear();
+    widenedBoxes.clear();
     if (selector) selector->drop();
     selector = nullptr;
     if (!circuitSelector || !game.sceneManager) return;
@@ -60,10 +63,12 @@ void BuildWallTriangles(scene::ITriangleSelector* circuitSelector) {
         box.addInternalPoint(t.pointB);
         box.addInternalPoint(t.pointC);
         boxes.push_back(box);
+        widenedBoxes.push_back(Widened(box));
     }
     selector = SelectorOver(triangles);
 }
 
 const std::vector<core::triangle3df>& WallTriangles() { return triangles; }
 const std::vector<core::aabbox3df>& WallTriangleBoxes() { return boxes; }
+const std::vector<core::aabbox3df>& WidenedWallTriangleBoxes() { return widenedBoxes; }
 scene::ITriangleSelector* WallSelector() { return selector; }

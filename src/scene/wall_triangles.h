@@ -13,5 +13,7 @@ void BuildWallTriangles(irr::scene::ITriangleSelector* circuitSelector);
 const std::vector<irr::core::triangle3df>& WallTriangles();
 // Box k holds wall triangle k.
 const std::vector<irr::core::aabbox3df>& WallTriangleBoxes();
+// The same boxes widened by the contact margin (see body_contacts.h).
+const std::vector<irr::core::aabbox3df>& WidenedWallTriangleBoxes();
 // The engine's selector over the wall triangles (null before a circuit).
 irr::scene::ITriangleSelector* WallSelector();

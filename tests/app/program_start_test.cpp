@@ -47,7 +47,7 @@ TEST_F(ProgramStartTest, TheSettingsProgramWritesTheFileFromItsOptions) {
               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<config>\n"
               "<driver>EDT_OPENGL</driver>\n<resolution>800*600</resolution>\n"
               "<modeecran>Fenetre</modeecran>\n<synchro>Inactif</synchro>\n"
-              "<messagesordinateurs>Long</messagesordinateurs>\n</config>\n");
+              "<messagesordinateurs>Long</messagesordinateurs>\n<journaux>50</journaux>\n</config>\n");
     Settings settings;
     ASSERT_TRUE(ReadSettings(settings));
     const irr::SIrrlichtCreationParameters params = DeviceParameters(settings);

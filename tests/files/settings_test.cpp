@@ -1,5 +1,7 @@
 #include "files/settings.h"
 
+#include "platform/text.h"
+
 #include <tuple>
 
 #include "support/game_test.h"
@@ -19,7 +21,7 @@ protected:
         return {p.DriverType, p.WindowSize, p.Fullscreen, p.Vsync};
     }
     static auto Fields(const Settings& s) {
-        return std::make_tuple(s.driver, s.resolution, s.screenMode, s.synchro, s.computerMessages);
+        return std::make_tuple(s.driver, s.resolution, s.screenMode, s.synchro, s.computerMessages, s.journalsKept);
     }
 };
 
@@ -46,7 +48,7 @@ TEST_F(SettingsTest, DirectXValuesAndSoftwareMapToTheRenderersOfThisPlatform) {
     const std::pair<const wchar_t*, video::E_DRIVER_TYPE> drivers[] = {
         {L"EDT_DIRECTX9", video::EDT_OPENGL}, {L"EDT_DIRECTX8", video::EDT_OPENGL}, {L"EDT_SOFTWARE", video::EDT_SOFTWARE}};
     for (const auto& [driver, type] : drivers)
-        EXPECT_EQ(Device({driver, L"", L"Fenetre", L"Inactif", L""}), std::make_tuple(type, size, false, false));
+        EXPECT_EQ(Device({driver, L"", L"Fenetre", L"Inactif", L"", L""}), std::make_tuple(type, size, false, false));
 }
 
 TEST_F(SettingsTest, TextGoesToTheLastElementOpenedWhateverTheNesting) {
@@ -56,7 +58,7 @@ TEST_F(SettingsTest, TextGoesToTheLastElementOpenedWhateverTheNesting) {
               "<synchro>Inactif</synchro></root>");
     // The text after <b/> belongs to "b", the element opened last; "resolution"
     // keeps the name its own element node stored.
-    EXPECT_EQ(Fields(ReadBack()), Fields({L"EDT_SOFTWARE", L"resolution", L"", L"Inactif", L""}));
+    EXPECT_EQ(Fields(ReadBack()), Fields({L"EDT_SOFTWARE", L"resolution", L"", L"Inactif", L"", L""}));
 }
 
 TEST_F(SettingsTest, AnEmptyElementStoresItsOwnName) {
@@ -77,11 +79,15 @@ TEST_F(SettingsTest, AMissingFileIsReportedAndAGarbledOneDoesNotCrash) {
 }
 
 TEST_F(SettingsTest, WrittenSettingsReadBackExactly) {
-    const Settings written{L"EDT_SOFTWARE", L"800*600", L"Full screen", L"Actif", L"Long"};
+    const Settings written{L"EDT_SOFTWARE", L"800*600", L"Full screen", L"Actif", L"Long", L"200"};
     ASSERT_TRUE(WriteSettingsFile(workDir, written));
     const Settings settings = ReadBack();
     EXPECT_EQ(Fields(settings), Fields(written));
     EXPECT_NE(ReadFile("config.xml").find("<modeecran>Full screen</modeecran>"), std::string::npos);
     EXPECT_EQ(ComputerMessagesSetting(settings), ComputerMessages::Long);
-    EXPECT_EQ(ComputerMessagesSetting({L"", L"", L"", L"", L"Inactif"}), ComputerMessages::Waiting);
+    EXPECT_EQ(JournalsKeptSetting(settings), 200);
+    EXPECT_EQ(ComputerMessagesSetting({L"", L"", L"", L"", L"Inactif", L""}), ComputerMessages::Waiting);
+    // A journal count out of range, or not a number, keeps the last 50.
+    for (const wchar_t* wrong : {L"", L"0", L"100001", L"-5", L"12x", L"99999999999"})
+        EXPECT_EQ(JournalsKeptSetting({L"", L"", L"", L"", L"", wrong}), 50) << ToUtf8(wrong);
 }

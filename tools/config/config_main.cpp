@@ -21,17 +21,23 @@ namespace {
 
 const char* const kUsage =
     "Utilisation : skarvoll3d-config [--driver V --resolution V --modeecran V --synchro V\n"
-    "                                  --messages V] [-- ARGUMENTS DU JEU]\n"
+    "                                  --messages V --journaux N] [-- ARGUMENTS DU JEU]\n"
     "  --driver      EDT_OPENGL | EDT_SOFTWARE | EDT_DIRECTX9 | EDT_DIRECTX8\n"
     "  --resolution  1024*768 | 800*600\n"
     "  --modeecran   Fenetre | \"Full screen\"\n"
     "  --synchro     Actif | Inactif\n"
     "  --messages    Inactif | Court | Long   (messages des ordinateurs)\n"
+    "  --journaux    N   (journaux de course gardés dans courses/, de 1 à 100000)\n"
     "Sans option, une fenêtre permet de choisir ces réglages, puis le jeu démarre ;\n"
     "les arguments placés après « -- » sont alors transmis au jeu.\n";
 
 // Settings that suit a Linux desktop.
-Settings DefaultSettings() { return {L"EDT_OPENGL", L"1024*768", L"Fenetre", L"Inactif", L"Court"}; }
+Settings DefaultSettings() { return {L"EDT_OPENGL", L"1024*768", L"Fenetre", L"Inactif", L"Court", L"50"}; }
+
+// A number of journals: a whole number the game takes as it is.
+bool IsJournalCount(const std::wstring& value) {
+    return JournalsKeptSetting({L"", L"", L"", L"", L"", value}) != 50 || value == L"50";
+}
 
 bool IsOneOf(const std::wstring& value, const std::vector<std::wstring>& values) {
     for (const std::wstring& v : values)
@@ -52,6 +58,11 @@ bool ParseOptions(int argc, char** argv, Settings& settings) {
         else if (option == "--modeecran") field = &settings.screenMode, allowed = &ScreenModeValues();
         else if (option == "--synchro") field = &settings.synchro, allowed = &SynchroValues();
         else if (option == "--messages") field = &settings.computerMessages, allowed = &ComputerMessagesValues();
+        if (option == "--journaux") {
+            if (!IsJournalCount(value)) return false;
+            settings.journalsKept = value;
+            continue;
+        }
         if (!field || !IsOneOf(value, *allowed)) return false;
         *field = value;
     }
@@ -101,7 +112,7 @@ enum class WindowOutcome { Saved, Closed, Failed };
 // The settings window: what the player did with it.
 WindowOutcome RunSettingsWindow(Settings& settings) {
     SaveButtonReceiver receiver;
-    IrrlichtDevice* device = createDevice(video::EDT_SOFTWARE, core::dimension2du(400, 330), 16,
+    IrrlichtDevice* device = createDevice(video::EDT_SOFTWARE, core::dimension2du(400, 370), 16,
                                           false, false, false, &receiver);
     if (!device) {
         std::fprintf(stderr, "Impossible d'ouvrir la fenêtre de configuration.\n%s", kUsage);
@@ -124,7 +135,11 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
     gui::IGUIComboBox* messages = AddSettingRow(gui, 4, L"Messages des ordinateurs :",
                                                 ComputerMessagesValues(), settings.computerMessages);
     messages->setToolTipText(L"Inactif : ils attendent un clic ; Court ou Long : ils se ferment seuls");
-    gui->addButton(core::recti(140, 270, 260, 300), nullptr, kSaveButton, L"Enregistrer");
+    std::vector<std::wstring> counts = JournalsKeptValues();
+    if (!IsOneOf(settings.journalsKept, counts)) counts.push_back(settings.journalsKept);
+    gui::IGUIComboBox* journals = AddSettingRow(gui, 5, L"Courses gardées :", counts, settings.journalsKept);
+    journals->setToolTipText(L"Nombre de journaux de course gardés dans courses/");
+    gui->addButton(core::recti(140, 310, 260, 340), nullptr, kSaveButton, L"Enregistrer");
 
     while (!receiver.saveRequested && device->run()) {
         device->getVideoDriver()->beginScene(true, true, video::SColor(255, 200, 200, 200));
@@ -134,7 +149,7 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
     }
     if (receiver.saveRequested)
         settings = {Selected(driver), Selected(resolution), Selected(mode), Selected(synchro),
-                    Selected(messages)};
+                    Selected(messages), Selected(journals)};
     device->closeDevice();
     device->run();
     device->drop();
@@ -169,6 +184,7 @@ int main(int argc, char** argv) {
         if (IsOneOf(current.synchro, SynchroValues())) settings.synchro = current.synchro;
         if (IsOneOf(current.computerMessages, ComputerMessagesValues()))
             settings.computerMessages = current.computerMessages;
+        if (IsJournalCount(current.journalsKept)) settings.journalsKept = current.journalsKept;
     }
     const WindowOutcome outcome = RunSettingsWindow(settings);
     if (outcome != WindowOutcome::Saved) return outcome == WindowOutcome::Closed ? 0 : 1;
