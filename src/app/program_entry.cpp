@@ -61,9 +61,14 @@ int RunGame(int argc, char** argv) {
     } else {
         game.menuBackground = LoadGameTexture(L"\\data\\interface\\interface_load_circuits.bmp");
         HomeMenu();
-        // A circuit whose scene cannot be built sends the player back to
-        // the menu once he has read why.
-        if (PlayRace() != 0) game.quitToMenu = 1;
+        if (!game.replayJournal.empty()) {
+            WatchRace(game.replayJournal);
+            game.quitToMenu = 1;
+        } else if (PlayRace() != 0) {
+            // A circuit whose scene cannot be built sends the player back to
+            // the menu once he has read why.
+            game.quitToMenu = 1;
+        }
     }
     ReleaseGameDevice();
     if (game.quitToMenu) {

@@ -5,6 +5,7 @@
 
 #include "app/race_replay.h"
 #include "core/game_state.h"
+#include "files/race_journal.h"
 #include "platform/text.h"
 #include "race/race_loop.h"
 #include "scene/circuit_scene.h"
@@ -29,6 +30,20 @@ void ReportSceneError(const std::wstring& error) {
     DiceDialog(error, -1, -1, -1, -1, false, video::SColor(255, 255, 0, 0).color);
 }
 }  // namespace
+
+int WatchRace(const std::string& path) {
+    LoadRaceScreenData();
+    RaceJournal journal;
+    std::wstring error;
+    const std::wstring name = FromUtf8(path.substr(path.find_last_of('/') + 1));
+    if (!ReadJournal(path, journal, error) || !SetUpReplay(journal, name, error)) {
+        ReportSceneError(error);
+        return 1;
+    }
+    const ReplayOutcome outcome = RunReplay(journal);
+    if (!outcome.identical) ReportSceneError(L"La course revue s'écarte de son journal : " + outcome.report + L".");
+    return 0;
+}
 
 int PlayRace() {
     LoadRaceScreenData();

@@ -1,8 +1,16 @@
 // The race once it has been set up (from the menus or the command line).
 #pragma once
 
+#include <string>
+
 // With the game window open and the cars loaded: builds the circuit scene
 // behind the loading screen and runs the race. Returns 0, or 1 when the
 // scene could not be built (the reason told on standard error and in the
 // window).
 int PlayRace();
+
+// Watches again the race of the journal at `path`, on screen: its messages
+// close by themselves, its dice roll as they did. 1 when it cannot be
+// replayed (the reason shown); a replay that drifts from its journal says
+// where.
+int WatchRace(const std::string& path);

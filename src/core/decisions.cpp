@@ -124,6 +124,10 @@ bool DecideIfTaken(RaceEventKind kind, int car, int value, bool taken) {
 }
 
 void CheckState(RaceEventKind kind, int car, int value) {
+    if (kind == RaceEventKind::TurnStart && game.pauseAtNextTurn) {
+        game.pauseAtNextTurn = 0;
+        game.paused = 1;
+    }
     if (mode == Mode::Off) return;
     std::vector<uint32_t> sums = StateSums();
     if (mode == Mode::Replay && !RecordFedWhole()) {

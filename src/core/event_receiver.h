@@ -45,6 +45,7 @@ constexpr int EditPilot = 10003;
 constexpr int NewRace = 10004;
 constexpr int QuitGame = 10005;
 constexpr int Credits = 10006;
+constexpr int Replays = 10007;
 // The pilot workshop: "Ajouter au côté" and "Supprimer gadget sélectionné"
 // are one button per side, id + side index.
 constexpr int AddToSide = 10010;
@@ -65,6 +66,9 @@ constexpr int StructureBox = 10110;  // + side index, 1 to 4
 constexpr int PilotChoice = 10200;
 // The race setup's launch button.
 constexpr int Launch = 20000;
+// The choice of a race to watch again: its list and its button.
+constexpr int ReplayList = 20010;
+constexpr int ReplayButton = 20011;
 }  // namespace gui_id
 
 // True for the ids of the menu screens, whose clicks go to lastGuiId.

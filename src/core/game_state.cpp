@@ -1,5 +1,7 @@
 #include "core/game_state.h"
 
+#include "core/decisions.h"
+
 #include "core/move_geometry.h"
 
 GameState game;
@@ -57,6 +59,8 @@ bool NoPersonInRace() {
         if (!IsComputerDriven(game.cars[i])) return false;
     return true;
 }
+
+bool RaceOnlyWatched() { return NoPersonInRace() || Replaying(); }
 
 const wchar_t* SideName(int side) {
     static const wchar_t* const names[kSideCount] = {L"Divers", L"Avant", L"Arrière", L"Droite",

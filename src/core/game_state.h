@@ -254,8 +254,13 @@ struct GameState {
     ComputerMessages computerMessages = ComputerMessages::Waiting;
     // How many race journals are kept in "courses/", the newest.
     s32 journalsKept = 50;
-    // A race that no person plays goes on by itself; Space pauses it.
+    // A race that no person plays, or a replay, goes on by itself: Space
+    // pauses it, Return then plays one turn, + and - change its speed.
     u8 paused = 0;
+    u8 pauseAtNextTurn = 0;
+    s32 watchSpeed = 1;  // 1, 2, 4 or 8
+    // The journal the home menu chose to replay ("Revoir une course").
+    std::string replayJournal;
     f32 frameDelay = 3;
     u8 quitToMenu = 0;
     // Set once the race's results are paid and its files written: a race
@@ -315,6 +320,10 @@ bool IsFightingComputer(const CarRecord& car);
 // Whether no car of the race is driven by a person: nobody is at the screen
 // to answer its messages.
 bool NoPersonInRace();
+
+// Whether the race on screen is only watched: a race that no person plays,
+// or a replay.
+bool RaceOnlyWatched();
 
 // Side names as the car sheet and the files write them.
 const wchar_t* SideName(int side);

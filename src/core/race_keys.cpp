@@ -1,5 +1,7 @@
 #include "core/race_keys.h"
 
+#include <algorithm>
+
 #include "core/event_receiver.h"
 #include "core/game_device.h"
 #include "core/game_state.h"
@@ -43,8 +45,20 @@ int ColumnControlOfLetter(int letter) {
 }
 
 void PressConfirm() {
-    if (game.dialog.dialogOpen) Click(gui_id::MessageButton);
-    else game.keys.confirm = 1;
+    if (game.paused && RaceOnlyWatched()) {
+        // One turn, then the pause again.
+        game.paused = 0;
+        game.pauseAtNextTurn = 1;
+    } else if (game.dialog.dialogOpen) {
+        Click(gui_id::MessageButton);
+    } else {
+        game.keys.confirm = 1;
+    }
+}
+
+void ChangeWatchSpeed(bool faster) {
+    if (!RaceOnlyWatched()) return;
+    game.watchSpeed = faster ? std::min(game.watchSpeed * 2, 8) : std::max(game.watchSpeed / 2, 1);
 }
 }  // namespace
 
@@ -64,7 +78,7 @@ void PressRaceKey(const RaceKey& key) {
     switch (key.kind) {
         case RaceKey::Confirm: PressConfirm(); break;
         case RaceKey::Space:
-            if (NoPersonInRace()) game.paused = !game.paused;
+            if (RaceOnlyWatched()) game.paused = !game.paused;
             else if (game.dialog.dialogOpen) Click(gui_id::MessageButton);
             break;
         case RaceKey::Escape: game.keys.escape = 1; break;
@@ -75,6 +89,8 @@ void PressRaceKey(const RaceKey& key) {
         case RaceKey::Letter:
             if (const int id = ColumnControlOfLetter(key.value)) Click(id);
             break;
+        case RaceKey::Faster: ChangeWatchSpeed(true); break;
+        case RaceKey::Slower: ChangeWatchSpeed(false); break;
         case RaceKey::NoKey: break;
     }
 }
@@ -86,6 +102,8 @@ RaceKey RaceKeyOfEngineKey(EKEY_CODE key) {
     if (key >= KEY_KEY_1 && key <= KEY_KEY_9) return {RaceKey::Digit, key - KEY_KEY_0};
     if (key >= KEY_NUMPAD1 && key <= KEY_NUMPAD9) return {RaceKey::Pad, key - KEY_NUMPAD0};
     if (key >= KEY_KEY_A && key <= KEY_KEY_Z) return {RaceKey::Letter, key - KEY_KEY_A + 'A'};
+    if (key == KEY_PLUS || key == KEY_ADD) return {RaceKey::Faster, 0};
+    if (key == KEY_MINUS || key == KEY_SUBTRACT) return {RaceKey::Slower, 0};
     return {};
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cwchar>
 #include <dirent.h>
 #include <sstream>
 
@@ -287,4 +288,34 @@ std::vector<std::string> ListJournals(const std::string& folder) {
     std::vector<std::string> paths;
     for (const Found& f : found) paths.push_back(f.path);
     return paths;
+}
+
+std::wstring KeptPilotName(const JournalCar& car) {
+    const std::wstring open = L"<NomPilote>", close = L"</NomPilote>";
+    const size_t from = car.pilotFile.find(open);
+    const size_t to = car.pilotFile.find(close);
+    if (from == std::wstring::npos || to == std::wstring::npos || to < from) return L"?";
+    std::wstring name = car.pilotFile.substr(from + open.size(), to - from - open.size());
+    const size_t first = name.find_first_not_of(L' '), last = name.find_last_not_of(L' ');
+    name = first == std::wstring::npos ? L"" : name.substr(first, last - first + 1);
+    // The file escapes what XML would read as markup.
+    const std::pair<const wchar_t*, const wchar_t*> entities[] = {
+        {L"&lt;", L"<"}, {L"&gt;", L">"}, {L"&quot;", L"\""}, {L"&apos;", L"'"}, {L"&amp;", L"&"}};
+    for (const auto& [entity, character] : entities)
+        for (size_t at = name.find(entity); at != std::wstring::npos; at = name.find(entity, at + 1))
+            name.replace(at, std::wcslen(entity), character);
+    return name;
+}
+
+std::wstring JournalSummary(const RaceJournal& journal) {
+    std::wstring pilots;
+    for (const JournalCar& car : journal.cars) pilots += (pilots.empty() ? L"" : L", ") + KeptPilotName(car);
+    std::wstring end = L"course inachevée";
+    if (journal.Finished()) {
+        const int winner = journal.events.back().car;
+        end = winner >= 1 && winner <= static_cast<int>(journal.cars.size())
+                  ? L"vainqueur : " + KeptPilotName(journal.cars[static_cast<size_t>(winner - 1)])
+                  : L"pas de vainqueur";
+    }
+    return journal.date + L" - " + journal.circuit + L" - " + pilots + L" - " + end;
 }

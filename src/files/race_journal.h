@@ -71,3 +71,9 @@ std::vector<std::string> ListJournals(const std::string& folder);
 
 // How many journals are kept when no setting says otherwise.
 constexpr int kJournalsKept = 50;
+
+// The pilot's name in a pilot file's text kept by a journal.
+std::wstring KeptPilotName(const JournalCar& car);
+// What the list of recorded races shows of a journal: its date, circuit,
+// pilots and winner ("course inachevée" while it has no end).
+std::wstring JournalSummary(const RaceJournal& journal);

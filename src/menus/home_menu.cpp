@@ -24,7 +24,8 @@ struct ColumnButton {
 const ColumnButton kColumn[] = {
     {gui_id::Home, 5, L"Accueil"},          {gui_id::NewPilot, 30, L"Nouveau Pilote"},
     {gui_id::EditPilot, 55, L"Editer Pilote"}, {gui_id::NewRace, 80, L"Nouvelle course"},
-    {gui_id::Credits, 105, L"Credits"},     {gui_id::QuitGame, 130, L"Quitter"},
+    {gui_id::Replays, 105, L"Revoir une course"}, {gui_id::Credits, 130, L"Credits"},
+    {gui_id::QuitGame, 155, L"Quitter"},
 };
 
 std::vector<gui::IGUIButton*> AddColumn(int x0, int y0) {
@@ -53,6 +54,7 @@ void OpenAskedScreen(int x0, int y0) {
         case gui_id::EditPilot: ChoosePilotToEdit(x0, y0); break;
         case gui_id::NewRace: RaceSetup(x0, y0); break;
         case gui_id::Credits: CreditsScreen(x0, y0); break;
+        case gui_id::Replays: ReplayChoice(x0, y0); break;
         case gui_id::QuitGame: EndProgram();
         default: break;
     }

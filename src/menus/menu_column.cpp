@@ -16,6 +16,7 @@ bool MenuColumnFrame(int ownButton) {
         case gui_id::EditPilot:
         case gui_id::NewRace:
         case gui_id::Credits:
+        case gui_id::Replays:
             return true;
         case gui_id::QuitGame:
             EndProgram();

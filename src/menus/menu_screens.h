@@ -3,12 +3,17 @@
 // column of buttons on its left.
 #pragma once
 
-// Runs the home menu; returns once a race has been set up.
+// Runs the home menu; returns once a race has been set up or a recorded
+// race chosen to be watched again.
 void HomeMenu();
 
 // The race setup: a circuit, then one row per car (pilot, colour, driver).
 // Returns when the player leaves it or a race has been set up (raceStart).
 void RaceSetup(int x0, int y0);
+
+// The races recorded in courses/, newest first; the one chosen is left in
+// game.replayJournal and the menus end (raceStart), as for a race.
+void ReplayChoice(int x0, int y0);
 
 // The credits, until the player leaves them.
 void CreditsScreen(int x0, int y0);

@@ -121,6 +121,12 @@ void NitroRequest() {
 }
 
 void QuitRequest() {
+    // Whoever watches a replay leaves it at once: it changes nothing.
+    if (Replaying() && game.actionRequests[RequestQuit]) {
+        game.actionRequests[RequestQuit] = 0;
+        game.quitToMenu = 1;
+        return;
+    }
     if (!TakeRequest(RequestQuit)) return;
     game.dialog.choiceLabels[1] = L"Oui";
     game.dialog.choiceLabels[2] = L"Non";

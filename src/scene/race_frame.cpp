@@ -191,7 +191,9 @@ void DrawFramesEvery(int n) {
 
 bool FrameDue() {
     ++framesMade;
-    return drawEvery > 0 && framesMade % drawEvery == 0;
+    // A watched race played faster draws fewer of its frames.
+    const int every = drawEvery * (RaceOnlyWatched() ? std::max(game.watchSpeed, 1) : 1);
+    return every > 0 && framesMade % every == 0;
 }
 
 void DrawRaceFrame(const std::function<void()>& overlay) {

@@ -108,7 +108,10 @@ DialogOutcome RunDialogLoop(const MessageWindow& w, const core::vector3df& ancho
         }
         if (roll.face != shown) ShowFace(w, roll.face);
         if (dialog.dieState == 2) w.button->setVisible(false);
+        // A replay's "Quitter" waits for the message to close.
+        const u8 leaving = Replaying() ? game.actionRequests[RequestQuit] : 0;
         ClearActionRequests();
+        game.actionRequests[RequestQuit] = leaving;
         CameraControl();
         RunRaceScreenEventHandler();
         DrawDialogFrame(w, anchor, highlightedCar, colour, countdown);

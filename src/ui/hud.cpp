@@ -1,5 +1,6 @@
 #include "ui/hud.h"
 
+#include "core/decisions.h"
 #include "core/fitted_gadgets.h"
 #include "core/game_state.h"
 #include "files/value_text.h"
@@ -71,10 +72,11 @@ void UpdateTurnControls(const CarRecord& car, bool human) {
                                   static_cast<gui::IGUIElement*>(raceScreen.showTrail)})
         SetVisible(box, human);
     // A race that no person plays can still be left by whoever watches it.
-    SetVisible(raceScreen.quit, human || NoPersonInRace());
+    SetVisible(raceScreen.quit, human || RaceOnlyWatched());
 }
 
 bool pauseShown = false;
+int speedShown = 1;
 
 bool ColumnReady() {
     return game.currentCar >= 1 && game.currentCar <= game.carCount && raceScreen.hudCarText;
@@ -146,7 +148,8 @@ void UpdateHud() {
 void ShowCurrentCarOnColumn() {
     if (!ColumnReady()) return;
     const CarRecord& car = game.cars[game.currentCar];
-    const bool human = !IsComputerDriven(car);
+    // A replay's persons play from the record: nobody clicks their buttons.
+    const bool human = !IsComputerDriven(car) && !Replaying();
     UpdatePlate(car);
     UpdateWalls(car);
     UpdateTurnControls(car, human);
@@ -154,9 +157,14 @@ void ShowCurrentCarOnColumn() {
 }
 
 void ShowPauseStatus() {
+    if (game.watchSpeed != speedShown) {
+        speedShown = game.watchSpeed;
+        ShowStatus(L"Vitesse x" + IntText(speedShown), 150, false);
+    }
     if ((game.paused != 0) == pauseShown) return;
     pauseShown = game.paused != 0;
     // Shown until the race resumes, then cleared on the next frame.
     if (pauseShown) ShowStatus(L"Course en pause : Espace pour reprendre", 1 << 30, false);
     else ShowStatus(L"", 1, false);
+    SetText(raceScreen.secondStatusLine, pauseShown ? L"Entrée : un tour ; + et - : vitesse" : L"");
 }

@@ -26,7 +26,8 @@ int ReadingTimeMs(const std::wstring& text, ComputerMessages setting) {
     if (setting == ComputerMessages::Waiting) return 0;
     const ReadingPace pace = PaceOf(setting);
     const long long ms = pace.baseMs + static_cast<long long>(text.size()) * pace.perCharacterMs;
-    return static_cast<int>(std::min<long long>(ms, pace.longestMs));
+    const int speed = RaceOnlyWatched() ? std::max(game.watchSpeed, 1) : 1;
+    return static_cast<int>(std::min<long long>(ms, pace.longestMs) / speed);
 }
 
 bool ClosesByItself(const DialogState& dialog) {

@@ -14,11 +14,13 @@
 #include "core/decisions.h"
 #include "core/fitted_gadgets.h"
 #include "core/game_device.h"
+#include "core/gadget_catalogue.h"
 #include "core/game_state.h"
 #include "files/pilot_file.h"
 #include "files/race_journal.h"
 #include "platform/text.h"
 #include "race/computer_driver.h"
+#include "race/race_loop.h"
 #include "scene/race_frame.h"
 #include "support/game_test.h"
 #include "ui/dice_dialog.h"
@@ -213,4 +215,32 @@ TEST_F(RaceJournalTest, CutEditedOrDriftingJournalsAreRefusedSayingWhere) {
     EXPECT_TRUE(outcome.report.find(L"diffère") != std::wstring::npos ||
                 outcome.report.find(L"le journal attendait") != std::wstring::npos)
         << ToUtf8(outcome.report);
+}
+
+// A race played with the mouse, recorded, then watched again on screen
+// with no input at all: every turn's check matches. Run in a real window
+// by the OpenGL test script.
+TEST_F(GameTest, ARacePlayedWithTheMouseIsWatchedAgainOnScreenIdentically) {
+    LoadQuickRace(L"Anneau", {{L"Camille Faure", Driver::Person}, {L"Brutus", Driver::FightingComputer}});
+    RecordThisRace();
+    // Camille takes the cross her inertia reaches, two clicks on it.
+    player.Whenever([] { return game.dialog.dialogOpen == 0 && game.crossMarkers[5].node->isVisible(); }, [this] {
+        const irr::core::position2di at = ScreenPosition(game.crossMarkers[5].node->getAbsolutePosition());
+        player.LeftClickOverTwoFrames(at.X, at.Y);
+    });
+    player.AnswerDialogs(1);
+    player.When([] { return game.roundNumber >= 4; }, [] { game.actionRequests[RequestQuit] = 1; });
+    RunRace();
+    StopJournal();
+    RaceJournal journal;
+    std::wstring error;
+    ASSERT_TRUE(ReadJournal(ListJournals(JournalFolder()).front(), journal, error)) << ToUtf8(error);
+
+    StartFreshGame();
+    FillCatalogue();
+    RunClockWhileMessagesOpen(500);
+    ASSERT_TRUE(SetUpReplay(journal, L"souris", error)) << ToUtf8(error);
+    const ReplayOutcome outcome = RunReplay(journal);
+    EXPECT_TRUE(outcome.identical) << ToUtf8(outcome.report);
+    EXPECT_GE(outcome.turns, 6);
 }

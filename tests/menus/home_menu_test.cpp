@@ -26,10 +26,11 @@ TEST_F(HomeMenuTest, TheColumnStandsInTheCentredAreaAndQuitterEndsTheProgram) {
     player.AtFrame(1, [] {
         EXPECT_EQ(game.inMenu, 1);
         // One button every 25 pixels from the area's corner (112, 84).
-        const int column[] = {gui_id::Home, gui_id::NewPilot, gui_id::EditPilot, gui_id::NewRace,
-                              gui_id::Credits, gui_id::QuitGame};
-        for (int i = 0; i < 6; ++i) EXPECT_EQ(Place(column[i]), core::recti(117, 89 + 25 * i, 207, 109 + 25 * i));
+        const int column[] = {gui_id::Home,    gui_id::NewPilot, gui_id::EditPilot, gui_id::NewRace,
+                              gui_id::Replays, gui_id::Credits,  gui_id::QuitGame};
+        for (int i = 0; i < 7; ++i) EXPECT_EQ(Place(column[i]), core::recti(117, 89 + 25 * i, 207, 109 + 25 * i));
         EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::QuitGame), L"Quitter");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::Replays), L"Revoir une course");
     });
     player.AtFrame(2, [this] { player.ClickButton(gui_id::QuitGame); });
     EXPECT_THROW(HomeMenu(), ProgramEnded);
