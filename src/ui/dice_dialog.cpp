@@ -137,6 +137,12 @@ DialogOutcome RunWindow(const std::wstring& text, const core::vector3df& anchor,
     RememberPlace(w, dialog.aboutCar);
     dialog.dialogOpen = 1;
     ShowControls(w, dialog);
+    // What a replay shows was decided already: its buttons are not the
+    // watcher's to press.
+    if (script) {
+        if (dialog.dieFaces != 0) w.button->setVisible(false);
+        for (int i = 1; i <= 4; ++i) w.choices[i]->setEnabled(false);
+    }
     w.window->setVisible(true);
     game.guiEnvironment->getRootGUIElement()->bringToFront(w.window);
 
@@ -144,6 +150,7 @@ DialogOutcome RunWindow(const std::wstring& text, const core::vector3df& anchor,
     const DialogOutcome outcome = RunDialogLoop(w, anchor, highlightedCar, video::SColor(colour), countdown, script);
 
     w.button->setVisible(true);
+    for (int i = 1; i <= 4; ++i) w.choices[i]->setEnabled(true);
     w.window->setVisible(false);
     SetDialogOpaque(false, false);
     if (enlarged) DialogLayout(false);
