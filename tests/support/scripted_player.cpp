@@ -11,22 +11,21 @@
 
 using namespace irr;
 
-ScriptedPlayer& ScriptedPlayer::AtFrame(long long frame, Action action) {
-    steps_.push_back({framesSeen_ + frame, nullptr, std::make_shared<Action>(std::move(action)),
-                      false, false});
+ScriptedPlayer& ScriptedPlayer::AddStep(long long frame, Condition condition, Action action, bool repeat) {
+    steps_.push_back({frame, std::move(condition), std::make_shared<Action>(std::move(action)), repeat, false});
     return *this;
+}
+
+ScriptedPlayer& ScriptedPlayer::AtFrame(long long frame, Action action) {
+    return AddStep(framesSeen_ + frame, nullptr, std::move(action), false);
 }
 
 ScriptedPlayer& ScriptedPlayer::When(Condition condition, Action action) {
-    steps_.push_back(
-        {-1, std::move(condition), std::make_shared<Action>(std::move(action)), false, false});
-    return *this;
+    return AddStep(-1, std::move(condition), std::move(action), false);
 }
 
 ScriptedPlayer& ScriptedPlayer::Whenever(Condition condition, Action action) {
-    steps_.push_back(
-        {-1, std::move(condition), std::make_shared<Action>(std::move(action)), true, false});
-    return *this;
+    return AddStep(-1, std::move(condition), std::move(action), true);
 }
 
 ScriptedPlayer& ScriptedPlayer::AnswerDialogs(int choice, int framesSeen) {
@@ -85,16 +84,45 @@ bool ScriptedPlayer::SawDialogTextContaining(const std::wstring& part) const {
                        [&](const std::wstring& text) { return text.find(part) != std::wstring::npos; });
 }
 
-void ScriptedPlayer::MouseButton(EMOUSE_INPUT_EVENT kind, int x, int y) {
-    SetCursorOverride({x, y});
+namespace {
+void PostMouse(EMOUSE_INPUT_EVENT kind, int x, int y, float wheel = 0) {
     SEvent event{};
     event.EventType = EET_MOUSE_INPUT_EVENT;
     event.MouseInput.Event = kind;
     event.MouseInput.X = x;
     event.MouseInput.Y = y;
-    event.MouseInput.Wheel = 0;
-    event.MouseInput.ButtonStates = 0;
+    event.MouseInput.Wheel = wheel;
     game.device->postEventFromUser(event);
+}
+
+void PostKey(EKEY_CODE key, wchar_t ch, bool down = true, bool control = false) {
+    SEvent event{};
+    event.EventType = EET_KEY_INPUT_EVENT;
+    event.KeyInput.Key = key;
+    event.KeyInput.Char = ch;
+    event.KeyInput.PressedDown = down;
+    event.KeyInput.Control = control;
+    game.device->postEventFromUser(event);
+}
+
+SEvent GuiEvent(gui::IGUIElement* caller, gui::EGUI_EVENT_TYPE type) {
+    SEvent event{};
+    event.EventType = EET_GUI_EVENT;
+    event.GUIEvent.Caller = caller;
+    event.GUIEvent.Element = nullptr;
+    event.GUIEvent.EventType = type;
+    return event;
+}
+
+std::wstring WithoutFinalBreak(std::wstring text) {
+    if (!text.empty() && text.back() == L'\n') text.pop_back();
+    return text;
+}
+}  // namespace
+
+void ScriptedPlayer::MouseButton(EMOUSE_INPUT_EVENT kind, int x, int y) {
+    SetCursorOverride({x, y});
+    PostMouse(kind, x, y);
 }
 
 void ScriptedPlayer::MoveMouse(int x, int y) { MouseButton(EMIE_MOUSE_MOVED, x, y); }
@@ -131,14 +159,7 @@ void ScriptedPlayer::RightDrag(int fromX, int fromY, int toX, int toY) {
     MouseButton(EMIE_RMOUSE_LEFT_UP, toX, toY);
 }
 
-void ScriptedPlayer::Key(EKEY_CODE key, bool down) {
-    SEvent event{};
-    event.EventType = EET_KEY_INPUT_EVENT;
-    event.KeyInput.Key = key;
-    event.KeyInput.PressedDown = down;
-    event.KeyInput.Char = 0;
-    game.device->postEventFromUser(event);
-}
+void ScriptedPlayer::Key(EKEY_CODE key, bool down) { PostKey(key, 0, down); }
 
 void ScriptedPlayer::Press(EKEY_CODE key) {
     Key(key, true);
@@ -147,23 +168,12 @@ void ScriptedPlayer::Press(EKEY_CODE key) {
 
 void ScriptedPlayer::Wheel(float delta) {
     const core::position2di at = CursorPosition();
-    SEvent event{};
-    event.EventType = EET_MOUSE_INPUT_EVENT;
-    event.MouseInput.Event = EMIE_MOUSE_WHEEL;
-    event.MouseInput.X = at.X;
-    event.MouseInput.Y = at.Y;
-    event.MouseInput.Wheel = delta;
-    game.device->postEventFromUser(event);
+    PostMouse(EMIE_MOUSE_WHEEL, at.X, at.Y, delta);
 }
 
 void ScriptedPlayer::SelectComboItem(gui::IGUIComboBox* combo, int item) {
     combo->setSelected(item);
-    SEvent event{};
-    event.EventType = EET_GUI_EVENT;
-    event.GUIEvent.Caller = combo;
-    event.GUIEvent.Element = nullptr;
-    event.GUIEvent.EventType = gui::EGET_COMBO_BOX_CHANGED;
-    combo->getParent()->OnEvent(event);
+    combo->getParent()->OnEvent(GuiEvent(combo, gui::EGET_COMBO_BOX_CHANGED));
 }
 
 void ScriptedPlayer::SelectComboItem(gui::IGUIComboBox* combo, const std::wstring& text) {
@@ -193,11 +203,8 @@ std::vector<gui::IGUIWindow*> OpenNotices() {
 
 std::vector<std::wstring> ScriptedPlayer::NoticeTexts() {
     std::vector<std::wstring> texts;
-    for (gui::IGUIWindow* notice : OpenNotices()) {
-        std::wstring text = (*notice->getChildren().getLast())->getText();
-        if (!text.empty() && text.back() == L'\n') text.pop_back();
-        texts.push_back(text);
-    }
+    for (gui::IGUIWindow* notice : OpenNotices())
+        texts.push_back(WithoutFinalBreak((*notice->getChildren().getLast())->getText()));
     return texts;
 }
 
@@ -207,7 +214,11 @@ void ScriptedPlayer::CloseNotice() {
         ADD_FAILURE() << "no notice to close";
         return;
     }
-    const core::position2di at = notices.back()->getCloseButton()->getAbsolutePosition().getCenter();
+    ClickCloseButton(notices.back());
+}
+
+void ScriptedPlayer::ClickCloseButton(gui::IGUIWindow* window) {
+    const core::position2di at = window->getCloseButton()->getAbsolutePosition().getCenter();
     LeftClickAt(at.X, at.Y);
 }
 
@@ -249,22 +260,13 @@ void ScriptedPlayer::RecordNoticeText() {
     const bool alreadySeen = noticeShown_;
     noticeShown_ = notice != nullptr;
     if (!notice || alreadySeen) return;
-    for (gui::IGUIElement* child : notice->getChildren()) {
-        if (child->getType() != gui::EGUIET_STATIC_TEXT) continue;
-        std::wstring text = child->getText();
-        if (!text.empty() && text.back() == L'\n') text.pop_back();
-        noticeTexts_.push_back(text);
-    }
+    for (gui::IGUIElement* child : notice->getChildren())
+        if (child->getType() == gui::EGUIET_STATIC_TEXT) noticeTexts_.push_back(WithoutFinalBreak(child->getText()));
 }
 
 ScriptedPlayer& ScriptedPlayer::CloseNotices() {
     return Whenever([] { return Element(kNoticeWindowId) != nullptr; },
-                    [this] {
-                        auto* notice = static_cast<gui::IGUIWindow*>(Element(kNoticeWindowId));
-                        const core::position2di at =
-                            notice->getCloseButton()->getAbsolutePosition().getCenter();
-                        LeftClickAt(at.X, at.Y);
-                    });
+                    [this] { ClickCloseButton(static_cast<gui::IGUIWindow*>(Element(kNoticeWindowId))); });
 }
 
 void ScriptedPlayer::TypeText(int id, const std::wstring& text) {
@@ -275,28 +277,12 @@ void ScriptedPlayer::TypeText(int id, const std::wstring& text) {
     }
     const core::position2di centre = box->getAbsolutePosition().getCenter();
     LeftClickAt(centre.X, centre.Y);
-    SEvent event{};
-    event.EventType = EET_KEY_INPUT_EVENT;
-    event.KeyInput.PressedDown = true;
-    event.KeyInput.Key = KEY_KEY_A;
-    event.KeyInput.Char = L'a';
-    event.KeyInput.Control = true;
-    game.device->postEventFromUser(event);
-    event.KeyInput.Control = false;
-    event.KeyInput.Key = KEY_KEY_X;  // any key that is not an editing key
-    for (wchar_t ch : text) {
-        event.KeyInput.Char = ch;
-        game.device->postEventFromUser(event);
-    }
+    PostKey(KEY_KEY_A, L'a', true, /*control=*/true);
+    for (wchar_t ch : text) PostKey(KEY_KEY_X, ch);  // any key that is not an editing key
 }
 
 void ScriptedPlayer::PostGuiEvent(gui::IGUIElement* caller, gui::EGUI_EVENT_TYPE type) {
-    SEvent event{};
-    event.EventType = EET_GUI_EVENT;
-    event.GUIEvent.Caller = caller;
-    event.GUIEvent.Element = nullptr;
-    event.GUIEvent.EventType = type;
-    game.device->postEventFromUser(event);
+    game.device->postEventFromUser(GuiEvent(caller, type));
 }
 
 namespace {

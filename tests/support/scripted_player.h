@@ -101,6 +101,8 @@ private:
         bool repeat = false;
         bool done = false;
     };
+    ScriptedPlayer& AddStep(long long frame, Condition condition, Action action, bool repeat);
+    void ClickCloseButton(irr::gui::IGUIWindow* window);
     void RecordDialogText();
     void RecordNoticeText();
     void PostGuiEvent(irr::gui::IGUIElement* caller, irr::gui::EGUI_EVENT_TYPE type);
