@@ -20,10 +20,7 @@ protected:
         game.cars[1].controller = L"IAC";
         for (int car : {1, 2}) {
             game.cars[car].shootingSkill = 10;
-            for (int side = SideFront; side <= SideLeft; ++side) {
-                game.cars[car].sides[side].sideName = SideName(side);
-                game.cars[car].sides[side].structure = 20;
-            }
+            SetStructure(car, 20);
         }
     }
     // Brutus plays its turn; the race is left when car 2 has the turn.
@@ -32,11 +29,7 @@ protected:
         RunRace();
     }
     bool Said(const std::wstring& part) const { return player.SawDialogTextContaining(part); }
-    static int StructureLost(int car) {
-        int lost = 0;
-        for (int side = SideFront; side <= SideLeft; ++side) lost += 20 - game.cars[car].sides[side].structure;
-        return lost;
-    }
+    static int StructureLost(int car) { return TotalLost(car, 20); }
 };
 
 TEST_F(FightingComputerTest, ItFiresItsFrontGunAtACarOnTheLineNamingItselfWithoutAQuestion) {
@@ -155,7 +148,7 @@ protected:
         AddGadget(1, SideFront, L"Lance Grenades");
         AddGadget(1, SideRear, L"Lance Grenades");
         third = AddCarWithoutModel(4, 6);
-        for (int side = SideFront; side <= SideLeft; ++side) game.cars[third].sides[side].structure = 20;
+        SetStructure(third, 20);
     }
     int third = 0;
 };
@@ -188,66 +181,53 @@ TEST_F(FightingGrenadeTest, ItThrowsNothingWhenItWouldStandInTheBlast) {
     });
     PlayBrutusTurn();
     EXPECT_FALSE(thrownBeforeMoving);
-    for (int side = SideFront; side <= SideLeft; ++side) EXPECT_EQ(game.cars[1].sides[side].structure, 20);
+    EXPECT_EQ(StructureLost(1), 0);
 }
 
-TEST_F(FightingComputerTest, ItReloadsItsBazookaAtSpeedOneBeforeMoving) {
-    AddGadget(1, SideMisc, L"Bazooka");
-    game.cars[1].sides[SideMisc].gadgets[1].charges = 1;  // fired
-    StandCar(1, 3, 5, 90);
-    game.cars[1].prevCellX = 2;  // one cell a turn
-    StandCar(2, 8, 8);
-    int movedWhenReloaded = -1;
-    player.Whenever([] { return game.dialog.dialogOpen == 1; },
-                    [&] { if (game.cars[1].sides[SideMisc].gadgets[1].charges == 0 && movedWhenReloaded == -1)
-                              movedWhenReloaded = game.cars[1].hasMoved; });
-    PlayBrutusTurn();
-    EXPECT_TRUE(player.SawDialogText(L"Brutus recharge son bazooka."));
-    EXPECT_EQ(game.cars[1].sides[SideMisc].gadgets[1].charges, 0);
-    EXPECT_EQ(movedWhenReloaded, 0);
+// At one cell a turn it reloads its fired bazooka before moving; at two, only
+// if the move it makes slows it to one.
+TEST_F(FightingComputerTest, ItReloadsItsBazookaBeforeMovingAtSpeedOneOrAfterSlowingToIt) {
+    for (int speed : {1, 2}) {
+        SCOPED_TRACE(speed);
+        if (speed == 2) TearDown(), SetUp();
+        AddGadget(1, SideMisc, L"Bazooka");
+        game.cars[1].sides[SideMisc].gadgets[1].charges = 1;  // fired
+        StandCar(1, 2 + speed, 5, 90);
+        game.cars[1].prevCellX = 2;
+        StandCar(2, 8, 8);
+        int chargesBeforeTheMove = -1;
+        player.Whenever([] { return game.currentCar == 1 && game.cars[1].hasMoved == 0; },
+                        [&] { chargesBeforeTheMove = game.cars[1].sides[SideMisc].gadgets[1].charges; });
+        PlayBrutusTurn();
+        const CarRecord& car = game.cars[1];
+        const bool slow = std::abs(car.cellX - car.prevCellX) <= 1 && std::abs(car.cellY - car.prevCellY) <= 1;
+        const bool reloaded = speed == 1 || slow;
+        EXPECT_EQ(chargesBeforeTheMove, speed == 1 ? 0 : 1);
+        EXPECT_EQ(car.sides[SideMisc].gadgets[1].charges, reloaded ? 0 : 1);
+        EXPECT_EQ(player.SawDialogText(L"Brutus recharge son bazooka."), reloaded);
+    }
 }
 
-TEST_F(FightingComputerTest, AtSpeedTwoItReloadsOnlyIfItsMoveSlowsItToOne) {
-    AddGadget(1, SideMisc, L"Bazooka");
-    game.cars[1].sides[SideMisc].gadgets[1].charges = 1;
-    StandCar(1, 4, 5, 90);
-    game.cars[1].prevCellX = 2;  // two cells a turn
-    StandCar(2, 8, 8);
-    int chargesBeforeTheMove = -1;
-    player.Whenever([] { return game.currentCar == 1 && game.cars[1].hasMoved == 0; },
-                    [&] { chargesBeforeTheMove = game.cars[1].sides[SideMisc].gadgets[1].charges; });
-    PlayBrutusTurn();
-    EXPECT_EQ(chargesBeforeTheMove, 1);
-    const CarRecord& car = game.cars[1];
-    const bool slow = std::abs(car.cellX - car.prevCellX) <= 1 && std::abs(car.cellY - car.prevCellY) <= 1;
-    EXPECT_EQ(car.sides[SideMisc].gadgets[1].charges, slow ? 0 : 1);
-    EXPECT_EQ(player.SawDialogText(L"Brutus recharge son bazooka."), slow);
-}
-
+// Oil only with a rival close behind on its way, never with one ahead; the
+// projector is told, never which cartridge it used.
 TEST_F(FightingComputerTest, ItSpraysOilWithARivalCloseBehindAndNotWithOneAhead) {
-    AddGadget(1, SideRear, L"Projecteur d'huile");
-    AddGadget(1, SideRight, L"Cartouche d'huile");
-    AddGadget(1, SideLeft, L"Cartouche d'huile");
-    StandCar(1, 4, 5, 90);
-    game.cars[1].prevCellX = 3;
-    StandCar(2, 2, 5, 90);  // two cells behind, on its way
-    game.cars[2].drivingSkill = 4;  // likely to slide on it
-    PlayBrutusTurn();
-    EXPECT_TRUE(player.SawDialogText(L"Brutus active son projecteur d'huile : une traînée d'huile suivra "
-                                     L"tout son mouvement ce tour ci.\n"));
-    EXPECT_FALSE(Said(L"Confirmer")) << "nor which cartridge";
-    EXPECT_EQ(CountGadgets(L"Cartouche d'huile", 1, kAllSides, L"sup", 0), 1);
-    EXPECT_EQ(OilPatchCount(), 1);
-}
-
-TEST_F(FightingComputerTest, NoOilForARivalAhead) {
-    AddGadget(1, SideRear, L"Projecteur d'huile");
-    AddGadget(1, SideRight, L"Cartouche d'huile");
-    StandCar(1, 4, 5, 90);
-    game.cars[1].prevCellX = 3;
-    StandCar(2, 6, 3, 90);
-    game.cars[2].drivingSkill = 4;
-    PlayBrutusTurn();
-    EXPECT_FALSE(Said(L"huile"));
-    EXPECT_EQ(OilPatchCount(), 0);
+    for (const bool behind : {true, false}) {
+        SCOPED_TRACE(behind);
+        if (!behind) TearDown(), SetUp();
+        AddGadget(1, SideRear, L"Projecteur d'huile");
+        AddGadget(1, SideRight, L"Cartouche d'huile");
+        AddGadget(1, SideLeft, L"Cartouche d'huile");
+        StandCar(1, 4, 5, 90);
+        game.cars[1].prevCellX = 3;
+        if (behind) StandCar(2, 2, 5, 90);  // two cells behind, on its way
+        else StandCar(2, 6, 3, 90);
+        game.cars[2].drivingSkill = 4;  // likely to slide on it
+        PlayBrutusTurn();
+        EXPECT_EQ(player.SawDialogText(L"Brutus active son projecteur d'huile : une traînée d'huile "
+                                       L"suivra tout son mouvement ce tour ci.\n"), behind);
+        EXPECT_EQ(Said(L"huile"), behind);
+        EXPECT_FALSE(Said(L"Confirmer")) << "nor which cartridge";
+        EXPECT_EQ(CountGadgets(L"Cartouche d'huile", 1, kAllSides, L"sup", 0), behind ? 1 : 2);
+        EXPECT_EQ(OilPatchCount(), behind ? 1 : 0);
+    }
 }

@@ -4,6 +4,7 @@
 #include "rules/car_impact.h"
 
 #include <set>
+#include <tuple>
 
 #include "core/game_state.h"
 #include "core/random.h"
@@ -51,7 +52,7 @@ protected:
         player.AnswerDialogs();
         for (int i = 1; i <= 2; ++i) {
             game.cars[i].mass = 2;
-            for (int side = 1; side <= 4; ++side) game.cars[i].sides[side].structure = 10;
+            SetStructure(i, 10);
         }
     }
     int Lost(int index, int side) const { return 10 - game.cars[index].sides[side].structure; }
@@ -97,19 +98,16 @@ TEST_F(CarImpactTest, AllCarsOnTheFirstOccupiedCellAreHitAndTheMoverStopsThere) 
 }
 
 TEST_F(CarImpactTest, ALongDiagonalHitsACarOnItsWayAndAnUnevenOneOnlyAtItsEnd) {
-    StandCar(1, 2, 2, 0);
-    StandCar(2, 4, 3);
-    ResolveMove(1, RecordMove(1, 6, 4));  // (4, 2) passes exactly through (4, 3)
-    EXPECT_EQ(game.cars[1].cellX, 4);
-    EXPECT_EQ(game.cars[1].cellY, 3);
-    EXPECT_EQ(game.cars[2].pendingMoveFlag, 1);
-
-    StandCar(1, 2, 2, 0);
-    game.cars[2].pendingMoveFlag = 0;
-    StandCar(2, 4, 3);
-    ResolveMove(1, RecordMove(1, 5, 4));  // (3, 2) passes between cells
-    EXPECT_EQ(game.cars[1].cellX, 5);
-    EXPECT_EQ(game.cars[2].pendingMoveFlag, 0);
+    // (4, 2) passes exactly through car 2 on (4, 3) and stops there; (3, 2)
+    // passes between cells and ends on (5, 4).
+    for (const auto& [toX, stopX, stopY, pushed] : {std::make_tuple(6, 4, 3, 1), std::make_tuple(5, 5, 4, 0)}) {
+        StandCar(1, 2, 2, 0);
+        StandCar(2, 4, 3);
+        game.cars[2].pendingMoveFlag = 0;
+        ResolveMove(1, RecordMove(1, toX, 4));
+        EXPECT_EQ(std::make_tuple(game.cars[1].cellX, game.cars[1].cellY, game.cars[2].pendingMoveFlag),
+                  std::make_tuple(float(stopX), float(stopY), pushed)) << toX;
+    }
 }
 
 TEST_F(CarImpactTest, AHumanFailingTheTestSkidsNextTurn) {
@@ -169,8 +167,7 @@ TEST_F(CarImpactTest, ACarOutOfTheRaceIsPushedButTakesNothingAndIsAskedNothing) 
     ResolveMove(1, RecordMove(1, 4, 2));
     EXPECT_EQ(wreck.pendingMoveFlag, 1);
     EXPECT_EQ(Lost(2, SideLeft), 0);
-    for (const std::wstring& text : player.DialogTexts())
-        EXPECT_EQ(text.find(L"Voiture : 2"), std::wstring::npos) << std::string(text.begin(), text.end());
+    EXPECT_FALSE(player.SawDialogTextContaining(L"Voiture : 2"));
     EXPECT_GT(Lost(1, SideFront), 0);
 
     // A wreck sliding into a car still pushes it and takes nothing itself.

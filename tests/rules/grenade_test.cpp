@@ -18,17 +18,7 @@ protected:
         RaceTest::SetUp();
         game.cars[1].shootingSkill = 10;
         AddGadget(1, SideFront, L"Lance Grenades");
-        for (int car : {1, 2, AddCarWithoutModel(8, 8)})
-            for (int s = SideFront; s <= SideLeft; ++s) {
-                game.cars[car].sides[s].sideName = SideName(s);
-                game.cars[car].sides[s].structure = 10;
-            }
-    }
-    // Points lost on the front, rear, right and left.
-    static std::vector<int> Hurt(int car) {
-        std::vector<int> lost;
-        for (int s = SideFront; s <= SideLeft; ++s) lost.push_back(10 - game.cars[car].sides[s].structure);
-        return lost;
+        for (int car : {1, 2, AddCarWithoutModel(8, 8)}) SetStructure(car, 10);
     }
 };
 
@@ -68,18 +58,17 @@ TEST_F(GrenadeTest, EveryCarInTheNineCellsIsHitOnTwoDifferentFacesTheThrowerToo)
     // faces 2 and 4, damage 1 and 3, loses control on 20.
     for (int roll : {10, 3, 4, 1, 1, 1, 1, 1, 3, 2, 4, 5, 2, 4, 1, 3, 20}) QueueDieResult(roll);
     FireGrenade(1);
-    EXPECT_EQ(Hurt(1), std::vector<int>({0, 0, 1, 1}));
-    EXPECT_EQ(Hurt(2), std::vector<int>({2, 0, 4, 0}));
-    EXPECT_EQ(Hurt(3), std::vector<int>({0, 1, 0, 3}));
+    EXPECT_EQ(FacesLost(1, 10), std::vector<int>({0, 0, 1, 1}));
+    EXPECT_EQ(FacesLost(2, 10), std::vector<int>({2, 0, 4, 0}));
+    EXPECT_EQ(FacesLost(3, 10), std::vector<int>({0, 1, 0, 3}));
     EXPECT_TRUE(game.cars[3].skidPending && game.cars[3].pendingMoveFlag && !game.cars[2].skidPending);
-    for (const wchar_t* text :
+    EXPECT_TRUE(player.SawDialogTexts(
          {L"Voiture 2 touchée.\n\nLes deux côtés touchés sont le côté Avant et le côté Droite.\n\n"
           L"Veuillez lancer 1 dé à 4 faces de dégats pour chacun de ces côtés.\n",
           L"Dégâts du côté Droite.\n",
           L"Voiture 2 :\nVeuillez faire un test de pilotage pour savoir si ce tir vous fait déraper\n",
           L"Vous stabilisez votre véhicule sans problème.\n",
-          L"Car3 loupe son test de pilotage et l'impact lui fait perdre le contrôle de son véhicule.\n"})
-        EXPECT_TRUE(player.SawDialogText(text)) << text;
+          L"Car3 loupe son test de pilotage et l'impact lui fait perdre le contrôle de son véhicule.\n"}));
     EXPECT_EQ(game.cars[1].hasActed, 1);
 }
 

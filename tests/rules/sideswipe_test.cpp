@@ -9,6 +9,7 @@
 
 #include "core/game_state.h"
 #include "core/random.h"
+#include "platform/text.h"
 #include "rules/move_choice.h"
 #include "rules/move_execution.h"
 #include "rules/wall_impact.h"
@@ -28,7 +29,7 @@ protected:
         RaceTest::SetUp();
         for (int i = 1; i <= 2; ++i) {
             game.cars[i].mass = 3;
-            for (int side = 1; side <= 4; ++side) game.cars[i].sides[side].structure = 10;
+            SetStructure(i, 10);
         }
     }
     void BrushPast() {
@@ -47,51 +48,53 @@ protected:
     }
 };
 
-TEST_F(SideswipeTest, AMoverWhoAvoidsItEndsItAndTheOtherCarIsNeverAsked) {
-    game.cars[1].controller = L"IA";
-    player.AnswerDialogs();
-    QueueDieResult(10);  // at most the skill of 10
-    BrushPast();
-    EXPECT_EQ(player.TimesSeen(L"Ann souhaite éviter la touchette.\n"), 1);
-    EXPECT_EQ(player.TimesSeen(L"Ann réussi à esquiver la touchette.\n"), 1);
-    EXPECT_FALSE(player.SawDialogTextContaining(L"Voiture 2"));
-    EXPECT_EQ(Lost(1, SideRight), 0);
-    EXPECT_EQ(Lost(2, SideLeft), 0);
-    EXPECT_EQ(game.cars[2].pendingMoveFlag, 0);  // a sideswipe never pushes
-}
-
-TEST_F(SideswipeTest, APersonWhoAnswersNonLeavesTheChoiceToTheOtherCar) {
-    player.AnswerDialogs(2);  // "Non", twice
-    BrushPast();
-    EXPECT_EQ(player.TimesSeen(L"Voiture 1 : \nSouhaitez vous éviter la touchette ?"), 1);
-    EXPECT_EQ(player.TimesSeen(L"Voiture 2 :\nLe véhicule 1 est parti pour vous toucher, souhaitez "
-                           L"vous éviter la touchette ?"),
-              1);
-    // Each takes half the other's mass (3 / 2 = 1) on the sides that met.
-    EXPECT_EQ(Lost(1, SideRight), 1);
-    EXPECT_EQ(Lost(2, SideLeft), 1);
-}
-
-TEST_F(SideswipeTest, AComputerTriesAndFailsThenTheOtherCarTriesToo) {
-    game.cars[1].controller = game.cars[2].controller = L"IA";
-    game.cars[2].pilotName = L"Brutus";
-    player.AnswerDialogs();
-    QueueDieResult(11);  // Ann misses
-    QueueDieResult(3);   // Brutus dodges
-    BrushPast();
-    EXPECT_EQ(player.TimesSeen(L"Ann loupe son test de pilotage.\n"), 1);
-    EXPECT_EQ(player.TimesSeen(L"Brutus souhaite éviter la touchette.\n"), 1);
-    EXPECT_EQ(player.TimesSeen(L"Brutus réussi à esquiver la touchette.\n"), 1);
-    EXPECT_EQ(Lost(1, SideRight), 0);
-}
-
-TEST_F(SideswipeTest, AgainstACarOutOfTheRaceItHappensAtOnceAndOnlyTheMoverIsHurt) {
-    game.cars[2].inRace = 0;
-    player.AnswerDialogs(2);
-    BrushPast();
-    EXPECT_FALSE(player.SawDialogTextContaining(L"Voiture 2"));
-    EXPECT_EQ(Lost(1, SideRight), 1);
-    EXPECT_EQ(Lost(2, SideLeft), 0);
+// Who may avoid the brush, in turn: the mover, then the other car; the
+// messages each case shows once, and the points lost on the faces that met,
+// half the other's mass (3 / 2 = 1) each. A sideswipe never pushes.
+TEST_F(SideswipeTest, EachDriverInTurnMayAvoidItAndOnlyAnUnavoidedOneHurts) {
+    struct Case {
+        const wchar_t *mover, *other;
+        int answer;  // of a person's questions: 2 is "Non"
+        std::vector<int> dice;
+        int otherInRace;
+        std::vector<std::wstring> seen;
+        int moverLost, otherLost;
+        bool otherAsked;
+    };
+    const Case cases[] = {
+        // A computer mover who avoids it ends it; the other car is never asked.
+        {L"IA", L"Humain", 1, {10}, 1,
+         {L"Ann souhaite éviter la touchette.\n", L"Ann réussi à esquiver la touchette.\n"}, 0, 0, false},
+        // A person who answers "Non" leaves the choice to the other car.
+        {L"Humain", L"Humain", 2, {}, 1,
+         {L"Voiture 1 : \nSouhaitez vous éviter la touchette ?",
+          L"Voiture 2 :\nLe véhicule 1 est parti pour vous toucher, souhaitez vous éviter la touchette ?"},
+         1, 1, true},
+        // A computer tries and fails (11 above its skill), then the other car tries too.
+        {L"IA", L"IA", 1, {11, 3}, 1,
+         {L"Ann loupe son test de pilotage.\n", L"Brutus souhaite éviter la touchette.\n",
+          L"Brutus réussi à esquiver la touchette.\n"},
+         0, 0, false},
+        // Against a car out of the race it happens at once.
+        {L"Humain", L"Humain", 2, {}, 0, {}, 1, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        player = ScriptedPlayer();
+        player.AnswerDialogs(c.answer);
+        game.cars[1].controller = c.mover;
+        game.cars[2].controller = c.other;
+        game.cars[2].pilotName = L"Brutus";
+        game.cars[2].inRace = c.otherInRace;
+        for (int i : {1, 2}) SetStructure(i, 10);
+        for (int roll : c.dice) QueueDieResult(roll);
+        BrushPast();
+        for (const std::wstring& text : c.seen) EXPECT_EQ(player.TimesSeen(text), 1) << ToUtf8(text);
+        EXPECT_EQ(player.SawDialogTextContaining(L"Voiture 2"), c.otherAsked);
+        EXPECT_EQ(Lost(1, SideRight), c.moverLost);
+        EXPECT_EQ(Lost(2, SideLeft), c.otherLost);
+        EXPECT_EQ(game.cars[2].pendingMoveFlag, 0);
+    }
 }
 
 TEST_F(SideswipeTest, CarsTouchingAtTheStartDoNotSideswipe) {

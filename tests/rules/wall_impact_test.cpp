@@ -28,7 +28,7 @@ protected:
     void SetUp() override {
         RaceTest::SetUp();
         player.AnswerDialogs();
-        for (int side = 1; side <= 4; ++side) game.cars[1].sides[side].structure = 10;
+        SetStructure(1, 10);
         game.cars[1].mass = 3;
     }
     // Car 1 drives from one cell to another and every bounce is carried out.
@@ -100,9 +100,7 @@ TEST_F(WallImpactTest, ASlowDiagonalHitTakesAtLeastOnePoint) {
     car.mass = 2;
     Drive(9, 3, 10, 4);  // speed 1.414 into x = 950
     EXPECT_EQ(player.TimesSeen(kHumanSurvives), 1);
-    int lost = 0;
-    for (int side = 1; side <= 4; ++side) lost += 10 - car.sides[side].structure;
-    EXPECT_EQ(lost, 1);
+    EXPECT_EQ(TotalLost(1, 10), 1);
 }
 
 TEST_F(WallImpactTest, ABounceIntoASecondWallBouncesAgainUntilAMoveEndsClear) {

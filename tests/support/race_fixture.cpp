@@ -179,3 +179,22 @@ void RaceTest::GiveToComputer(int index, const wchar_t* pilot) {
     game.cars[index].controller = L"IA";
     game.cars[index].pilotName = pilot;
 }
+
+void RaceTest::SetStructure(int car, int points) {
+    for (int side = SideFront; side <= SideLeft; ++side) {
+        game.cars[car].sides[side].sideName = SideName(side);
+        game.cars[car].sides[side].structure = points;
+    }
+}
+
+std::vector<int> RaceTest::FacesLost(int car, int full) {
+    std::vector<int> lost;
+    for (int side = SideFront; side <= SideLeft; ++side)
+        lost.push_back(full - game.cars[car].sides[side].structure);
+    return lost;
+}
+
+int RaceTest::TotalLost(int car, int full) {
+    const std::vector<int> lost = FacesLost(car, full);
+    return std::accumulate(lost.begin(), lost.end(), 0);
+}

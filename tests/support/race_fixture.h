@@ -6,6 +6,9 @@
 
 #include <irrlicht.h>
 
+#include <numeric>
+#include <vector>
+
 #include "support/game_test.h"
 
 class RaceTest : public GameTest {
@@ -37,6 +40,12 @@ protected:
     void GiveToComputer(int car, const wchar_t* pilot);
     // Adds one more car (without a model) standing still on a cell.
     int AddCarWithoutModel(int x, int y);
+    // Every face of the car (front, rear, right, left) named and given
+    // `points` of structure.
+    static void SetStructure(int car, int points);
+    // Points each face lost since SetStructure(car, full), front to left.
+    static std::vector<int> FacesLost(int car, int full);
+    static int TotalLost(int car, int full);
 
     // The circuit: 10 x 10 cells walled on every side; gate 1 at x = 3,
     // gate 2 (the finish) at x = 6, each across the whole width. With

@@ -11,7 +11,7 @@ class ShotTest : public RaceTest {
 protected:
     void SetUp() override {
         RaceTest::SetUp();
-        for (int side = SideFront; side <= SideLeft; ++side) game.cars[2].sides[side].structure = 20;
+        SetStructure(2, 20);
         game.cars[1].shootingSkill = 10;
     }
     // `fire` opens the aiming screen; the player right-clicks car 2 and
