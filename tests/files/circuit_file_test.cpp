@@ -2,8 +2,10 @@
 
 #include <climits>
 #include <tuple>
+#include <utility>
 
 #include "core/game_state.h"
+#include "platform/text.h"
 #include "support/game_test.h"
 
 namespace {
@@ -124,20 +126,19 @@ TEST_F(CircuitFileTest, ReadsEveryValueIntoItsRecord) {
 TEST_F(CircuitFileTest, ALaterOrMissingCircuitDropsTheCrowdsButKeepsWhatItDoesNotSet) {
     WriteCircuit("Montreal", kFullCircuit);
     WriteCircuit("Ovale", "<c>\n<NomCircuit>Ovale</NomCircuit>\n<NbCheckpoints>1</NbCheckpoints>\n</c>");
+    // Name, checkpoints, crowd groups, decor and its second item's name,
+    // crowd models, grid width.
+    const auto kept = [this] {
+        return std::make_tuple(circuit.circuitName, circuit.checkpointCount, circuit.crowdGroupCount,
+                               circuit.decorCount, circuit.decorItems.at(2).description, circuit.crowdModelCount,
+                               circuit.gridWidth);
+    };
     LoadCircuitFile(L"Montreal");
     LoadCircuitFile(L"Absent");
-    EXPECT_EQ(circuit.circuitName, L"Montréal");
-    EXPECT_EQ(circuit.checkpointCount, 3);
-    EXPECT_EQ(circuit.crowdGroupCount, 0);
+    EXPECT_EQ(kept(), std::make_tuple(std::wstring(L"Montréal"), 3, 0, 2, std::wstring(L"Tribune nord"), 1, 30));
     LoadCircuitFile(L"Montreal");
     LoadCircuitFile(L"Ovale");
-    EXPECT_EQ(circuit.circuitName, L"Ovale");
-    EXPECT_EQ(circuit.crowdGroupCount, 0);
-    EXPECT_EQ(circuit.decorCount, 2);
-    EXPECT_EQ(circuit.decorItems.at(2).description, L"Tribune nord");
-    EXPECT_EQ(circuit.crowdModelCount, 1);
-    EXPECT_EQ(circuit.gridWidth, 30);
-    EXPECT_EQ(circuit.checkpointCount, 1);
+    EXPECT_EQ(kept(), std::make_tuple(std::wstring(L"Ovale"), 1, 0, 2, std::wstring(L"Tribune nord"), 1, 30));
     EXPECT_EQ(circuit.checkpointX, std::vector<f32>(4, 0.0f)) << "a count starts a new, empty array";
 }
 
@@ -175,14 +176,11 @@ TEST_F(CircuitFileTest, ItemsOutOfRangeBeforeTheirCountOrWithUnknownKeysStoreNot
     EXPECT_EQ(circuit.checkpointX, std::vector<f32>(6, 0.0f));
     EXPECT_EQ(circuit.checkpointY, std::vector<f32>(6, 0.0f));
     ASSERT_EQ(circuit.decorItems.size(), 2u);
-    EXPECT_EQ(circuit.decorItems[1].dx, 0);
-    EXPECT_EQ(circuit.crowdModels.at(1).frameStart, 0);
-    EXPECT_EQ(circuit.crowdGroups.at(1).personCount, 0);
-    EXPECT_EQ(circuit.crowdGroups.at(1).x1, 0);
-    for (int slot = 0; slot < kStartSlotCount; ++slot) {
-        EXPECT_EQ(circuit.startCellX[slot], 0) << slot;
-        EXPECT_EQ(circuit.startCellY[slot], 0) << slot;
-    }
+    std::vector<int> stored = {circuit.decorItems[1].dx, circuit.crowdModels.at(1).frameStart,
+                               circuit.crowdGroups.at(1).personCount, circuit.crowdGroups.at(1).x1};
+    for (int slot = 0; slot < kStartSlotCount; ++slot)
+        stored.insert(stored.end(), {circuit.startCellX[slot], circuit.startCellY[slot]});
+    EXPECT_EQ(stored, std::vector<int>(4 + 2 * kStartSlotCount, 0)) << "decor, crowds, then the start slots";
 }
 
 TEST_F(CircuitFileTest, NumbersFollowTheCLibraryRulesAndStayInRange) {
@@ -195,18 +193,15 @@ TEST_F(CircuitFileTest, NumbersFollowTheCLibraryRulesAndStayInRange) {
                  "<NbGroupesFoules>1</NbGroupesFoules>\n"
                  "<GroupeFoule no=\"1\" var=\"NbPersonnes\">-3</GroupeFoule>\n</c>");
     LoadCircuitFile(L"Nombres");
-    EXPECT_EQ(circuit.circuitMaxCars, kMaxCars) << "no more slots than the car table holds";
-    EXPECT_EQ(circuit.circuitOffsetX, -7);
-    EXPECT_EQ(circuit.circuitOffsetY, 8);
-    EXPECT_EQ(circuit.circuitOffsetZ, 0);
-    EXPECT_EQ(circuit.gridWidth, INT_MAX);
-    EXPECT_EQ(circuit.gridLength, INT_MIN);
-    EXPECT_EQ(circuit.checkpointCount, 0);
-    EXPECT_EQ(circuit.checkpointX.size(), 2u);
-    EXPECT_EQ(circuit.decorCount, kMaxCircuitItems);
-    EXPECT_EQ(circuit.decorItems.size(), size_t(kMaxCircuitItems) + 1);
-    EXPECT_EQ(circuit.crowdGroups.at(1).personCount, 0);
-    EXPECT_EQ(circuit.crowdGroups.at(1).persons.size(), 1u);
+    // No more slots than the car table holds, no more decor than the reader keeps.
+    EXPECT_EQ(std::vector<long long>({circuit.circuitMaxCars, circuit.circuitOffsetX, circuit.circuitOffsetY,
+                                      circuit.circuitOffsetZ, circuit.gridWidth, circuit.gridLength,
+                                      circuit.checkpointCount, (long long)circuit.checkpointX.size(),
+                                      circuit.decorCount, (long long)circuit.decorItems.size(),
+                                      circuit.crowdGroups.at(1).personCount,
+                                      (long long)circuit.crowdGroups.at(1).persons.size()}),
+              std::vector<long long>({kMaxCars, -7, 8, 0, INT_MAX, INT_MIN, 0, 2, kMaxCircuitItems,
+                                      kMaxCircuitItems + 1, 0, 1}));
 }
 
 // Name, cars, mesh and texture read from small files: text goes to the
@@ -266,10 +261,7 @@ TEST_F(CircuitFileTest, BrokenFilesNeitherCrashNorHang) {
 }
 
 TEST(TrimSpaces, RemovesOnlyLeadingAndTrailingSpaces) {
-    EXPECT_EQ(TrimSpaces(L"  Max  "), L"Max");
-    EXPECT_EQ(TrimSpaces(L" a b "), L"a b");
-    EXPECT_EQ(TrimSpaces(L"\tMax\n"), L"\tMax\n");
-    EXPECT_EQ(TrimSpaces(L"    "), L"");
-    EXPECT_EQ(TrimSpaces(L""), L"");
-    EXPECT_EQ(TrimSpaces(L"\u00a0x "), L"\u00a0x");
+    for (const auto& [text, trimmed] : {std::pair{L"  Max  ", L"Max"}, {L" a b ", L"a b"}, {L"\tMax\n", L"\tMax\n"},
+             {L"    ", L""}, {L"", L""}, {L"\u00a0x ", L"\u00a0x"}})
+        EXPECT_EQ(TrimSpaces(text), trimmed) << ToUtf8(text);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <utility>
 
 #include "platform/key_text.h"
 
@@ -16,12 +17,10 @@ std::wstring Typed(std::initializer_list<unsigned long> keys) {
 }  // namespace
 
 TEST(KeyText, KeySymbolsGiveTheGamesEightBitCharacters) {
-    EXPECT_EQ(KeySymbolCharacter(XK_egrave), L'è');
-    EXPECT_EQ(KeySymbolCharacter(XK_7), L'7');
-    EXPECT_EQ(KeySymbolCharacter(XK_ydiaeresis), L'ÿ');
-    EXPECT_EQ(KeySymbolCharacter(0x10000e9), L'é') << "the Unicode form of a symbol";
-    EXPECT_EQ(KeySymbolCharacter(XK_KP_7), L'7');
-    EXPECT_EQ(KeySymbolCharacter(XK_KP_Decimal), L'.');
+    // 0x10000e9 is the Unicode form of a symbol.
+    for (const auto& [symbol, character] : {std::pair<unsigned long, wchar_t>{XK_egrave, L'è'}, {XK_7, L'7'},
+             {XK_ydiaeresis, L'ÿ'}, {0x10000e9, L'é'}, {XK_KP_7, L'7'}, {XK_KP_Decimal, L'.'}})
+        EXPECT_EQ(KeySymbolCharacter(symbol), character) << std::hex << symbol;
     for (unsigned long none : {XK_EuroSign, 0x1000152 /* Œ */, XK_Left, XK_BackSpace, XK_Shift_L, XK_dead_circumflex})
         EXPECT_EQ(KeySymbolCharacter(none), 0) << std::hex << none;
 }
@@ -43,23 +42,19 @@ TEST(KeyText, DeadKeysPutTheirAccentOnTheNextLetter) {
     EXPECT_EQ(Typed({XK_dead_circumflex, XK_BackSpace, XK_e}), L"e") << "a key that types nothing forgets it";
 }
 
+// The top row: "1 !" on an American keyboard, "& 1" and "é 2" on a French
+// one; the keypad, Num Lock off or on; letters by what the key shows (A sits
+// where Q does on the other layout).
 TEST(KeyText, RaceKeysAreTheSameOnFrenchAndAmericanKeyboards) {
-    // The top row: "1 !" on an American keyboard, "& 1" and "é 2" on a French one.
-    EXPECT_EQ(RaceKeyOfSymbols(XK_1, XK_exclam), (RaceKey{RaceKey::Digit, 1}));
-    EXPECT_EQ(RaceKeyOfSymbols(XK_ampersand, XK_1), (RaceKey{RaceKey::Digit, 1}));
-    EXPECT_EQ(RaceKeyOfSymbols(XK_eacute, XK_2), (RaceKey{RaceKey::Digit, 2}));
-    EXPECT_EQ(RaceKeyOfSymbols(XK_apostrophe, XK_4), (RaceKey{RaceKey::Digit, 4}));
-    // The keypad, Num Lock off or on.
-    EXPECT_EQ(RaceKeyOfSymbols(XK_KP_Home, XK_KP_7), (RaceKey{RaceKey::Pad, 7}));
-    EXPECT_EQ(RaceKeyOfSymbols(XK_KP_Begin, XK_KP_5), (RaceKey{RaceKey::Pad, 5}));
-    EXPECT_EQ(RaceKeyOfSymbols(XK_KP_3, XK_KP_Next), (RaceKey{RaceKey::Pad, 3}));
-    // Letters by what the key shows: A sits where Q does on the other layout.
-    EXPECT_EQ(RaceKeyOfSymbols(XK_a, XK_A), (RaceKey{RaceKey::Letter, 'A'}));
-    EXPECT_EQ(RaceKeyOfSymbols(XK_F, XK_F), (RaceKey{RaceKey::Letter, 'F'}));
-    EXPECT_EQ(RaceKeyOfSymbols(XK_Return, 0), (RaceKey{RaceKey::Confirm, 0}));
-    EXPECT_EQ(RaceKeyOfSymbols(XK_KP_Enter, 0), (RaceKey{RaceKey::Confirm, 0}));
-    EXPECT_EQ(RaceKeyOfSymbols(XK_space, 0), (RaceKey{RaceKey::Space, 0}));
-    EXPECT_EQ(RaceKeyOfSymbols(XK_Escape, 0), (RaceKey{RaceKey::Escape, 0}));
+    const struct { unsigned long plain, shifted; RaceKey key; } keys[] = {
+        {XK_1, XK_exclam, {RaceKey::Digit, 1}}, {XK_ampersand, XK_1, {RaceKey::Digit, 1}},
+        {XK_eacute, XK_2, {RaceKey::Digit, 2}}, {XK_apostrophe, XK_4, {RaceKey::Digit, 4}},
+        {XK_KP_Home, XK_KP_7, {RaceKey::Pad, 7}}, {XK_KP_Begin, XK_KP_5, {RaceKey::Pad, 5}},
+        {XK_KP_3, XK_KP_Next, {RaceKey::Pad, 3}}, {XK_a, XK_A, {RaceKey::Letter, 'A'}},
+        {XK_F, XK_F, {RaceKey::Letter, 'F'}}, {XK_Return, 0, {RaceKey::Confirm, 0}},
+        {XK_KP_Enter, 0, {RaceKey::Confirm, 0}}, {XK_space, 0, {RaceKey::Space, 0}},
+        {XK_Escape, 0, {RaceKey::Escape, 0}}};
+    for (const auto& k : keys) EXPECT_EQ(RaceKeyOfSymbols(k.plain, k.shifted), k.key) << std::hex << k.plain;
     for (unsigned long none : {XK_Left, XK_Shift_L, XK_egrave, XK_0, XK_F1})
         EXPECT_EQ(RaceKeyOfSymbols(none, 0).kind, RaceKey::NoKey) << std::hex << none;
 }

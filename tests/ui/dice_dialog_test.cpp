@@ -74,18 +74,18 @@ TEST_F(DiceDialogTest, TheSlowDownChangesFacesEvery10ThenEvery20FramesThenStays)
     EXPECT_EQ(LastFaceCounter(0), -1);
 }
 
+// With or without the slow-down, the die comes to rest on a queued result.
 TEST_F(DiceDialogTest, AQueuedResultIsTheFaceTheDieComesToRestOn) {
-    QueueDieResult(17);
-    EXPECT_EQ(RollStoppedAfter(20, 30), 17);
-    EXPECT_EQ(seen.back(), 17);
-    int unused;
-    EXPECT_FALSE(TakeQueuedDieResult(unused));
-}
-
-TEST_F(DiceDialogTest, WithoutSlowDownTheQueuedResultShowsAtTheStop) {
-    game.dialog.dieSlowdownFrames = 0;
-    QueueDieResult(3);
-    EXPECT_EQ(RollStoppedAfter(4, 5), 3);
+    for (const int slowdown : {300, 0}) {
+        game.dialog.dieSlowdownFrames = slowdown;
+        QueueDieResult(17);
+        EXPECT_EQ(RollStoppedAfter(20, 30), 17) << slowdown;
+        if (slowdown) {
+            EXPECT_EQ(seen.back(), 17) << "the face shown last";
+        }
+        int unused;
+        EXPECT_FALSE(TakeQueuedDieResult(unused));
+    }
 }
 
 TEST_F(DiceDialogTest, AQuestionIsOnlyClosedByOneOfItsAnswers) {
