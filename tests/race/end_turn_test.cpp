@@ -61,8 +61,7 @@ TEST_F(EndTurnTest, WrappingPastSkippedWrecksStillCountsTheRound) {
     game.currentCar = 2;
     game.cars[3].inRace = 0;
     EndTurn();
-    EXPECT_EQ(game.currentCar, 1);
-    EXPECT_EQ(game.roundNumber, 1);
+    EXPECT_EQ(std::make_pair(game.currentCar, game.roundNumber), std::make_pair(1, 1));
 }
 
 TEST_F(EndTurnTest, TheRaceEndsAtTheRoundWhereOneCarIsLeftInPlay) {
@@ -71,8 +70,7 @@ TEST_F(EndTurnTest, TheRaceEndsAtTheRoundWhereOneCarIsLeftInPlay) {
     EndTurn();  // to car 3
     EXPECT_EQ(game.quitToMenu, 0);
     EndTurn();  // round complete: one out, one finished, one left
-    EXPECT_EQ(game.roundNumber, 1);
-    EXPECT_EQ(game.quitToMenu, 1);
+    EXPECT_EQ(std::make_pair(game.roundNumber, int(game.quitToMenu)), std::make_pair(1, 1));
 }
 
 TEST_F(EndTurnTest, TwoFinishersEndTheRace) {

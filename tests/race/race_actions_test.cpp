@@ -19,8 +19,7 @@ TEST_F(RaceTest, TheDoubleWheelIsAskedOfAPlayerAndDrawnForTheComputer) {
     player.AnswerDialogs(1);  // "Gauche"
     SetRandomState(1);        // the computer's draw: 41 / 16383 = 0, "Droite"
     StartRace();
-    EXPECT_EQ(game.cars[1].wheelSide, L"Gauche");
-    EXPECT_EQ(game.cars[2].wheelSide, L"Droite");
+    EXPECT_EQ(game.cars[1].wheelSide + L" " + game.cars[2].wheelSide, L"Gauche Droite");
     EXPECT_TRUE(player.SawDialogTexts({L"Ann vous avez un système de volant double.\nDe quel côté "
         L"souhaitez vous l'installer pour cette course ?\n",
         L"Bob dispose d'un système de volant double et a choisi de "
@@ -83,8 +82,8 @@ TEST_F(RaceTest, ANitroMoveDoublesTheStepAndSpendsOneChargeOfTheChosenSide) {
     EXPECT_EQ(game.cars[1].cellX, 4.0f);  // 2 + 2 x (2 - 1)
     EXPECT_TRUE(player.SawDialogText(L"Vous avez des nitros disponibles sur plusieurs côtés, "
                                      L"laquelle souhaitez vous utiliser :"));
-    EXPECT_EQ(game.cars[1].sides[SideFront].gadgets[1].charges, 1);
-    EXPECT_EQ(game.cars[1].sides[SideLeft].gadgets[1].charges, 0);
+    EXPECT_EQ(std::make_pair(game.cars[1].sides[SideFront].gadgets[1].charges,
+                             game.cars[1].sides[SideLeft].gadgets[1].charges), std::make_pair(1, 0));
 }
 
 TEST_F(RaceTest, PressingNitroAgainCancelsTheNitroMove) {
@@ -100,9 +99,9 @@ TEST_F(RaceTest, PressingNitroAgainCancelsTheNitroMove) {
     });
     player.AnswerDialogs(1);
     RunRace();
-    EXPECT_EQ(normalChoices, 2);  // back to the normal choice after the second press
-    EXPECT_EQ(game.cars[1].hasMoved, 0);
-    EXPECT_EQ(game.cars[1].sides[SideFront].gadgets[1].charges, 1);
+    // Back to the normal choice after the second press; no move, no charge spent.
+    EXPECT_EQ(std::vector<int>({normalChoices, game.cars[1].hasMoved, game.cars[1].sides[SideFront].gadgets[1].charges}),
+              std::vector<int>({2, 0, 1}));
 }
 
 TEST_F(RaceTest, ANitroRequestWithoutChargeIsRefusedAndSpendsNothing) {
@@ -123,8 +122,7 @@ TEST_F(RaceTest, ASkiddingCarSlidesToARandomCrossAndIsToldWhere) {
     LeaveWhenCarPlays(2);
     RunRace();
     EXPECT_TRUE(player.SawDialogText(L"Vous dérapez ici"));
-    EXPECT_EQ(game.cars[1].skidPending, 0);
-    EXPECT_EQ(game.cars[1].pendingMoveFlag, 0);
-    EXPECT_EQ(game.cars[1].hasMoved, 0);  // the turn has passed
-    EXPECT_EQ(game.cars[1].trailCount, 3);
+    const CarRecord& car = game.cars[1];  // its turn has passed
+    EXPECT_EQ(std::vector<int>({car.skidPending, car.pendingMoveFlag, car.hasMoved, car.trailCount}),
+              std::vector<int>({0, 0, 0, 3}));
 }

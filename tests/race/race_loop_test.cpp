@@ -42,8 +42,7 @@ TEST_F(RaceTest, TwoClicksOnACrossMoveTheCarAndPassTheTurn) {
               std::vector<int>({-1, -1, 0, 3, 1, 2, 0}));
     EXPECT_FALSE(game.crossMarkers[8].node->isVisible());
     const core::vector3df at = car.sceneNode->getPosition();
-    EXPECT_FLOAT_EQ(at.X, 300.0f);
-    EXPECT_FLOAT_EQ(at.Z, 200.0f);
+    EXPECT_TRUE(core::equals(at.X, 300.0f) && core::equals(at.Z, 200.0f)) << at.X << ", " << at.Z;
 }
 
 TEST_F(RaceTest, ASecondCrossMovesTheSelectionAndClicksShorterThanAFrameCount) {
@@ -62,8 +61,8 @@ TEST_F(RaceTest, ASecondCrossMovesTheSelectionAndClicksShorterThanAFrameCount) {
     LeaveWhenCarPlays(2);
     RunRace();
     EXPECT_TRUE(threeSelected);
-    EXPECT_EQ(game.cars[1].cellX, 3.0f);  // marker 7: (x + 1, y - 1)
-    EXPECT_EQ(game.cars[1].cellY, 1.0f);
+    EXPECT_EQ(std::make_pair(game.cars[1].cellX, game.cars[1].cellY), std::make_pair(3.0f, 1.0f))
+        << "marker 7: (x + 1, y - 1)";
 }
 
 TEST_F(RaceTest, TheStatusNamesTheNinthCrossAndQuittingLeavesTheChoice) {
@@ -93,9 +92,9 @@ TEST_F(RaceTest, TheCheckBoxesSetTheCurrentCarsFlagsDuringTheChoice) {
                 [] { game.actionRequests[RequestQuit] = 1; });
     player.AnswerDialogs(1);
     RunRace();
-    EXPECT_EQ(game.cars[1].showTrail, 1);
-    EXPECT_EQ(game.cars[1].autoEndTurn, 0);
-    EXPECT_EQ(game.currentCar, 1);  // no automatic end of turn after the move
+    // No automatic end of turn after the move.
+    EXPECT_EQ(std::vector<int>({game.cars[1].showTrail, game.cars[1].autoEndTurn, game.currentCar}),
+              std::vector<int>({1, 0, 1}));
     EXPECT_TRUE(raceScreen.endTurn->isEnabled());
 }
 
@@ -120,14 +119,11 @@ TEST_F(RaceTest, ARaceOfSeveralRoundsEndsAfterTheFinishLine) {
     });
     player.AnswerDialogs();  // the results at the end
     RunRace();
-    EXPECT_EQ(game.quitToMenu, 1);
-    EXPECT_EQ(game.cars[1].zonks, 200) << "the winner of a race of two is paid";
-    EXPECT_EQ(game.cars[2].zonks, 0);
-    EXPECT_NE(game.cars[1].finishOrder, -1);
-    EXPECT_EQ(game.cars[1].checkpointsPassed, 2);
-    EXPECT_EQ(game.cars[2].finishOrder, -1);
-    EXPECT_GE(game.roundNumber, 2);
-    EXPECT_GE(game.cars[1].trailCount, 5);
+    // The winner of a race of two is paid.
+    EXPECT_EQ(std::vector<int>({game.quitToMenu, game.cars[1].zonks, game.cars[2].zonks,
+                                game.cars[1].checkpointsPassed, game.cars[2].finishOrder}),
+              std::vector<int>({1, 200, 0, 2, -1}));
+    EXPECT_TRUE(game.cars[1].finishOrder != -1 && game.roundNumber >= 2 && game.cars[1].trailCount >= 5);
 }
 
 TEST_F(RaceTest, AComputerThatFailsOnOilSkidsAtItsNextTurnWithoutAClick) {
@@ -174,15 +170,12 @@ TEST_F(RaceTest, FinTourThatEndsTheRaceEndsTheFrameAndTheResultsAreSettledOnce) 
     RunRace();
 
     EXPECT_EQ(choicesShown, 1) << "no move after the race was over";
+    // The sole survivor is paid once and gains one skill point; his file holds one settlement.
     const CarRecord& ann = game.cars[1];
-    EXPECT_EQ(ann.trailCount, 3);
-    EXPECT_EQ(ann.zonks, 200) << "the sole survivor is paid once";
-    EXPECT_EQ(ann.drivingSkill, 11) << "and gains one skill point";
+    EXPECT_EQ(std::vector<int>({ann.trailCount, ann.zonks, ann.drivingSkill}), std::vector<int>({3, 200, 11}));
     EXPECT_EQ(std::count_if(player.DialogTexts().begin(), player.DialogTexts().end(),
                             [](const std::wstring& text) { return text.find(L"Zonks") != std::wstring::npos; }),
               1);
-    // The file holds one settlement.
     ReadPilotFile(0, L"Ann");
-    EXPECT_EQ(game.cars[0].zonks, 200);
-    EXPECT_EQ(game.cars[0].drivingSkill, 11);
+    EXPECT_EQ(std::make_pair(game.cars[0].zonks, game.cars[0].drivingSkill), std::make_pair(200, 11));
 }

@@ -149,9 +149,8 @@ TEST_F(RaceTest, AClickOnAColumnLabelNeverReachesTheCrosses) {
     });
     player.AnswerDialogs(1);
     RunRace();
-    EXPECT_EQ(selectedAfterClick, 0);
-    EXPECT_EQ(game.cars[1].hasMoved, 0);
-    EXPECT_EQ(game.cars[1].trailCount, 2);
+    EXPECT_EQ(std::vector<int>({selectedAfterClick, game.cars[1].hasMoved, game.cars[1].trailCount}),
+              std::vector<int>({0, 0, 2}));
     // The label's clicks went to its box: ticked, then unticked.
     EXPECT_FALSE(raceScreen.showTrail->isChecked());
 }

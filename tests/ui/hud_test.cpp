@@ -22,31 +22,25 @@ protected:
         }
     }
     static bool Shown(irr::gui::IGUIElement* e) { return e->isVisible(); }
+    static std::string Seen(irr::gui::IGUIElement* e) {
+        return !e->isVisible() ? "hidden " : e->isEnabled() ? "enabled " : "disabled ";
+    }
 };
 
-TEST_F(HudTest, ANitroWithoutChargesShowsNoButton) {
+// A Nitro shows while it has charges; the oil projector once a cartridge
+// holds one, and it is disabled after the move.
+TEST_F(HudTest, NitroAndTheOilProjectorNeedChargesAndTheProjectorComesBeforeTheMove) {
     AddGadget(1, SideFront, L"Nitro");
-    UpdateHud();
-    EXPECT_TRUE(Shown(raceScreen.nitro));
-    EXPECT_TRUE(raceScreen.nitro->isEnabled());
-    game.cars[1].sides[SideFront].gadgets[1].charges = 0;
-    UpdateHud();
-    EXPECT_FALSE(Shown(raceScreen.nitro));
-}
-
-TEST_F(HudTest, TheOilProjectorNeedsAChargedCartridgeAndIsDisabledAfterTheMove) {
     AddGadget(1, SideRear, L"Projecteur d'huile");
     UpdateHud();
-    EXPECT_FALSE(Shown(raceScreen.oilProjector));
+    EXPECT_EQ(Seen(raceScreen.nitro) + Seen(raceScreen.oilProjector), "enabled hidden ");
+    game.cars[1].sides[SideFront].gadgets[1].charges = 0;
     AddGadget(1, SideLeft, L"Cartouche d'huile");
     UpdateHud();
-    EXPECT_TRUE(Shown(raceScreen.oilProjector));
-    EXPECT_TRUE(raceScreen.oilProjector->isEnabled());
+    EXPECT_EQ(Seen(raceScreen.nitro) + Seen(raceScreen.oilProjector), "hidden enabled ");
     game.cars[1].hasMoved = 1;
     UpdateHud();
-    EXPECT_TRUE(Shown(raceScreen.oilProjector));
-    EXPECT_FALSE(raceScreen.oilProjector->isEnabled());
-    EXPECT_TRUE(raceScreen.endTurn->isEnabled());
+    EXPECT_EQ(Seen(raceScreen.oilProjector) + Seen(raceScreen.endTurn), "disabled enabled ");
 }
 
 TEST_F(HudTest, AComputerCarShowsNoControlsAndSolidWalls) {
