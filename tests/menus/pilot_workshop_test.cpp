@@ -3,6 +3,7 @@
 // refuses.
 #include <climits>
 #include <filesystem>
+#include <initializer_list>
 #include <set>
 
 #include "core/fitted_gadgets.h"
@@ -14,6 +15,19 @@ namespace fs = std::filesystem;
 
 namespace {
 bool IsEnabled(int id) { return ScriptedPlayer::Element(id)->isEnabled(); }
+
+// "1" for each side, from the miscellaneous to the left, whose "Ajouter au côté" is enabled.
+std::string SidesOffered() {
+    std::string sides;
+    for (int side = 0; side < kSideCount; ++side) sides += IsEnabled(gui_id::AddToSide + side) ? '1' : '0';
+    return sides;
+}
+
+std::vector<std::wstring> TextsOf(std::initializer_list<int> ids) {
+    std::vector<std::wstring> texts;
+    for (int id : ids) texts.push_back(ScriptedPlayer::TextOf(id));
+    return texts;
+}
 
 int PilotFileCount() {
     return static_cast<int>(std::distance(fs::directory_iterator("pilotes"), fs::directory_iterator()));
@@ -37,13 +51,9 @@ protected:
 
 TEST_F(NewPilotTest, SavesTheDefaultsUnderTheNameGivenWithTheGadgetsBought) {
     Then([] {
-        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::PilotNameBox), L"Entrez le nom");
-        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::DrivingBox), L"9");
-        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::ShootingBox), L"9");
-        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::StructureBox + SideLeft), L"5");
-        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::ZonksBox), L"400");
-        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::WheelText), L"Gauche");
-        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::Description), L"");
+        EXPECT_EQ(TextsOf({gui_id::PilotNameBox, gui_id::DrivingBox, gui_id::ShootingBox, gui_id::StructureBox + SideLeft,
+                           gui_id::ZonksBox, gui_id::WheelText, gui_id::Description}),
+                  (std::vector<std::wstring>{L"Entrez le nom", L"9", L"9", L"5", L"400", L"Gauche", L""}));
     });
     Buy(Armour, SideRear);
     Then([] {
@@ -124,27 +134,20 @@ TEST_F(NewPilotTest, RefusesEachWrongEntryAloneAndSavesNothing) {
 
 TEST_F(NewPilotTest, BuysWithinThePerCarLimitAndTheZonks) {
     SelectGadget(Pistol);
-    Then([] {
-        for (int side = 0; side < kSideCount; ++side)
-            EXPECT_EQ(IsEnabled(gui_id::AddToSide + side), side == SideMisc) << side;
-    });
+    Then([] { EXPECT_EQ(SidesOffered(), "10000"); });
     SelectGadget(OilProjector);
-    Then([] {
-        for (int side = 0; side < kSideCount; ++side)
-            EXPECT_EQ(IsEnabled(gui_id::AddToSide + side), side == SideRear) << side;
-    });
+    Then([] { EXPECT_EQ(SidesOffered(), "00100"); });
     Buy(Pistol, SideMisc);
     Click(gui_id::AddToSide + SideMisc);
     Buy(FrontGun, SideFront);
     Click(gui_id::AddToSide + SideFront);
     Click(gui_id::AddToSide + SideFront);
     Then([] {
-        EXPECT_EQ(game.cars[0].zonks, 50);
+        EXPECT_EQ(std::make_pair(game.cars[0].zonks, game.cars[0].mass), std::make_pair(50, 3));
         EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::ZonksBox), L"50");
         auto* front = static_cast<irr::gui::IGUIListBox*>(ScriptedPlayer::Element(gui_id::SideList + SideFront));
         ASSERT_EQ(front->getItemCount(), 2u);
         EXPECT_EQ(std::wstring(front->getListItem(1)), L"Mitrailleuse avant");
-        EXPECT_EQ(game.cars[0].mass, 3);
     });
     Click(gui_id::Home);
     Run();
@@ -160,17 +163,13 @@ TEST_F(NewPilotTest, SellsBackAtFullPriceAndLightensTheCar) {
     Buy(Armour, SideFront);
     Click(gui_id::AddToSide + SideFront);
     Click(gui_id::AddToSide + SideFront);
-    Then([] {
-        EXPECT_EQ(game.cars[0].zonks, 400 - 3 * 110);
-        EXPECT_EQ(game.cars[0].mass, 3);
-    });
+    Then([] { EXPECT_EQ(std::make_pair(game.cars[0].zonks, game.cars[0].mass), std::make_pair(400 - 3 * 110, 3)); });
     Click(gui_id::SellFromSide + SideFront);  // no line selected: nothing happens
     Then([this] { player.SelectListItem(gui_id::SideList + SideFront, 1); });
     Click(gui_id::SellFromSide + SideFront);
     Then([] {
-        EXPECT_EQ(game.cars[0].zonks, 400 - 2 * 110);
-        EXPECT_EQ(game.cars[0].mass, 2);
-        EXPECT_EQ(CountGadgets(L"Blindage", 0, SideFront), 2);
+        EXPECT_EQ(std::vector<int>({game.cars[0].zonks, game.cars[0].mass, CountGadgets(L"Blindage", 0, SideFront)}),
+                  std::vector<int>({400 - 2 * 110, 2, 2}));
         auto* front = static_cast<irr::gui::IGUIListBox*>(ScriptedPlayer::Element(gui_id::SideList + SideFront));
         EXPECT_EQ(front->getItemCount(), 2u);
     });
@@ -216,10 +215,8 @@ TEST_F(NewPilotTest, StaysOpenWithNothingLostWhenThePilotFolderCannotBeWritten) 
     Click(gui_id::Validate);
     Then([] {
         EXPECT_NE(ScriptedPlayer::Element(gui_id::Validate), nullptr);
-        EXPECT_EQ(game.cars[0].pilotName, L"Léa");
-        EXPECT_EQ(game.cars[0].zonks, 290);
-        EXPECT_EQ(CountGadgets(L"Blindage", 0, SideLeft), 1);
-        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::PilotNameBox), L"Léa");
+        EXPECT_EQ(game.cars[0].pilotName + L" " + ScriptedPlayer::TextOf(gui_id::PilotNameBox), L"Léa Léa");
+        EXPECT_EQ(std::make_pair(game.cars[0].zonks, CountGadgets(L"Blindage", 0, SideLeft)), std::make_pair(290, 1));
     });
     Click(gui_id::Home);
     Run();

@@ -76,9 +76,8 @@ TEST_F(QuickRaceTest, LoadsThePilotsIntoTheFirstCarsWithTheRowColours) {
     const auto refusals = SetUpQuickRace(
         Race(L"Anneau", {{L"Léa", Driver::Person}, {L"Max", Driver::Computer}, {L"Noé", Driver::FightingComputer}}));
     EXPECT_TRUE(refusals.empty());
-    EXPECT_EQ(game.carCount, 3);
-    EXPECT_EQ(game.circuit.circuitName, L"Anneau");
-    EXPECT_EQ(game.decorEnabled, 1);
+    EXPECT_EQ(std::make_tuple(game.carCount, game.circuit.circuitName, int(game.decorEnabled)),
+              std::make_tuple(3, std::wstring(L"Anneau"), 1));
     const wchar_t* names[] = {nullptr, L"Léa", L"Max", L"Noé"};
     const wchar_t* colours[] = {nullptr, L"rouge", L"bleu", L"vert"};
     const wchar_t* drivers[] = {nullptr, L"Humain", L"IA", L"IAC"};
@@ -108,9 +107,7 @@ TEST_F(QuickRaceTest, RefusesWhatTheRaceSetupRefuses) {
         EXPECT_EQ(SetUpQuickRace(Race(circuit, pilots)), std::vector<std::wstring>{refusal});
         EXPECT_EQ(game.carCount, 0);
     }
-}
-
-TEST_F(QuickRaceTest, RefusesAPilotWhoseFileWasEditedByHand) {
+    // And a pilot whose file was edited by hand.
     EditPilotByHand("Max");
     EXPECT_EQ(SetUpQuickRace(Race(L"Anneau", {{L"Léa", Driver::Person}, {L"Max", Driver::Person}})),
               std::vector<std::wstring>{L"Max est invalide : son Xml semble avoir été modifié à la main"});
