@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,13 +38,6 @@ constexpr int kShards = 13;
 bool StartsWith(const std::string& s, const std::string& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
 bool EndsWith(const std::string& s, const std::string& suffix) {
     return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
 }
 
 // Frames of a race before the watcher leaves: the loading screen, the
@@ -205,11 +197,11 @@ protected:
 
 TEST_P(MissingDataTest, EachFileRemovedOrCutLeavesTheGameRunningOrStoppingWithItsName) {
     for (const std::string& circuit : circuits)
-        originalCircuitTexts[circuit] = Slurp(workDir + "/circuits/" + circuit + ".xml");
+        originalCircuitTexts[circuit] = ReadFile("circuits/" + circuit + ".xml");
     ASSERT_FALSE(files.empty());
     for (const std::string& file : files) {
         const fs::path path = fs::path(workDir) / file;
-        const std::string bytes = Slurp(path);
+        const std::string bytes = ReadFile(file);
         // Printed first, so that a crash shows which file caused it.
         std::fprintf(stderr, "%s\n", file.c_str());
         fs::remove(path);
