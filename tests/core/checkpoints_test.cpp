@@ -51,8 +51,7 @@ TEST(SegmentCrossing, TouchingCountsAndParallelApartDoesNot) {
 
 TEST_F(CheckpointsTest, OneMoveCanCrossSeveralGatesInOrder) {
     Move(1, 9, 2);
-    EXPECT_EQ(game.cars[1].checkpointsPassed, 2);
-    EXPECT_EQ(game.cars[1].finishOrder, -1);
+    EXPECT_EQ(std::make_pair(game.cars[1].checkpointsPassed, game.cars[1].finishOrder), std::make_pair(2, -1));
 }
 
 TEST_F(CheckpointsTest, AGateCrossedBeforeItsTurnDoesNotCount) {
@@ -76,8 +75,7 @@ TEST_F(CheckpointsTest, CarsFinishingInTheSameRoundShareTheirOrder) {
     game.roundNumber = 4;
     Move(1, 13, 2);
     Move(2, 13, 1);
-    EXPECT_EQ(game.cars[1].finishOrder, 4);
-    EXPECT_EQ(game.cars[2].finishOrder, 4);
+    EXPECT_EQ(std::make_pair(game.cars[1].finishOrder, game.cars[2].finishOrder), std::make_pair(4, 4));
     game.roundNumber = 5;
     Move(1, 14, 2);
     EXPECT_EQ(game.cars[1].finishOrder, 4);  // kept once set

@@ -52,8 +52,7 @@ TEST_F(EventReceiverTest, TheMessageButtonStopsARollingDieInsteadOfClosing) {
     game.dialog.dialogOpen = 1;
     game.dialog.dieFaces = 6;
     player.ClickButton(gui_id::MessageButton);
-    EXPECT_EQ(game.dialog.dialogOpen, 1);
-    EXPECT_EQ(game.dialog.dieState, 1);
+    EXPECT_EQ(std::make_pair(game.dialog.dialogOpen, game.dialog.dieState), std::make_pair(1, 1));
     game.dialog.dieFaces = 0;
     player.ClickButton(gui_id::MessageButton);
     EXPECT_EQ(game.dialog.dialogOpen, 0);

@@ -65,12 +65,10 @@ TEST_F(FiringGeometryTest, TheMalusGrowsEveryTwoCellsFromTheFourth) {
 
 TEST_F(FiringGeometryTest, HitSideRoundsToWholeDegreesAndOnlyExactCornersAreCorners) {
     StandCar(2, 5, 5, 0);
-    EXPECT_EQ(HitSide(2, 5, 7), L"AVANT");   // straight ahead (+z)
-    EXPECT_EQ(HitSide(2, 7, 5), L"DROITE");
-    EXPECT_EQ(HitSide(2, 5, 3), L"ARRIERE");
-    EXPECT_EQ(HitSide(2, 3, 5), L"GAUCHE");
-    EXPECT_EQ(HitSide(2, 6, 6), L"AVANT ou DROITE");
-    EXPECT_EQ(HitSide(2, 4, 4), L"ARRIERE ou GAUCHE");
+    // From straight ahead (+z) round to the right, and two corners.
+    std::wstring sides;
+    for (const auto& [x, y] : {std::pair{5, 7}, {7, 5}, {5, 3}, {3, 5}, {6, 6}, {4, 4}}) sides += HitSide(2, x, y) + L"; ";
+    EXPECT_EQ(sides, L"AVANT; DROITE; ARRIERE; GAUCHE; AVANT ou DROITE; ARRIERE ou GAUCHE; ");
     // 44.6 and 45.5 become 45, a corner; 45.6 becomes 46.
     for (auto [turn, side] : {std::pair{0.4f, L"AVANT ou DROITE"}, {-0.5f, L"AVANT ou DROITE"},
                               {-0.6f, L"DROITE"}}) {

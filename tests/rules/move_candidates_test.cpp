@@ -1,5 +1,8 @@
 #include "rules/move_candidates.h"
 
+#include <utility>
+#include <vector>
+
 #include "core/game_state.h"
 #include "scene/cross_markers.h"
 #include "support/game_test.h"
@@ -48,9 +51,8 @@ TEST_F(MoveCandidatesTest, StandingStillOffersTheNineCellsAroundTheCarInColumnOr
 TEST_F(MoveCandidatesTest, TheInertialStepIsRepeatedAndDoubledByNitro) {
     PlaceCar(10, 10, 7, 11);  // last step (3, -1)
     BuildCandidates(1, 1);
-    EXPECT_EQ(Relative(5), std::make_pair(3, -1));
-    EXPECT_EQ(Relative(1), std::make_pair(2, -2));
-    EXPECT_EQ(Relative(9), std::make_pair(4, 0));
+    EXPECT_EQ((std::vector<std::pair<int, int>>{Relative(5), Relative(1), Relative(9)}),
+              (std::vector<std::pair<int, int>>{{3, -1}, {2, -2}, {4, 0}}));
     BuildCandidates(1, 2);
     EXPECT_EQ(Relative(5), std::make_pair(6, -2));
     PlaceCar(10, 10, 9, 9);
@@ -59,15 +61,12 @@ TEST_F(MoveCandidatesTest, TheInertialStepIsRepeatedAndDoubledByNitro) {
 }
 
 TEST_F(MoveCandidatesTest, NitroFromStandstillFollowsTheWayTheCarFaces) {
-    FaceHeading(90);
-    BuildCandidates(1, 2);
-    EXPECT_EQ(Relative(5), std::make_pair(2, 0));
-    FaceHeading(350);
-    BuildCandidates(1, 2);
-    EXPECT_EQ(Relative(5), std::make_pair(0, 2));
-    FaceHeading(-135);  // 225 degrees
-    BuildCandidates(1, 2);
-    EXPECT_EQ(Relative(5), std::make_pair(-2, -2));
+    // -135 is 225 degrees.
+    for (const auto& [heading, step] : {std::pair{90.0f, std::pair{2, 0}}, {350.0f, {0, 2}}, {-135.0f, {-2, -2}}}) {
+        FaceHeading(heading);
+        BuildCandidates(1, 2);
+        EXPECT_EQ(Relative(5), step) << heading;
+    }
     // The table's sectors, on whole degrees.
     EXPECT_EQ(NitroStepFromHeading(22).y, 2);
     EXPECT_EQ(NitroStepFromHeading(23).x, 2);
