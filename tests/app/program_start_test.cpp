@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <string>
 
-#include "files/settings.h"
 #include "support/command_run.h"
 #include "support/game_test.h"
 
@@ -48,12 +47,6 @@ TEST_F(ProgramStartTest, TheSettingsProgramWritesTheFileFromItsOptions) {
               "<driver>EDT_OPENGL</driver>\n<resolution>800*600</resolution>\n"
               "<modeecran>Fenetre</modeecran>\n<synchro>Inactif</synchro>\n"
               "<messagesordinateurs>Long</messagesordinateurs>\n<journaux>50</journaux>\n</config>\n");
-    Settings settings;
-    ASSERT_TRUE(ReadSettings(settings));
-    const irr::SIrrlichtCreationParameters params = DeviceParameters(settings);
-    EXPECT_EQ(params.WindowSize, irr::core::dimension2du(800, 600));
-    EXPECT_FALSE(params.Fullscreen);
-    EXPECT_FALSE(params.Vsync);
 }
 
 TEST_F(ProgramStartTest, TheSettingsProgramRefusesUnknownOptionsAndValues) {
