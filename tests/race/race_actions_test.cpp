@@ -75,8 +75,7 @@ TEST_F(RaceTest, ANitroMoveDoublesTheStepAndSpendsOneChargeOfTheChosenSide) {
     player.When(ChoiceShown, [] { game.actionRequests[RequestNitro] = 1; });
     player.When([] { return ChoiceShown() && game.crossMarkers[5].cellX == 4; },
                 [this] { ClickMarkerTwice(5); });
-    player.When([] { return game.currentCar == 2; },
-                [] { game.actionRequests[RequestQuit] = 1; });
+    LeaveWhen([] { return game.currentCar == 2; });
     AnswerNitroSide(player, 2);  // the second side offered: "GAUCHE"
     RunRace();
     EXPECT_EQ(game.cars[1].cellX, 4.0f);  // 2 + 2 x (2 - 1)

@@ -70,8 +70,7 @@ TEST_F(RaceTest, TheStatusNamesTheNinthCrossAndQuittingLeavesTheChoice) {
         const core::position2di at = MarkerOnScreen(9);
         player.LeftClickOverTwoFrames(at.X, at.Y);
     });
-    player.When([] { return game.crossMarkers[9].selected == 1; },
-                [] { game.actionRequests[RequestQuit] = 1; });
+    LeaveWhen([] { return game.crossMarkers[9].selected == 1; });
     player.AnswerDialogs(1);  // "Oui"
     RunRace();
     EXPECT_EQ(StatusText(), L"Croix sélectionnée n°9");
@@ -88,8 +87,7 @@ TEST_F(RaceTest, TheCheckBoxesSetTheCurrentCarsFlagsDuringTheChoice) {
         player.AtFrame(2, [this] { player.ClickButton(gui_id::AutoEndTurn); });
     });
     player.When([] { return game.cars[1].autoEndTurn == 0; }, [this] { ClickMarkerTwice(8); });
-    player.When([] { return game.cars[1].hasMoved == 1; },
-                [] { game.actionRequests[RequestQuit] = 1; });
+    LeaveWhen([] { return game.cars[1].hasMoved == 1; });
     player.AnswerDialogs(1);
     RunRace();
     // No automatic end of turn after the move.
@@ -134,8 +132,7 @@ TEST_F(RaceTest, AComputerThatFailsOnOilSkidsAtItsNextTurnWithoutAClick) {
     int skiddingWhileCar2Plays = -1;
     player.When([] { return game.currentCar == 2; },
                 [&] { skiddingWhileCar2Plays = game.cars[1].skidPending; });
-    player.When([] { return game.roundNumber == 1 && game.currentCar == 2; },
-                [] { game.actionRequests[RequestQuit] = 1; });
+    LeaveWhen([] { return game.roundNumber == 1 && game.currentCar == 2; });
     player.AnswerDialogs(1);
     RunRace();
     const auto& texts = player.DialogTexts();

@@ -69,8 +69,7 @@ protected:
             const int preferred[] = {8, 5, 9, 5, 2, 6, 4, 5};
             ClickMarkerTwice(preferred[personTurns++ % 8]);
         });
-        player.When([] { return game.roundNumber >= kRounds; },
-                    [] { game.actionRequests[RequestQuit] = 1; });
+        LeaveWhen([] { return game.roundNumber >= kRounds; });
         player.AnswerDialogs(1);
         player.SetFrameLimit(400000);
         RunRace();

@@ -43,8 +43,7 @@ protected:
         player.When([] { return game.currentCar == 2 && game.cars[2].hasMoved; },
                     [this] { targetWhenCar2Drives = CameraTarget(); });
         // The player leaves when car 1 has the turn again.
-        player.When([] { return game.roundNumber == 1; },
-                    [] { game.actionRequests[RequestQuit] = 1; });
+        LeaveWhen([] { return game.roundNumber == 1; });
         player.AnswerDialogs(1);
         RunRace();
     }
@@ -104,7 +103,7 @@ TEST_F(RaceViewTest, TheColumnFollowsAComputerCarFromTheFirstMessageOfItsTurn) {
         plate = raceScreen.hudCarText->getText();
         personsControlsShown = raceScreen.endTurn->isVisible() || raceScreen.frontGun->isVisible();
     });
-    player.When([] { return game.roundNumber == 1; }, [] { game.actionRequests[RequestQuit] = 1; });
+    LeaveWhen([] { return game.roundNumber == 1; });
     player.AnswerDialogs(1, 1);
     RunRace();
     ASSERT_TRUE(player.SawDialogText(

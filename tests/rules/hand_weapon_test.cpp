@@ -96,7 +96,7 @@ TEST_F(HandWeaponTest, ThePistolAndTheBazookaFireFromTheRaceColumn) {
         game.cars[1].hasActed = 0;  // one more action, for the test
         // The bazooka's button is enabled again at the next frame.
         player.AtFrame(2, [this] { FireFromColumnAt(gui_id::Bazooka, 2); });
-        player.When([] { return HasActed(1); }, [] { game.actionRequests[RequestQuit] = 1; });
+        LeaveWhen([] { return HasActed(1); });
     });
     player.AnswerDialogs(1);
     RunRace();

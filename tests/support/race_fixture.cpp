@@ -142,9 +142,12 @@ bool RaceTest::HasActed(int car) {
     return game.cars[car].hasActed == 1 && game.dialog.dialogOpen == 0;
 }
 
+void RaceTest::LeaveWhen(ScriptedPlayer::Condition condition) {
+    player.When(std::move(condition), [] { game.actionRequests[RequestQuit] = 1; });
+}
+
 void RaceTest::LeaveWhenCarPlays(int car) {
-    player.When([car] { return game.currentCar == car; },
-                [] { game.actionRequests[RequestQuit] = 1; });
+    LeaveWhen([car] { return game.currentCar == car; });
     player.AnswerDialogs(1);
 }
 

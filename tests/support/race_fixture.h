@@ -28,6 +28,8 @@ protected:
     void FireFromColumnAt(int buttonId, int car, int frames = 3);
     // Once car `car` has used its action and its messages are closed.
     static bool HasActed(int car);
+    // Once the condition holds the player asks to leave through "Quitter".
+    void LeaveWhen(ScriptedPlayer::Condition condition);
     // Once that car has the turn the player leaves through "Quitter", "Oui".
     void LeaveWhenCarPlays(int car);
     // Whether the human choice of a move is waiting for the player.
