@@ -112,8 +112,7 @@ TEST_F(FittedGadgetsTest, OutOfRangeCarsSidesAndPositionsChangeNothing) {
     RemoveGadget(1, SideFront, 2);
     RemoveGadget(1, 7, 1);
     RemoveAllGadgets(-3);
-    EXPECT_EQ(CountGadgets(L"", 1, kAllSides), 1);
-    EXPECT_EQ(CountGadgets(L"", 1, 5), 0);
-    EXPECT_EQ(CountGadgets(L"", 1, -2), 0);
-    EXPECT_EQ(CountGadgets(L"", 40, kAllSides), 0);
+    EXPECT_EQ(std::vector<int>({CountGadgets(L"", 1, kAllSides), CountGadgets(L"", 1, 5), CountGadgets(L"", 1, -2),
+                                CountGadgets(L"", 40, kAllSides)}),
+              std::vector<int>({1, 0, 0, 0}));
 }
