@@ -94,8 +94,8 @@ gui::IGUIComboBox* AddSettingRow(gui::IGUIEnvironment* gui, int row, const wchar
                                  const std::vector<std::wstring>& values,
                                  const std::wstring& current) {
     const int top = 50 + row * 40;
-    gui->addStaticText(label, core::recti(20, top + 4, 190, top + 24));
-    gui::IGUIComboBox* box = gui->addComboBox(core::recti(190, top, 380, top + 24));
+    gui->addStaticText(label, core::recti(20, top + 4, 220, top + 24));
+    gui::IGUIComboBox* box = gui->addComboBox(core::recti(220, top, 420, top + 24));
     for (const std::wstring& value : values) box->addItem(value.c_str());
     for (u32 i = 0; i < values.size(); ++i)
         if (values[i] == current) box->setSelected(static_cast<s32>(i));
@@ -112,7 +112,7 @@ enum class WindowOutcome { Saved, Closed, Failed };
 // The settings window: what the player did with it.
 WindowOutcome RunSettingsWindow(Settings& settings) {
     SaveButtonReceiver receiver;
-    IrrlichtDevice* device = createDevice(video::EDT_SOFTWARE, core::dimension2du(400, 370), 16,
+    IrrlichtDevice* device = createDevice(video::EDT_SOFTWARE, core::dimension2du(440, 370), 16,
                                           false, false, false, &receiver);
     if (!device) {
         std::fprintf(stderr, "Impossible d'ouvrir la fenêtre de configuration.\n%s", kUsage);
@@ -123,7 +123,7 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
     const std::string font = ExecutableDirectory() + "/data/fontes/verdana.bmp";
     if (FileExists(font))
         if (gui::IGUIFont* loaded = gui->getFont(font.c_str())) gui->getSkin()->setFont(loaded);
-    gui->addStaticText(L"Réglages de l'affichage", core::recti(20, 15, 380, 35));
+    gui->addStaticText(L"Réglages du jeu", core::recti(20, 15, 420, 35));
     gui::IGUIComboBox* driver =
         AddSettingRow(gui, 0, L"Rendu :", DriverValues(), settings.driver);
     gui::IGUIComboBox* resolution =
@@ -139,7 +139,7 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
     if (!IsOneOf(settings.journalsKept, counts)) counts.push_back(settings.journalsKept);
     gui::IGUIComboBox* journals = AddSettingRow(gui, 5, L"Courses gardées :", counts, settings.journalsKept);
     journals->setToolTipText(L"Nombre de journaux de course gardés dans courses/");
-    gui->addButton(core::recti(140, 310, 260, 340), nullptr, kSaveButton, L"Enregistrer");
+    gui->addButton(core::recti(160, 310, 280, 340), nullptr, kSaveButton, L"Enregistrer");
 
     while (!receiver.saveRequested && device->run()) {
         device->getVideoDriver()->beginScene(true, true, video::SColor(255, 200, 200, 200));
