@@ -66,12 +66,15 @@ ComputerMessages ComputerMessagesSetting(const Settings& settings) {
     return ComputerMessages::Short;
 }
 
-int JournalsKeptSetting(const Settings& settings) {
-    const std::wstring& text = settings.journalsKept;
+bool IsJournalCount(const std::wstring& text) {
     if (text.empty() || text.size() > 6 || text.find_first_not_of(L"0123456789") != std::wstring::npos)
-        return 50;
-    const int kept = std::stoi(text);
-    return kept >= 1 && kept <= 100000 ? kept : 50;
+        return false;
+    const int count = std::stoi(text);
+    return count >= 1 && count <= 100000;
+}
+
+int JournalsKeptSetting(const Settings& settings) {
+    return IsJournalCount(settings.journalsKept) ? std::stoi(settings.journalsKept) : 50;
 }
 
 const std::vector<std::wstring>& JournalsKeptValues() {

@@ -42,6 +42,8 @@ ComputerMessages ComputerMessagesSetting(const Settings& settings);
 // How many race journals are kept: a whole number from 1 to 100000; a
 // missing or wrong value gives 50.
 int JournalsKeptSetting(const Settings& settings);
+// Whether the text is such a number.
+bool IsJournalCount(const std::wstring& text);
 // The numbers the settings program offers (any other is written by hand or
 // with its option).
 const std::vector<std::wstring>& JournalsKeptValues();

@@ -34,11 +34,6 @@ const char* const kUsage =
 // Settings that suit a Linux desktop.
 Settings DefaultSettings() { return {L"EDT_OPENGL", L"1024*768", L"Fenetre", L"Inactif", L"Court", L"50"}; }
 
-// A number of journals: a whole number the game takes as it is.
-bool IsJournalCount(const std::wstring& value) {
-    return JournalsKeptSetting({L"", L"", L"", L"", L"", value}) != 50 || value == L"50";
-}
-
 bool IsOneOf(const std::wstring& value, const std::vector<std::wstring>& values) {
     for (const std::wstring& v : values)
         if (v == value) return true;
