@@ -73,10 +73,10 @@ ReplayOutcome RunReplay(const RaceJournal& journal) {
     try {
         RunRace();
         outcome.identical = true;
+    } catch (const RecordRanOut&) {
+        outcome.identical = true;
     } catch (const ReplayStopped& stopped) {
-        const std::string what = stopped.what();
-        outcome.identical = what == "fin du journal";
-        outcome.report = outcome.identical ? L"" : FromUtf8(what);
+        outcome.report = FromUtf8(stopped.what());
     } catch (const ReplayEnded&) {
         outcome.identical = true;
     }

@@ -42,7 +42,7 @@ void Record(const RaceEvent& event) {
 // Once the record is fed whole, the replay ends or the race goes on live.
 bool RecordFedWhole() {
     if (nextEvent < record.size()) return false;
-    if (!liveAfterReplay) throw ReplayStopped("fin du journal");
+    if (!liveAfterReplay) throw RecordRanOut();
     mode = Mode::Live;
     return true;
 }

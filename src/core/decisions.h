@@ -42,6 +42,11 @@ struct RaceEvent {
 struct ReplayStopped : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+// The record was fed whole and the race asks for more: a journal of an
+// unfinished race ends there.
+struct RecordRanOut : ReplayStopped {
+    RecordRanOut() : ReplayStopped("fin du journal") {}
+};
 
 // A live race: decisions are asked and recorded from an empty record.
 void StartRecording();

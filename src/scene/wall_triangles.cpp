@@ -9,7 +9,6 @@ using namespace irr;
 
 namespace {
 std::vector<core::triangle3df> triangles;
-std::vector<core::aabbox3df> boxes;
 std::vector<core::aabbox3df> widenedBoxes;
 scene::ITriangleSelector* selector = nullptr;
 
@@ -47,7 +46,6 @@ scene::ITriangleSelector* SelectorOver(const std::vector<core::triangle3df>& fac
 
 void BuildWallTriangles(scene::ITriangleSelector* circuitSelector) {
     triangles.clear();
-    boxes.clear();
     widenedBoxes.clear();
     if (selector) selector->drop();
     selector = nullptr;
@@ -62,13 +60,11 @@ void BuildWallTriangles(scene::ITriangleSelector* circuitSelector) {
         core::aabbox3df box(t.pointA);
         box.addInternalPoint(t.pointB);
         box.addInternalPoint(t.pointC);
-        boxes.push_back(box);
         widenedBoxes.push_back(Widened(box));
     }
     selector = SelectorOver(triangles);
 }
 
 const std::vector<core::triangle3df>& WallTriangles() { return triangles; }
-const std::vector<core::aabbox3df>& WallTriangleBoxes() { return boxes; }
 const std::vector<core::aabbox3df>& WidenedWallTriangleBoxes() { return widenedBoxes; }
 scene::ITriangleSelector* WallSelector() { return selector; }

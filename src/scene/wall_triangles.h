@@ -11,9 +11,8 @@
 void BuildWallTriangles(irr::scene::ITriangleSelector* circuitSelector);
 
 const std::vector<irr::core::triangle3df>& WallTriangles();
-// Box k holds wall triangle k.
-const std::vector<irr::core::aabbox3df>& WallTriangleBoxes();
-// The same boxes widened by the contact margin (see body_contacts.h).
+// Box k holds wall triangle k, widened by the contact margin (see
+// body_contacts.h).
 const std::vector<irr::core::aabbox3df>& WidenedWallTriangleBoxes();
 // The engine's selector over the wall triangles (null before a circuit).
 irr::scene::ITriangleSelector* WallSelector();

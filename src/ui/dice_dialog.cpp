@@ -146,7 +146,7 @@ DialogOutcome RunWindow(const std::wstring& text, const core::vector3df& anchor,
     w.window->setVisible(true);
     game.guiEnvironment->getRootGUIElement()->bringToFront(w.window);
 
-    MessageCountdown countdown(ClosesByItself(dialog) ? ReadingTimeMs(w.text->getText(), ReadingSetting()) : 0);
+    MessageCountdown countdown(ClosesByItself(dialog) ? ReadingTimeMs(w.text->getText()) : 0);
     const DialogOutcome outcome = RunDialogLoop(w, anchor, highlightedCar, video::SColor(colour), countdown, script);
 
     w.button->setVisible(true);
@@ -168,7 +168,7 @@ int ShowDecided(const std::wstring& text, const core::vector3df& anchor, int hig
     ScriptedAnswer script;
     if (dialog.choiceState > 0) {
         script.answer = decided;
-        script.reading = MessageCountdown(ReadingTimeMs(text, ReadingSetting()));
+        script.reading = MessageCountdown(ReadingTimeMs(text));
     } else {
         script.facesRolled = decided;
     }
@@ -184,11 +184,8 @@ int DecideInWindow(const std::wstring& text, const core::vector3df& anchor, int 
     bool asked = false;
     int result = 0;
     auto ask = [&] {
+        if (dialogsAnswerThemselves) return dialog.choiceState > 0 ? 1 : 0;
         asked = true;
-        if (dialogsAnswerThemselves) {
-            result = dialog.choiceState > 0 ? 1 : RollStoppedDie(dialog.dieFaces, 0);
-            return dialog.choiceState > 0 ? 1 : 0;
-        }
         const DialogOutcome outcome = RunWindow(text, anchor, highlightedCar, placeNearAnchor, colour, nullptr);
         result = outcome.result;
         return kind == RaceEventKind::Answer ? outcome.result : outcome.facesRolled;

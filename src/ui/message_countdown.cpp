@@ -20,9 +20,16 @@ ReadingPace PaceOf(ComputerMessages setting) {
 }
 
 constexpr int kBarHeight = 3;
+
+
+ComputerMessages ReadingSetting() {
+    if (Replaying() && game.computerMessages == ComputerMessages::Waiting) return ComputerMessages::Short;
+    return game.computerMessages;
+}
 }  // namespace
 
-int ReadingTimeMs(const std::wstring& text, ComputerMessages setting) {
+int ReadingTimeMs(const std::wstring& text) {
+    const ComputerMessages setting = ReadingSetting();
     if (setting == ComputerMessages::Waiting) return 0;
     const ReadingPace pace = PaceOf(setting);
     const long long ms = pace.baseMs + static_cast<long long>(text.size()) * pace.perCharacterMs;
@@ -36,11 +43,6 @@ bool ClosesByItself(const DialogState& dialog) {
     const int car = dialog.aboutCar;
     if (car >= 1 && car <= game.carCount && IsComputerDriven(game.cars[car])) return true;
     return NoPersonInRace();
-}
-
-ComputerMessages ReadingSetting() {
-    if (Replaying() && game.computerMessages == ComputerMessages::Waiting) return ComputerMessages::Short;
-    return game.computerMessages;
 }
 
 MessageCountdown::MessageCountdown(int totalMs)

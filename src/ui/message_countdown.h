@@ -12,18 +12,15 @@
 
 #include "core/game_state.h"
 
-// The reading time of a text, in milliseconds, for a setting; 0 when the
-// messages wait for a click.
-int ReadingTimeMs(const std::wstring& text, ComputerMessages setting);
+// The reading time of a text, in milliseconds, for the setting in force
+// (the short one in a replay whose messages would otherwise wait), shorter
+// for a watched race played faster; 0 when the messages wait for a click.
+int ReadingTimeMs(const std::wstring& text);
 
 // Whether the message set up in the dialog state closes by itself: it asks
 // nothing, and it is about a computer car, or the race has no person, or
 // the race is a replay.
 bool ClosesByItself(const DialogState& dialog);
-
-// The reading time in force: the setting, or the short one in a replay
-// whose messages would otherwise wait.
-ComputerMessages ReadingSetting();
 
 class MessageCountdown {
 public:
