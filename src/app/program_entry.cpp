@@ -2,10 +2,13 @@
 
 #include <cstdio>
 
+#include "app/race_resume.h"
 #include "app/race_start.h"
 #include "core/gadget_catalogue.h"
 #include "core/game_device.h"
 #include "core/game_state.h"
+#include "files/race_journal.h"
+#include "files/race_save.h"
 #include "files/settings.h"
 #include "menus/menu_screens.h"
 #include "menus/quick_race.h"
@@ -40,9 +43,33 @@ bool OpenGameWindow(const Settings& settings) {
 }
 }  // namespace
 
+namespace {
+// "--reprendre": the newest saved race, or why there is none.
+bool ChooseSaveToResume(std::string& save) {
+    save = NewestSave();
+    if (save.empty()) std::fprintf(stderr, "Aucune course sauvegardée à reprendre dans courses/.\n");
+    return !save.empty();
+}
+
+// The race the home menu or the command line asked for.
+int RunChosenRace(const std::string& resumed) {
+    if (!resumed.empty()) return ResumeRace(resumed);
+    if (!game.replayJournal.empty()) {
+        WatchRace(game.replayJournal);
+        game.quitToMenu = 1;
+        return 0;
+    }
+    return PlayRace();
+}
+}  // namespace
+
 int RunGame(int argc, char** argv) {
     QuickRaceOptions quickRace;
-    const bool quick = argc > 1;
+    RecoverSavedRaces(JournalFolder());
+    const bool resume = argc == 2 && std::string(argv[1]) == "--reprendre";
+    std::string resumed;
+    if (resume && !ChooseSaveToResume(resumed)) return 2;
+    const bool quick = argc > 1 && !resume;
     if (quick) {
         int exitCode = 0;
         if (!PrepareQuickRace(argc, argv, quickRace, exitCode)) return exitCode;
@@ -56,19 +83,17 @@ int RunGame(int argc, char** argv) {
     }
     if (!OpenGameWindow(settings)) return 1;
     int exitCode = 0;
-    if (quick) {
-        exitCode = PlayRace();
+    if (quick || resume) {
+        exitCode = RunChosenRace(resumed);
+        // A race resumed from the command line comes back to the home menu
+        // like one resumed from it.
+        if (resume) game.quitToMenu = 1;
     } else {
         game.menuBackground = LoadGameTexture(L"\\data\\interface\\interface_load_circuits.bmp");
         HomeMenu();
-        if (!game.replayJournal.empty()) {
-            WatchRace(game.replayJournal);
-            game.quitToMenu = 1;
-        } else if (PlayRace() != 0) {
-            // A circuit whose scene cannot be built sends the player back to
-            // the menu once he has read why.
-            game.quitToMenu = 1;
-        }
+        // A circuit whose scene cannot be built, or a save that cannot be
+        // resumed, sends the player back to the menu once he has read why.
+        if (RunChosenRace(game.resumeSave) != 0) game.quitToMenu = 1;
     }
     ReleaseGameDevice();
     if (game.quitToMenu) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/race_resume.h"
 #include "app/sim_race.h"
 #include "core/decisions.h"
 #include "core/frame_pump.h"
@@ -95,5 +96,6 @@ ReplayOutcome RunReplay(const RaceJournal& journal) {
 
 void RecordThisRace() {
     StartRecording();
-    StartJournal(JournalFolder(), JournalOfThisRace(DateTimeText(CurrentTimeSeconds())), game.journalsKept);
+    SaveThisRace(
+        StartJournal(JournalFolder(), JournalOfThisRace(DateTimeText(CurrentTimeSeconds())), game.journalsKept));
 }

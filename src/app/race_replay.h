@@ -24,6 +24,6 @@ bool SetUpReplay(const RaceJournal& journal, const std::wstring& name, std::wstr
 // files are left as they are.
 ReplayOutcome RunReplay(const RaceJournal& journal);
 
-// Writes a journal of the race about to run into the journal folder and
-// records its events (the game and the simulator call it before the race).
+// Writes a journal of the race about to run into the journal folder,
+// records its events and saves the race at every turn.
 void RecordThisRace();

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/race_replay.h"
+#include "app/race_resume.h"
+#include "core/decisions.h"
 #include "core/game_state.h"
 #include "files/race_journal.h"
 #include "platform/text.h"
@@ -55,6 +57,28 @@ int PlayRace() {
     CreateStatusLines();
     RecordThisRace();
     RunRace();
+    CloseRaceSave();
+    StopJournal();
+    return 0;
+}
+
+int ResumeRace(const std::string& savePath) {
+    LoadRaceScreenData();
+    std::wstring error;
+    if (!PrepareResumedRace(savePath, error)) {
+        ReportSceneError(error);
+        return 1;
+    }
+    try {
+        RunRace();
+    } catch (const ReplayStopped& stopped) {
+        StopJournal();
+        GiveUpResuming(savePath);
+        ReportSceneError(L"La course sauvegardée ne peut pas être reprise : elle s'écarte de son journal (" +
+                         FromUtf8(stopped.what()) + L").");
+        return 1;
+    }
+    CloseRaceSave();
     StopJournal();
     return 0;
 }

@@ -9,6 +9,10 @@
 // window).
 int PlayRace();
 
+// Resumes the saved race of `savePath` and plays it on, on screen. 1 when
+// it cannot be resumed (the reason shown, the save left as it was).
+int ResumeRace(const std::string& savePath);
+
 // Watches again the race of the journal at `path`, on screen: its messages
 // close by themselves, its dice roll as they did. 1 when it cannot be
 // replayed (the reason shown); a replay that drifts from its journal says

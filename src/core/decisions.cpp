@@ -13,6 +13,7 @@ std::vector<RaceEvent> record;
 size_t nextEvent = 0;  // in a replay, the next event of the record to feed
 std::function<void(const RaceEvent&)> observer;
 PersonDriver* personDriver = nullptr;
+std::function<void()> caughtUp;
 
 // The stand-in driver of this car, when it is a person's and one is set.
 PersonDriver* StandInFor(int car) {
@@ -54,6 +55,13 @@ bool RecordFedWhole() {
                         std::to_string(nextEvent + 1) + ")");
 }
 
+// The next event of the record, now fed.
+const RaceEvent& Feed() {
+    const RaceEvent& event = record[nextEvent++];
+    if (nextEvent == record.size() && liveAfterReplay && caughtUp) caughtUp();
+    return event;
+}
+
 bool NextIs(RaceEventKind kind, int car) {
     const RaceEvent& next = record[nextEvent];
     return next.kind == kind && next.car == car;
@@ -82,6 +90,8 @@ void StartReplay(std::vector<RaceEvent> events, bool thenLive) {
     nextEvent = 0;
 }
 
+void SetCaughtUpHandler(std::function<void()> handler) { caughtUp = std::move(handler); }
+
 bool Replaying() { return mode == Mode::Replay && nextEvent < record.size(); }
 
 void StopRecording() {
@@ -97,7 +107,7 @@ void SetRaceEventObserver(std::function<void(const RaceEvent&)> newObserver) { o
 int Decide(RaceEventKind kind, int car, const std::function<int()>& ask, const std::vector<int>& offered) {
     if (mode == Mode::Replay && !RecordFedWhole()) {
         if (!NextIs(kind, car)) Disagree(kind, car, record[nextEvent]);
-        const RaceEvent& event = record[nextEvent++];
+        const RaceEvent& event = Feed();
         SkipRandom(static_cast<unsigned long long>(event.draws));
         return event.value;
     }
@@ -115,7 +125,7 @@ bool DecideIfTaken(RaceEventKind kind, int car, int value, bool taken) {
     if (mode == Mode::Replay && !RecordFedWhole()) {
         const RaceEvent& next = record[nextEvent];
         if (!NextIs(kind, car) || next.value != value) return false;
-        ++nextEvent;
+        Feed();
         return true;
     }
     if (PersonDriver* standIn = StandInFor(car)) taken = taken || standIn->Take(kind, car, value);
@@ -137,7 +147,7 @@ void CheckState(RaceEventKind kind, int car, int value) {
         if (!part.empty())
             throw ReplayStopped("le tour " + std::to_string(value) + " de la voiture " + std::to_string(car) +
                                 " diffère : " + part);
-        ++nextEvent;
+        Feed();
         return;
     }
     Record({kind, car, value, 0, std::move(sums)});

@@ -54,6 +54,9 @@ void StartRecording();
 // state at each turn must match theirs. Once they run out the replay stops
 // (`thenLive` false) or the race goes on live, recorded after them.
 void StartReplay(std::vector<RaceEvent> events, bool thenLive);
+// Called once a replay going on live has fed its last event: the race
+// stands where the record left it (a resumed race is ready to play).
+void SetCaughtUpHandler(std::function<void()> handler);
 // Whether decisions come from the record now.
 bool Replaying();
 // No record at all (tests of a single rule, tools): decisions are asked.

@@ -9,9 +9,9 @@
 using namespace irr;
 
 bool IsMenuId(int id) {
-    return (id >= 10001 && id <= 10007) || (id >= 10010 && id <= 10014) ||
+    return (id >= 10001 && id <= 10008) || (id >= 10010 && id <= 10014) ||
            (id >= 10020 && id <= 10024) || id == 10030 || id == 10040 || id == 10050 ||
-           id == 20000 || id == 20011;
+           id == 20000 || id == 20011 || id == 20021;
 }
 
 namespace {
@@ -26,6 +26,7 @@ int ActionRequestFor(int id) {
         case gui_id::Pistol: return RequestPistol;
         case gui_id::Bazooka: return RequestBazooka;
         case gui_id::Quit: return RequestQuit;
+        case gui_id::SaveRace: return RequestSave;
         default: return -1;
     }
 }

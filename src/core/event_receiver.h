@@ -31,6 +31,7 @@ constexpr int Pistol = 115;
 constexpr int Bazooka = 116;
 constexpr int HideWalls = 117;
 constexpr int Quit = 118;
+constexpr int SaveRace = 119;
 constexpr int MessageButton = 1001;
 constexpr int Choice1 = 1002;
 constexpr int Choice4 = 1005;
@@ -46,6 +47,7 @@ constexpr int NewRace = 10004;
 constexpr int QuitGame = 10005;
 constexpr int Credits = 10006;
 constexpr int Replays = 10007;
+constexpr int Resume = 10008;
 // The pilot workshop: "Ajouter au côté" and "Supprimer gadget sélectionné"
 // are one button per side, id + side index.
 constexpr int AddToSide = 10010;
@@ -69,6 +71,9 @@ constexpr int Launch = 20000;
 // The choice of a race to watch again: its list and its button.
 constexpr int ReplayList = 20010;
 constexpr int ReplayButton = 20011;
+// The choice of a saved race to resume: its list and its button.
+constexpr int ResumeList = 20020;
+constexpr int ResumeButton = 20021;
 }  // namespace gui_id
 
 // True for the ids of the menu screens, whose clicks go to lastGuiId.

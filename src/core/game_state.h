@@ -182,6 +182,7 @@ enum ActionRequest {
     RequestGrenade,
     RequestPistol,
     RequestBazooka,
+    RequestSave,  // "Sauvegarder": not a decision of the race, it stops it
     kActionRequestCount
 };
 
@@ -263,6 +264,10 @@ struct GameState {
     std::string replayJournal;
     f32 frameDelay = 3;
     u8 quitToMenu = 0;
+    // The player left the race with "Sauvegarder": it is resumed later.
+    u8 savedToResume = 0;
+    // The saved race the home menu chose to resume ("Reprendre une course").
+    std::string resumeSave;
     // Set once the race's results are paid and its files written: a race
     // is settled once, whatever ends it.
     u8 resultsSettled = 0;

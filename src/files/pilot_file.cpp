@@ -16,7 +16,6 @@ std::function<void(const std::wstring&)> deletionObserver;
 
 bool IsCar(int car) { return car >= 0 && car < kCarTableSize; }
 
-std::string PilotPath(const std::wstring& name) { return GamePath(L"\\pilotes\\" + name + L".xml"); }
 
 // A pilot's numbers stay far from the ends of an int, so that the rules
 // may add to them and take from them: no race comes near a million points
@@ -92,6 +91,8 @@ std::wstring SideLines(const CarRecord& c, int side) {
 
 }  // namespace
 
+std::string PilotFilePath(const std::wstring& name) { return GamePath(L"\\pilotes\\" + name + L".xml"); }
+
 bool IsSafePilotName(const std::wstring& name) {
     if (name == L"." || name == L"..") return false;
     return name.find_first_of(std::wstring(L"/\\\0", 3)) == std::wstring::npos;
@@ -114,7 +115,7 @@ std::wstring PilotFileText(int car) {
 
 void ReadPilotFile(int car, const std::wstring& name) {
     if (!IsCar(car)) return;
-    if (IsSafePilotName(name)) ReadPilotFileAt(car, PilotPath(name));
+    if (IsSafePilotName(name)) ReadPilotFileAt(car, PilotFilePath(name));
     else {
         RemoveAllGadgets(car);
         PrepareForRace(car);
@@ -133,17 +134,21 @@ bool PilotFilesKept() { return pilotFilesKept; }
 bool WritePilotFile(int car) {
     if (!IsCar(car) || !IsSafePilotName(game.cars[car].pilotName)) return false;
     if (pilotFilesKept) return true;
-    return WriteFileAtomically(PilotPath(game.cars[car].pilotName), ToLatin1(PilotFileText(car)));
+    return WriteFileAtomically(PilotFilePath(game.cars[car].pilotName), ToLatin1(PilotFileText(car)));
 }
 
 bool PilotFileExists(const std::wstring& name) {
-    return IsSafePilotName(name) && FileExists(PilotPath(name));
+    return IsSafePilotName(name) && FileExists(PilotFilePath(name));
 }
 
 bool DeletePilotFile(const std::wstring& name) {
     if (!IsSafePilotName(name)) return false;
+    NotePilotDeletion(name);
+    return pilotFilesKept || RemoveFile(PilotFilePath(name));
+}
+
+void NotePilotDeletion(const std::wstring& name) {
     if (deletionObserver) deletionObserver(name);
-    return pilotFilesKept || RemoveFile(PilotPath(name));
 }
 
 void KeepPilotFiles(bool kept) { pilotFilesKept = kept; }

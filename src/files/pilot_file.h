@@ -33,6 +33,11 @@ void KeepPilotFiles(bool kept);
 bool PilotFilesKept();
 // Called with the pilot's name whenever a race deletes a pilot file (kept or not).
 void SetPilotDeletionObserver(std::function<void(const std::wstring&)> observer);
+// Tells the observer of a pilot's death (the file deleted, or to be).
+void NotePilotDeletion(const std::wstring& name);
+
+// The path of the file of the pilot of that name.
+std::string PilotFilePath(const std::wstring& name);
 
 // Whether a pilot of that name has a file.
 bool PilotFileExists(const std::wstring& name);

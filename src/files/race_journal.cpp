@@ -1,16 +1,18 @@
 #include "files/race_journal.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
-#include <dirent.h>
 #include <sstream>
 
 #include "core/game_state.h"
 #include "core/random.h"
 #include "files/pilot_file.h"
+#include "files/line_reader.h"
+#include "files/race_save.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 
@@ -72,14 +74,33 @@ std::string HeaderText(const RaceJournal& journal) {
 }
 
 std::FILE* journalFile = nullptr;
+long long journalBytes = 0;   // written to the file so far
+long long journalEvents = 0;  // events among them
+bool journalFailed = false;   // a write failed: what follows may be missing
+
+void Write(const std::string& text) {
+    if (std::fwrite(text.data(), 1, text.size(), journalFile) != text.size()) journalFailed = true;
+    journalBytes += static_cast<long long>(text.size());
+}
+
+// Everything written is on the disk itself, not only in the system's cache.
+bool SyncJournal() {
+    return std::fflush(journalFile) == 0 && fdatasync(fileno(journalFile)) == 0 && !journalFailed;
+}
 
 void AppendEvent(const RaceEvent& event) {
     if (!journalFile) return;
-    const std::string line = EventLine(event);
-    std::fwrite(line.data(), 1, line.size(), journalFile);
-    // Each turn reaches the disk as it starts: a crash loses at most the
-    // turn under way.
-    if (event.kind == RaceEventKind::TurnStart || event.kind == RaceEventKind::RaceEnd) std::fflush(journalFile);
+    Write(EventLine(event));
+    ++journalEvents;
+    // Each turn reaches the disk as it starts, and the race's save then
+    // points at it: a crash loses at most the turn under way.
+    if (event.kind == RaceEventKind::TurnStart) {
+        if (SyncJournal()) SaveRaceAt(journalBytes, journalEvents, event.value, event.car);
+        else SaveRaceFailed();
+    } else if (event.kind == RaceEventKind::RaceEnd) {
+        SyncJournal();
+        RemoveRaceSave();
+    }
 }
 
 // "2026-12-07-20-41-05_Anneau.journal" in the folder, "-2" and on added
@@ -94,39 +115,33 @@ std::string PathFor(const std::string& folder, const RaceJournal& journal) {
     return path;
 }
 
+// A journal whose race can be resumed stays whatever its age.
+bool HasSave(const std::string& journal) {
+    for (const std::string& path : ListSavedRaces(journal.substr(0, journal.find_last_of('/')))) {
+        SavedRace saved;
+        std::wstring error;
+        if (ReadSavedRace(path, saved, error) && saved.journal == journal) return true;
+    }
+    return false;
+}
+
 void RemoveOldJournals(const std::string& folder, int keep) {
     const std::vector<std::string> journals = ListJournals(folder);
-    for (size_t i = static_cast<size_t>(std::max(keep, 1)); i < journals.size(); ++i) RemoveFile(journals[i]);
+    for (size_t i = static_cast<size_t>(std::max(keep, 1)); i < journals.size(); ++i)
+        if (!HasSave(journals[i])) RemoveFile(journals[i]);
 }
 
 // Reading, line by line, with the line number for the messages.
-class JournalReader {
+class JournalReader : public LineReader {
 public:
-    JournalReader(const std::string& text, RaceJournal& journal) : in_(text), journal_(journal) {}
+    JournalReader(const std::string& text, RaceJournal& journal) : LineReader(text), journal_(journal) {}
     bool Read();
-    int Line() const { return line_; }
 
 private:
-    bool Next(std::string& line) {
-        if (!std::getline(in_, line)) return false;
-        ++line_;
-        return true;
-    }
-    bool Field(const char* name, std::string& value);
     bool Cars(std::string& line);
     bool Event(const std::string& line);
-    std::istringstream in_;
     RaceJournal& journal_;
-    int line_ = 0;
 };
-
-bool JournalReader::Field(const char* name, std::string& value) {
-    std::string line;
-    const std::string prefix = std::string(name) + " ";
-    if (!Next(line) || line.compare(0, prefix.size(), prefix) != 0) return false;
-    value = line.substr(prefix.size());
-    return true;
-}
 
 bool JournalReader::Cars(std::string& line) {
     while (Next(line) && line.compare(0, 8, "voiture ") == 0) {
@@ -136,17 +151,7 @@ bool JournalReader::Cars(std::string& line) {
         if (!(fields >> number >> colour >> controller) || number != journal_.cars.size() + 1 ||
             number > static_cast<size_t>(kMaxCars))
             return false;
-        JournalCar car{FromUtf8(colour), FromUtf8(controller), L""};
-        std::streampos at = in_.tellg();
-        std::string fileLine;
-        while (std::getline(in_, fileLine) && fileLine.compare(0, 2, "| ") == 0) {
-            ++line_;
-            car.pilotFile += FromUtf8(fileLine.substr(2)) + L"\n";
-            at = in_.tellg();
-        }
-        in_.clear();
-        in_.seekg(at);
-        journal_.cars.push_back(car);
+        journal_.cars.push_back({FromUtf8(colour), FromUtf8(controller), Block()});
     }
     return line == "course" && journal_.cars.size() >= 2;
 }
@@ -190,15 +195,6 @@ bool JournalReader::Read() {
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    char buffer[65536];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
-    std::fclose(file);
-    return true;
-}
-
 std::wstring FileNameOf(const std::string& path) {
     const size_t slash = path.find_last_of('/');
     return FromUtf8(slash == std::string::npos ? path : path.substr(slash + 1));
@@ -224,12 +220,35 @@ std::string StartJournal(const std::string& folder, const RaceJournal& header, i
     const std::string path = PathFor(folder, header);
     journalFile = std::fopen(path.c_str(), "wb");
     if (!journalFile) return "";
-    const std::string text = HeaderText(header);
-    std::fwrite(text.data(), 1, text.size(), journalFile);
+    journalBytes = journalEvents = 0;
+    journalFailed = false;
+    Write(HeaderText(header));
     std::fflush(journalFile);
     SetRaceEventObserver(AppendEvent);
     RemoveOldJournals(folder, keep);
     return path;
+}
+
+bool ContinueJournal(const std::string& path, long long bytes, long long events) {
+    StopJournal();
+    journalFile = std::fopen(path.c_str(), "r+b");
+    if (!journalFile) return false;
+    if (ftruncate(fileno(journalFile), bytes) != 0 || std::fseek(journalFile, 0, SEEK_END) != 0) {
+        StopJournal();
+        return false;
+    }
+    journalBytes = bytes;
+    journalEvents = events;
+    journalFailed = false;
+    SetRaceEventObserver(AppendEvent);
+    return true;
+}
+
+bool JournalOnDisk(long long& bytes, long long& events) {
+    if (!journalFile || !SyncJournal()) return false;
+    bytes = journalBytes;
+    events = journalEvents;
+    return true;
 }
 
 void StopJournal() {
@@ -239,13 +258,18 @@ void StopJournal() {
 }
 
 bool ReadJournal(const std::string& path, RaceJournal& journal, std::wstring& error) {
+    return ReadJournalUpTo(path, -1, journal, error);
+}
+
+bool ReadJournalUpTo(const std::string& path, long long bytesToRead, RaceJournal& journal, std::wstring& error) {
     journal = RaceJournal();
     std::string bytes;
     const std::wstring name = FileNameOf(path);
-    if (!ReadWholeFile(path, bytes)) {
+    if (!ReadWholeFile(path, bytes) || bytesToRead > static_cast<long long>(bytes.size())) {
         error = L"Le journal « " + name + L" » ne peut pas être lu.";
         return false;
     }
+    if (bytesToRead >= 0) bytes.resize(static_cast<size_t>(bytesToRead));
     if (bytes.empty() || bytes.back() != '\n') {
         error = L"Le journal « " + name + L" » est coupé : sa dernière ligne n'est pas entière.";
         return false;
@@ -260,35 +284,7 @@ bool ReadJournal(const std::string& path, RaceJournal& journal, std::wstring& er
     return true;
 }
 
-std::vector<std::string> ListJournals(const std::string& folder) {
-    struct Found {
-        std::string path;
-        long long seconds, nanoseconds;
-    };
-    std::vector<Found> found;
-    if (DIR* dir = opendir(folder.c_str())) {
-        const std::string extension = kExtension;
-        while (const dirent* entry = readdir(dir)) {
-            const std::string name = entry->d_name;
-            struct stat about {};
-            const std::string path = folder + "/" + name;
-            if (name.size() > extension.size() &&
-                name.compare(name.size() - extension.size(), extension.size(), extension) == 0 &&
-                stat(path.c_str(), &about) == 0)
-                found.push_back({path, about.st_mtim.tv_sec, about.st_mtim.tv_nsec});
-        }
-        closedir(dir);
-    }
-    // Newest first: by the time each was last written, then by name.
-    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
-        if (a.seconds != b.seconds) return a.seconds > b.seconds;
-        if (a.nanoseconds != b.nanoseconds) return a.nanoseconds > b.nanoseconds;
-        return a.path > b.path;
-    });
-    std::vector<std::string> paths;
-    for (const Found& f : found) paths.push_back(f.path);
-    return paths;
-}
+std::vector<std::string> ListJournals(const std::string& folder) { return FilesNewestFirst(folder, kExtension); }
 
 std::wstring KeptPilotName(const JournalCar& car) {
     const std::wstring open = L"<NomPilote>", close = L"</NomPilote>";

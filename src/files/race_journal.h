@@ -58,6 +58,11 @@ RaceJournal JournalOfThisRace(const std::wstring& date);
 // Returns the file's path, empty when it could not be written (the race
 // goes on without a journal).
 std::string StartJournal(const std::string& folder, const RaceJournal& header, int keep);
+// Goes on appending to the journal of a race resumed from its save: what
+// the file holds past `bytes` (a turn the save did not reach) is cut off.
+bool ContinueJournal(const std::string& path, long long bytes, long long events);
+// Puts what was appended on the disk; says how many bytes and events.
+bool JournalOnDisk(long long& bytes, long long& events);
 // Stops appending (the file stays).
 void StopJournal();
 
@@ -65,6 +70,9 @@ void StopJournal();
 // `error`, for a file that cannot be read, is cut in the middle of a line,
 // or holds a line that is not of the journal's format.
 bool ReadJournal(const std::string& path, RaceJournal& journal, std::wstring& error);
+
+// The same for the first `bytes` of the file (all when negative).
+bool ReadJournalUpTo(const std::string& path, long long bytes, RaceJournal& journal, std::wstring& error);
 
 // The journal files of a folder, newest first.
 std::vector<std::string> ListJournals(const std::string& folder);

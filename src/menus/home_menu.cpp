@@ -5,6 +5,8 @@
 #include "core/event_receiver.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
+#include "files/race_journal.h"
+#include "files/race_save.h"
 #include "menus/menu_drawing.h"
 #include "menus/menu_screens.h"
 #include "scene/scene_files.h"
@@ -27,15 +29,21 @@ const ColumnButton kColumn[] = {
     {gui_id::Replays, 105, L"Revoir une course"}, {gui_id::Credits, 130, L"Credits"},
     {gui_id::QuitGame, 155, L"Quitter"},
 };
+// Shown below the others while saved races wait to be resumed.
+const ColumnButton kResumeButton = {gui_id::Resume, 185, L"Reprendre une course"};
+
+gui::IGUIButton* AddColumnButton(int x0, int y0, const ColumnButton& b) {
+    gui::IGUIButton* button = game.guiEnvironment->addButton(
+        core::recti(x0 + 5, y0 + b.top, x0 + 95, y0 + b.top + 20), nullptr, b.id, b.text);
+    // "Nouvelle course" is wider than 90 pixels in the skin's font.
+    UseSmallFont(button);
+    return button;
+}
 
 std::vector<gui::IGUIButton*> AddColumn(int x0, int y0) {
     std::vector<gui::IGUIButton*> buttons;
-    for (const ColumnButton& b : kColumn) {
-        buttons.push_back(game.guiEnvironment->addButton(
-            core::recti(x0 + 5, y0 + b.top, x0 + 95, y0 + b.top + 20), nullptr, b.id, b.text));
-        // "Nouvelle course" is wider than 90 pixels in the skin's font.
-        UseSmallFont(buttons.back());
-    }
+    for (const ColumnButton& b : kColumn) buttons.push_back(AddColumnButton(x0, y0, b));
+    if (!ListSavedRaces(JournalFolder()).empty()) buttons.push_back(AddColumnButton(x0, y0, kResumeButton));
     return buttons;
 }
 
@@ -55,6 +63,7 @@ void OpenAskedScreen(int x0, int y0) {
         case gui_id::NewRace: RaceSetup(x0, y0); break;
         case gui_id::Credits: CreditsScreen(x0, y0); break;
         case gui_id::Replays: ReplayChoice(x0, y0); break;
+        case gui_id::Resume: ResumeChoice(x0, y0); break;
         case gui_id::QuitGame: EndProgram();
         default: break;
     }
@@ -68,6 +77,8 @@ void HomeMenu() {
     const int x0 = origin.X, y0 = origin.Y;
     UseMenuFont();
     const std::vector<gui::IGUIButton*> column = AddColumn(x0, y0);
+    // A race the game was closed or crashed in is offered first.
+    if (RaceLeftByACrash()) game.lastGuiId = gui_id::Resume;
     while (!game.raceStart) {
         PumpFrameOrEnd();
         UpkeepNotice();

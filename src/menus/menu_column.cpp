@@ -17,6 +17,7 @@ bool MenuColumnFrame(int ownButton) {
         case gui_id::NewRace:
         case gui_id::Credits:
         case gui_id::Replays:
+        case gui_id::Resume:
             return true;
         case gui_id::QuitGame:
             EndProgram();

@@ -15,6 +15,13 @@ void RaceSetup(int x0, int y0);
 // game.replayJournal and the menus end (raceStart), as for a race.
 void ReplayChoice(int x0, int y0);
 
+// The saved races of courses/, newest first (a race left by a crash
+// offered first); the one chosen is left in game.resumeSave and the menus
+// end (raceStart), as for a race.
+void ResumeChoice(int x0, int y0);
+// Whether a saved race was left running by a game that closed or crashed.
+bool RaceLeftByACrash();
+
 // The credits, until the player leaves them.
 void CreditsScreen(int x0, int y0);
 

@@ -34,6 +34,7 @@ void SleepMilliseconds(int ms) {
 }
 
 void SetSleepEnabled(bool enabled) { sleepEnabled = enabled; }
+bool SleepEnabled() { return sleepEnabled; }
 
 std::wstring DateTimeText(long long seconds) {
     const std::time_t t = static_cast<std::time_t>(seconds);

@@ -19,6 +19,7 @@ double SteadySeconds();
 void SleepMilliseconds(int ms);
 // Tests run their frame loops without sleeping.
 void SetSleepEnabled(bool enabled);
+bool SleepEnabled();
 
 // A time in seconds as local date and time: "2026-12-07 20:41:05".
 std::wstring DateTimeText(long long seconds);

@@ -54,6 +54,43 @@ std::vector<std::wstring> ListXmlEntries(const std::string& folder) {
     return names;
 }
 
+std::vector<std::string> FilesNewestFirst(const std::string& folder, const std::string& extension) {
+    struct Found {
+        std::string path;
+        long long seconds, nanoseconds;
+    };
+    std::vector<Found> found;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            const std::string name = entry->d_name;
+            const std::string path = folder + "/" + name;
+            struct stat about {};
+            if (name.size() > extension.size() &&
+                name.compare(name.size() - extension.size(), extension.size(), extension) == 0 &&
+                stat(path.c_str(), &about) == 0 && S_ISREG(about.st_mode))
+                found.push_back({path, about.st_mtim.tv_sec, about.st_mtim.tv_nsec});
+        }
+        closedir(dir);
+    }
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        if (a.seconds != b.seconds) return a.seconds > b.seconds;
+        if (a.nanoseconds != b.nanoseconds) return a.nanoseconds > b.nanoseconds;
+        return a.path > b.path;
+    });
+    std::vector<std::string> paths;
+    for (const Found& f : found) paths.push_back(f.path);
+    return paths;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    char buffer[65536];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, n);
+    std::fclose(file);
+    return true;
+}
+
 bool RemoveFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
 bool FileExists(const std::string& path) {

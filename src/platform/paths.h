@@ -19,6 +19,13 @@ std::wstring SlashPath(const std::wstring& path);
 // arbitrary, and players look for a pilot or circuit by its name).
 std::vector<std::wstring> ListXmlEntries(const std::string& folder);
 
+// The files of `folder` whose names end in `extension` (and are longer),
+// newest first: by the time each was last written, then by name.
+std::vector<std::string> FilesNewestFirst(const std::string& folder, const std::string& extension);
+
+// The whole content of a file; false when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+
 bool RemoveFile(const std::string& path);
 bool FileExists(const std::string& path);
 

@@ -214,3 +214,4 @@ void ComputerMove(int index) {
 }
 
 void DrawSearchFrames(bool drawn) { searchFramesDrawn = drawn; }
+bool SearchFramesDrawn() { return searchFramesDrawn; }

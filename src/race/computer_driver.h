@@ -29,6 +29,7 @@ bool IsDeadEnd(int fromX, int fromY, int toX, int toY, int depth, int level);
 // update, may the race: without a window (the simulator) none is drawn and
 // a seeded race replays exactly.
 void DrawSearchFrames(bool drawn);
+bool SearchFramesDrawn();
 
 // Chooses and commits the move of a computer-driven car.
 void ComputerMove(int car);

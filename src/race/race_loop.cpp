@@ -7,6 +7,7 @@
 #include "core/frame_pump.h"
 #include "core/game_state.h"
 #include "core/random.h"
+#include "files/race_pilot_results.h"
 #include "platform/clock.h"
 #include "race/computer_fighter.h"
 #include "race/computer_move_times.h"
@@ -137,6 +138,15 @@ void QuitRequest() {
     if (answer == 1) game.quitToMenu = 1;
 }
 
+// "Sauvegarder": the race stops where it stands, to be resumed later.
+void SaveRequest() {
+    const bool asked = game.actionRequests[RequestSave] != 0;
+    game.actionRequests[RequestSave] = 0;
+    if (!asked || Replaying()) return;
+    game.savedToResume = 1;
+    game.quitToMenu = 1;
+}
+
 // Each turn shows its car: a person finds the car to play, and sees a
 // computer drive. Until the current car has moved, the camera stands over it
 // as "Centrer Caméra" puts it, unless the player has moved the camera since
@@ -216,11 +226,11 @@ bool RaceFrame() {
         CameraControl,    HandleRaceScreenEvents, FollowCurrentCar, CurrentCarMoves,
         NitroRequest,     MachineGunRequests,     PistolRequest,    BazookaRequest,
         GrenadeRequest,   OilRequest,             PendingSkid,      FightAfterCurrentMove,
-        AutoEndTurn,      QuitRequest,
+        AutoEndTurn,      QuitRequest,            SaveRequest,
     };
     for (void (*step)() : steps) {
         if (game.paused && step != CameraControl && step != HandleRaceScreenEvents &&
-            step != QuitRequest)
+            step != QuitRequest && step != SaveRequest)
             continue;
         step();
         if (game.quitToMenu) return false;
@@ -231,6 +241,7 @@ bool RaceFrame() {
 }
 
 void RunRace() {
+    RememberRacePilots();
     CreateRaceScreen();
     SetHudDrawer(UpdateHud);
     SetRaceScreenEventHandler(HandleRaceScreenEvents);

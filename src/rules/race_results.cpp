@@ -6,7 +6,7 @@
 #include "core/decisions.h"
 #include "core/game_state.h"
 #include "core/random.h"
-#include "files/pilot_file.h"
+#include "files/race_pilot_results.h"
 #include "rules/race_standing.h"
 #include "ui/car_message.h"
 
@@ -14,12 +14,18 @@ namespace {
 constexpr int kNone = -1;
 
 // The player is told when a pilot's file could not be changed; the race
-// goes on and the old file, if any, stays as it was.
-void ReportFileFailure(int car, bool done, const wchar_t* what) {
-    if (!done) TellAboutCar(L"Le fichier du pilote " + game.cars[car].pilotName + what, car);
+// goes on and the file, if any, stays as it was.
+void ReportFileOutcome(int car, PilotFileOutcome outcome, const wchar_t* failure) {
+    const wchar_t* what = failure;
+    if (outcome == PilotFileOutcome::Written) return;
+    if (outcome == PilotFileOutcome::Missing)
+        what = L" a été effacé depuis le début de la course : elle ne lui compte pas.\n";
+    if (outcome == PilotFileOutcome::Modified)
+        what = L" a été modifié à la main depuis le début de la course : elle ne lui compte pas.\n";
+    TellAboutCar(L"Le fichier du pilote " + game.cars[car].pilotName + what, car);
 }
 
-void SavePilot(int car) { ReportFileFailure(car, WritePilotFile(car), L" n'a pas pu être écrit.\n"); }
+void SavePilot(int car) { ReportFileOutcome(car, WriteRaceChanges(car), L" n'a pas pu être écrit.\n"); }
 
 void Reward(int car, const std::wstring& text, int zonks) {
     TellAboutCar(game.cars[car].pilotName + text, car);
@@ -133,14 +139,14 @@ void PilotFate(int index) {
                                 L"1-2 = mort\n3-4 = -2 en pilotage\n5-6 = -2 en tir\n",
                                 index, 6);
     if (roll <= 2) {
-        const bool deleted = DeletePilotFile(car.pilotName);
+        const PilotFileOutcome deleted = DeleteRacePilot(index);
         TellAboutCar(L"Pilote mort.\n\nFichier pilote effacé.\n", index);
-        ReportFileFailure(index, deleted, L" n'a pas pu être effacé.\n");
+        ReportFileOutcome(index, deleted, L" n'a pas pu être effacé.\n");
         return;
     }
     LoseTwo(roll <= 4 ? car.drivingSkill : car.shootingSkill);
-    const bool written = WritePilotFile(index);
+    const PilotFileOutcome written = WriteRaceChanges(index);
     TellAboutCar(roll <= 4 ? L"Pilote handicapé : -2 en pilotage\n" : L"Pilote handicapé : -2 en tir\n",
                  index);
-    ReportFileFailure(index, written, L" n'a pas pu être écrit.\n");
+    ReportFileOutcome(index, written, L" n'a pas pu être écrit.\n");
 }

@@ -184,6 +184,8 @@ void DrawOilAndSkids() {
 
 void SetHudDrawer(std::function<void()> drawer) { hudDrawer = std::move(drawer); }
 
+int FramesDrawnEvery() { return drawEvery; }
+
 void DrawFramesEvery(int n) {
     drawEvery = n;
     framesMade = 0;

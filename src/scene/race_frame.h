@@ -62,6 +62,7 @@ void DrawRaceFrame(const std::function<void()>& overlay = {});
 // does), never (0: a window-less simulation shows nothing), or at every n-th
 // call. Nothing the rules decide depends on it.
 void DrawFramesEvery(int n);
+int FramesDrawnEvery();
 // Counts a frame about to be made; true when it is to be drawn.
 bool FrameDue();
 void SetHudDrawer(std::function<void()> drawer);

@@ -213,6 +213,7 @@ core::position2di DialogPlacement(int anchorX, int w, int h, int sw, int sh) {
 }
 
 void SetDialogsAnswerThemselves(bool answer) { dialogsAnswerThemselves = answer; }
+bool DialogsAnswerThemselves() { return dialogsAnswerThemselves; }
 
 int DiceDialog(const std::wstring& text, int x, int y, int z, int highlightedCar,
                bool placeNearAnchor, u32 colour) {

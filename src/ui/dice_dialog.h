@@ -22,6 +22,7 @@ int DiceDialog(const std::wstring& text, int x, int y, int z, int highlightedCar
 // once, without a window: the first answer, a die stopped at once, or 0. A
 // replay without a window answers from its record the same way.
 void SetDialogsAnswerThemselves(bool answer);
+bool DialogsAnswerThemselves();
 
 // Top-left corner of a W x H window placed in the half of a SW x SH screen
 // that does not hold the point projected at x = anchorX.

@@ -3,6 +3,7 @@
 #include "core/decisions.h"
 #include "core/fitted_gadgets.h"
 #include "core/game_state.h"
+#include "files/race_save.h"
 #include "files/value_text.h"
 #include "platform/text.h"
 #include "ui/race_screen.h"
@@ -73,6 +74,8 @@ void UpdateTurnControls(const CarRecord& car, bool human) {
         SetVisible(box, human);
     // A race that no person plays can still be left by whoever watches it.
     SetVisible(raceScreen.quit, human || RaceOnlyWatched());
+    // A race being saved can be left to be resumed; a replay is no race to save.
+    SetVisible(raceScreen.saveRace, (human || NoPersonInRace()) && !Replaying() && !CurrentSave().path.empty());
 }
 
 bool pauseShown = false;

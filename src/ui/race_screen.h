@@ -16,6 +16,7 @@ struct RaceScreen {
     irr::gui::IGUICheckBox* showTrail = nullptr;
     irr::gui::IGUICheckBox* hideWalls = nullptr;
     irr::gui::IGUIButton* quit = nullptr;
+    irr::gui::IGUIButton* saveRace = nullptr;
     irr::gui::IGUIButton* nitro = nullptr;
     irr::gui::IGUIButton* frontGun = nullptr;
     irr::gui::IGUIButton* rearGun = nullptr;

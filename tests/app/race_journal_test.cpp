@@ -6,7 +6,6 @@
 // pilots. A journal cut, edited by hand or drifting is refused or stopped
 // with a French message saying where.
 #include <fstream>
-#include <random>
 #include <sstream>
 
 #include "app/race_replay.h"
@@ -23,6 +22,7 @@
 #include "race/race_loop.h"
 #include "scene/race_frame.h"
 #include "support/game_test.h"
+#include "support/random_person.h"
 #include "ui/dice_dialog.h"
 
 namespace {
@@ -31,61 +31,6 @@ constexpr int kRacesPerCircuit = 3;
 #else
 constexpr int kRacesPerCircuit = 67;  // 201 races across the three circuits
 #endif
-
-// The buttons of the race column a person may press, with the gadget that
-// shows each.
-struct ButtonGadget {
-    int request;
-    const wchar_t* gadget;
-};
-const ButtonGadget kButtons[] = {
-    {RequestNitro, L"Nitro"},           {RequestFrontGun, L"Mitrailleuse avant"},
-    {RequestRearGun, L"Mitrailleuse arrière"}, {RequestOilProjector, L"Projecteur d'huile"},
-    {RequestGrenade, L"Lance Grenades"}, {RequestPistol, L"Pistolet"},
-    {RequestBazooka, L"Bazooka"},
-};
-
-class RandomPerson : public PersonDriver {
-public:
-    explicit RandomPerson(unsigned seed) : random_(seed) {}
-    int Choose(RaceEventKind kind, int car, const std::vector<int>& offered) override {
-        if (kind == RaceEventKind::DieStop) return Uniform(0, 60);
-        if (kind == RaceEventKind::Cross) return Cross(car, offered);
-        return offered.empty() ? 0 : offered[static_cast<size_t>(Uniform(0, static_cast<int>(offered.size()) - 1))];
-    }
-    bool Take(RaceEventKind kind, int car, int value) override {
-        if (kind == RaceEventKind::EndTurn) return Uniform(0, 3) > 0;
-        if (value == pressed_) {
-            pressed_ = -1;
-            return true;
-        }
-        return Carries(car, value) && Uniform(0, 40) == 0;
-    }
-
-private:
-    int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
-    static bool Carries(int car, int request) {
-        for (const ButtonGadget& button : kButtons)
-            if (button.request == request) return CountGadgets(button.gadget, car, kAllSides) > 0;
-        return false;
-    }
-    // Half the time the cross the computer would take, else any; now and then
-    // a button of the column instead, pressed during the choice.
-    int Cross(int car, const std::vector<int>& offered) {
-        const int roll = Uniform(0, 19);
-        if (roll == 0) {
-            const ButtonGadget& button = kButtons[Uniform(0, 6)];
-            if (Carries(car, button.request)) {
-                pressed_ = button.request;
-                return 0;
-            }
-        }
-        if (roll < 10 || offered.empty()) return ComputerChoice(car);
-        return offered[static_cast<size_t>(Uniform(0, static_cast<int>(offered.size()) - 1))];
-    }
-    std::mt19937 random_;
-    int pressed_ = -1;
-};
 
 std::vector<std::wstring> PilotTexts() {
     std::vector<std::wstring> texts;

@@ -153,6 +153,7 @@ TEST_F(RaceTest, FinTourThatEndsTheRaceEndsTheFrameAndTheResultsAreSettledOnce) 
     game.cars[2].inRace = 0;
     game.cars[1].autoEndTurn = 0;
     std::filesystem::create_directories(workDir + "/pilotes");
+    ASSERT_TRUE(WritePilotFile(1));
     int choicesShown = 0, lastChoice = -1;  // one choice per trail length
     player.Whenever(ChoiceShown, [this, &choicesShown, &lastChoice] {
         if (game.cars[1].trailCount == lastChoice) return;

@@ -11,6 +11,7 @@
 #include "core/random.h"
 #include "files/pilot_file.h"
 #include "files/pilot_integrity.h"
+#include "files/race_pilot_results.h"
 #include "support/game_test.h"
 
 namespace fs = std::filesystem;
@@ -109,6 +110,8 @@ TEST_F(RaceResultsTest, EverySurvivorGainsASkillAndHisFileIsRewrittenWhole) {
     game.cars[3].controller = L"Humain";
     AddGadget(3, SideFront, L"Mitrailleuse avant");
     game.cars[3].sides[SideFront].structureMax = 8;
+    for (int i = 2; i <= 4; ++i) ASSERT_TRUE(WritePilotFile(i));  // as the race found them
+    RememberRacePilots();
     SetRandomState(1);  // the next values, 41 and 18467: piloting for Bea, shooting for Dan
     SettleRaceResults();
     EXPECT_TRUE(player.SawDialogTexts({L"Bea a survécu et choisis d'augmenter son pilotage.\n",
@@ -129,9 +132,10 @@ TEST_F(RaceResultsTest, EverySurvivorGainsASkillAndHisFileIsRewrittenWhole) {
 
 TEST_F(RaceResultsTest, ADeadPilotLosesHisFileACrippledOneLosesTwoPointsDownToZero) {
     Cars({{kRunning}, {kRunning}, {kRunning}}, false);
-    for (int i = 1; i <= 3; ++i) ASSERT_TRUE(WritePilotFile(i));
     game.cars[2].drivingSkill = 1;
     game.cars[3].controller = L"IA";
+    for (int i = 1; i <= 3; ++i) ASSERT_TRUE(WritePilotFile(i));
+    RememberRacePilots();
 
     QueueDieResult(2);
     PilotFate(1);
@@ -155,14 +159,22 @@ TEST_F(RaceResultsTest, ADeadPilotLosesHisFileACrippledOneLosesTwoPointsDownToZe
 }
 
 TEST_F(RaceResultsTest, FilesThatCannotBeWrittenOrDeletedAreReportedAndTheGameGoesOn) {
-    fs::remove_all(workDir + "/pilotes");
-    WriteFile("pilotes", "not a folder");
-    Cars({{2}, {kRunning}});
+    Cars({{2}, {kRunning}, {kRunning}});
+    for (int i = 1; i <= 3; ++i) ASSERT_TRUE(WritePilotFile(i));
+    RememberRacePilots();
+    // Alf's and Bea's new files cannot be made; Cid's file was deleted
+    // since the race started, and is not made again.
+    for (const char* name : {"Alf", "Bea"}) fs::create_directories(workDir + "/pilotes/" + name + ".xml.tmp");
+    fs::remove(workDir + "/pilotes/Cid.xml");
     SettleRaceResults();
     EXPECT_TRUE(player.SawDialogTexts({L"Le fichier du pilote Alf n'a pas pu être écrit.\n",
-        L"Le fichier du pilote Bea n'a pas pu être écrit.\n"}));
+        L"Le fichier du pilote Bea n'a pas pu être écrit.\n",
+        L"Le fichier du pilote Cid a été effacé depuis le début de la course : elle ne lui compte pas.\n"}));
+    EXPECT_FALSE(fs::exists(workDir + "/pilotes/Cid.xml"));
     EXPECT_EQ(game.quitToMenu, 1);
 
+    fs::remove_all(workDir + "/pilotes");
+    WriteFile("pilotes", "not a folder");
     QueueDieResult(1);
     PilotFate(2);
     EXPECT_EQ(player.DialogTexts().back(), L"Le fichier du pilote Bea n'a pas pu être effacé.\n");
