@@ -92,6 +92,7 @@ bool PrepareResumedRace(const std::string& savePath, std::wstring& error) {
         error = L"Le journal « " + NameOf(saved.journal) + L" » ne peut pas être complété.";
         return false;
     }
+    RestoreCarBoxes(saved);
     SetSaveFailureHandler(TellSaveFailure);
     ContinueSaving(saved);
     BeQuiet();

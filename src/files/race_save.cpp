@@ -1,6 +1,5 @@
 #include "files/race_save.h"
 
-#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,9 +7,11 @@
 #include <cstdio>
 #include <sstream>
 
+#include "core/game_state.h"
 #include "files/line_reader.h"
 #include "files/pilot_file.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "platform/text.h"
 
 namespace {
@@ -37,6 +38,10 @@ std::string SaveText(const SavedRace& saved) {
     text += "evenements " + std::to_string(saved.events) + "\noctets " + std::to_string(saved.bytes) + "\n";
     text += "tour " + std::to_string(saved.round) + " " + std::to_string(saved.car) + "\n";
     text += saved.stopped ? std::string("etat arretee\n") : "etat en_cours " + std::to_string(saved.process) + "\n";
+    for (const CarBoxes& b : saved.boxes)
+        text += "cases " + std::to_string(b.car) + " " + std::to_string(b.autoEndTurn) + " " +
+                std::to_string(b.showIntersections) + " " + std::to_string(b.hideWalls) + " " +
+                std::to_string(b.showTrail) + "\n";
     for (const PilotFileChange& change : saved.changes) {
         const std::string which = std::to_string(change.car) + " " + std::to_string(change.number);
         if (change.done) {
@@ -59,13 +64,23 @@ bool WriteSave(const SavedRace& saved) {
     return written;
 }
 
-// The save of the race being saved, changed and written whole; kept in
-// memory only once on disk.
+std::vector<CarBoxes> BoxesOfTheCars() {
+    std::vector<CarBoxes> boxes;
+    for (int i = 1; i <= game.carCount; ++i) {
+        const CarRecord& car = game.cars[i];
+        boxes.push_back({i, car.autoEndTurn != 0, car.showIntersections != 0, car.hideWalls != 0, car.showTrail != 0});
+    }
+    return boxes;
+}
+
+// The save of the race being saved, changed and written whole with the
+// cars' check boxes as they are; kept in memory only once on disk.
 template <typename Change>
 bool Rewrite(Change change) {
     if (current.path.empty()) return false;
     SavedRace next = current;
     change(next);
+    next.boxes = BoxesOfTheCars();
     if (!WriteSave(next)) return false;
     current = std::move(next);
     return true;
@@ -98,10 +113,27 @@ private:
         return Field(name, text) && ParseNumber(text, value);
     }
     bool Change(const std::string& line);
+    bool Boxes(const std::string& line);
     SavedRace& saved_;
 };
 
+bool SaveReader::Boxes(const std::string& line) {
+    std::istringstream fields(line.substr(6));
+    CarBoxes b;
+    int ticks[4] = {};
+    if (!(fields >> b.car >> ticks[0] >> ticks[1] >> ticks[2] >> ticks[3]) || b.car < 1 || b.car > 99) return false;
+    for (int tick : ticks)
+        if (tick != 0 && tick != 1) return false;
+    b.autoEndTurn = ticks[0];
+    b.showIntersections = ticks[1];
+    b.hideWalls = ticks[2];
+    b.showTrail = ticks[3];
+    saved_.boxes.push_back(b);
+    return true;
+}
+
 bool SaveReader::Change(const std::string& line) {
+    if (line.compare(0, 6, "cases ") == 0) return Boxes(line);
     std::istringstream fields(line);
     std::string word, action;
     PilotFileChange change;
@@ -151,11 +183,6 @@ bool SaveReader::Read() {
     return true;
 }
 
-bool ProcessRuns(int process) {
-    if (process <= 0 || process == getpid()) return false;  // the game restarts itself under its own number
-    return kill(process, 0) == 0 || errno == EPERM;
-}
-
 PilotFileChange* FindChange(int car, int number) {
     for (PilotFileChange& change : current.changes)
         if (change.car == car && change.number == number) return &change;
@@ -169,6 +196,17 @@ bool Redo(const PilotFileChange& change) {
     return WriteFileAtomically(path, ToLatin1(change.text));
 }
 }  // namespace
+
+void RestoreCarBoxes(const SavedRace& saved) {
+    for (const CarBoxes& b : saved.boxes) {
+        if (b.car > game.carCount) continue;
+        CarRecord& car = game.cars[b.car];
+        car.autoEndTurn = b.autoEndTurn;
+        car.showIntersections = b.showIntersections;
+        car.hideWalls = b.hideWalls;
+        car.showTrail = b.showTrail;
+    }
+}
 
 void StartSaving(const std::string& journalPath) {
     current = SavedRace();
@@ -260,7 +298,10 @@ bool ReadSavedRace(const std::string& path, SavedRace& saved, std::wstring& erro
 
 std::vector<std::string> ListSavedRaces(const std::string& folder) { return FilesNewestFirst(folder, kExtension); }
 
-bool LeftByACrash(const SavedRace& saved) { return !saved.stopped && !ProcessRuns(saved.process); }
+// A race is running only in a game still running; the game restarts itself
+// under its own number, and a number may be given again after a restart of
+// the machine.
+bool LeftByACrash(const SavedRace& saved) { return !saved.stopped && !SameProgramRunsAs(saved.process); }
 
 void MarkSaveSeen(const std::string& path) {
     SavedRace saved;

@@ -12,6 +12,8 @@
 //   octets 56789                   (bytes of the journal they fill)
 //   tour 12 3                      (the round and the car whose turn it is)
 //   etat en_cours 4242             (running in process 4242; "arretee": saved on purpose)
+//   cases 1 1 0 0 1                (car 1's "Auto fin tour", "Voir intersec",
+//                                   "Cacher murs", "Voir histo")
 //   fait 3 1                       (car 3's first pilot file change is on disk)
 //   attente 2 1 ecrit              (car 2's first change, about to be written:)
 //   | <?xml version="1.0" ...      (  the new file, line by line)
@@ -34,6 +36,12 @@ struct PilotFileChange {
     std::wstring text;     // the new file, when not deleted and not done
 };
 
+// The check boxes of a car's column, as its player left them.
+struct CarBoxes {
+    int car = 0;
+    bool autoEndTurn = true, showIntersections = false, hideWalls = false, showTrail = false;
+};
+
 struct SavedRace {
     std::string path;     // of the save file
     std::string journal;  // path of the journal, in the same folder
@@ -43,8 +51,12 @@ struct SavedRace {
     int car = 0;
     bool stopped = false;  // saved on purpose; else it was running
     int process = 0;
+    std::vector<CarBoxes> boxes;
     std::vector<PilotFileChange> changes;
 };
+
+// Gives the cars of the race the check boxes the save kept.
+void RestoreCarBoxes(const SavedRace& saved);
 
 // Starts saving the race whose journal is `journalPath` (written already
 // up to its header): the save is written at every turn from now on.

@@ -29,9 +29,6 @@ const ColumnButton kColumn[] = {
     {gui_id::Replays, 105, L"Revoir une course"}, {gui_id::Credits, 130, L"Credits"},
     {gui_id::QuitGame, 155, L"Quitter"},
 };
-// Shown below the others while saved races wait to be resumed.
-const ColumnButton kResumeButton = {gui_id::Resume, 185, L"Reprendre une course"};
-
 gui::IGUIButton* AddColumnButton(int x0, int y0, const ColumnButton& b) {
     gui::IGUIButton* button = game.guiEnvironment->addButton(
         core::recti(x0 + 5, y0 + b.top, x0 + 95, y0 + b.top + 20), nullptr, b.id, b.text);
@@ -43,8 +40,15 @@ gui::IGUIButton* AddColumnButton(int x0, int y0, const ColumnButton& b) {
 std::vector<gui::IGUIButton*> AddColumn(int x0, int y0) {
     std::vector<gui::IGUIButton*> buttons;
     for (const ColumnButton& b : kColumn) buttons.push_back(AddColumnButton(x0, y0, b));
-    if (!ListSavedRaces(JournalFolder()).empty()) buttons.push_back(AddColumnButton(x0, y0, kResumeButton));
     return buttons;
+}
+
+// While saved races wait to be resumed, a button under the home picture
+// says so; the other screens hide it.
+gui::IGUIButton* AddResumeButton(int x0, int y0) {
+    if (ListSavedRaces(JournalFolder()).empty()) return nullptr;
+    return game.guiEnvironment->addButton(core::recti(x0 + 346, y0 + 562, x0 + 546, y0 + 590), nullptr,
+                                          gui_id::Resume, L"Reprendre une course");
 }
 
 void UseMenuFont() {
@@ -76,13 +80,17 @@ void HomeMenu() {
     const core::position2di origin = MenuOrigin();
     const int x0 = origin.X, y0 = origin.Y;
     UseMenuFont();
-    const std::vector<gui::IGUIButton*> column = AddColumn(x0, y0);
+    std::vector<gui::IGUIButton*> column = AddColumn(x0, y0);
+    gui::IGUIButton* resume = AddResumeButton(x0, y0);
+    if (resume) column.push_back(resume);
     // A race the game was closed or crashed in is offered first.
     if (RaceLeftByACrash()) game.lastGuiId = gui_id::Resume;
     while (!game.raceStart) {
         PumpFrameOrEnd();
         UpkeepNotice();
+        if (resume) resume->setVisible(false);
         OpenAskedScreen(x0, y0);
+        if (resume) resume->setVisible(true);
         if (game.raceStart) break;
         DrawMenuScreen(x0, y0, [&] { DrawWholeImage(picture, x0 + 146, y0 - 25); });
     }

@@ -33,10 +33,10 @@ std::wstring SaveLine(const SavedRace& saved, const RaceJournal& journal) {
     std::wstring whose = L"voiture " + std::to_wstring(saved.car);
     if (saved.car >= 1 && saved.car <= static_cast<int>(journal.cars.size()))
         whose = KeptPilotName(journal.cars[static_cast<size_t>(saved.car - 1)]) + L" (" + whose + L")";
-    std::wstring line = journal.circuit + L" - tour " + std::to_wstring(saved.round) + L", à " + whose +
-                        L" - " + PilotsOf(journal) + L" - " + journal.date;
-    if (LeftByACrash(saved)) line += L" - interrompue";
-    return line;
+    // What tells the races apart first: a long list of pilots is cut at the
+    // end. The rules count rounds from 0, players from 1.
+    return journal.date + (LeftByACrash(saved) ? L" (interrompue)" : L"") + L" - " + journal.circuit + L" - tour " +
+           std::to_wstring(saved.round + 1) + L", à " + whose + L" - " + PilotsOf(journal);
 }
 
 // Each save that can be read with its journal; each other one in a line

@@ -90,9 +90,12 @@ TEST_F(RaceSaveTest, ALeftRaceResumesAndPaysItsPilotsOnceOnTheirFilesAsTheyAreTh
     fs::remove_all(workDir + "/pilotes");
     fs::remove_all(workDir + "/courses");
 
-    // The same race left with "Sauvegarder" in its third round.
+    // The same race left with "Sauvegarder" in its third round, "Voir histo"
+    // ticked for car 2.
     PlayRace([] {
-        if (game.roundNumber == 3) game.actionRequests[RequestSave] = 1;
+        if (game.roundNumber < 3) return;
+        game.cars[2].showTrail = 1;
+        game.actionRequests[RequestSave] = 1;
     });
     ASSERT_EQ(ListSavedRaces(JournalFolder()).size(), 1u);
     SavedRace saved;
@@ -100,6 +103,8 @@ TEST_F(RaceSaveTest, ALeftRaceResumesAndPaysItsPilotsOnceOnTheirFilesAsTheyAreTh
     ASSERT_TRUE(ReadSavedRace(NewestSave(), saved, error)) << ToUtf8(error);
     EXPECT_TRUE(saved.stopped) << "saved on purpose: listed, not offered as a crash";
     EXPECT_EQ(saved.round, 3);
+    ASSERT_EQ(saved.boxes.size(), 3u);
+    EXPECT_TRUE(saved.boxes[1].showTrail && saved.boxes[1].autoEndTurn && !saved.boxes[0].showTrail);
 
     // Meanwhile Max wins 500 Zonks in another race; Camille's file is deleted.
     StartFreshGame();
@@ -111,6 +116,7 @@ TEST_F(RaceSaveTest, ALeftRaceResumesAndPaysItsPilotsOnceOnTheirFilesAsTheyAreTh
     SetDialogsAnswerThemselves(false);
     ResumeNewest();
     EXPECT_TRUE(ListSavedRaces(JournalFolder()).empty()) << "a race over leaves no save";
+    EXPECT_EQ(game.cars[2].showTrail, 1) << "the check boxes as the player left them";
 
     EXPECT_EQ(Pilot("Brutus"), brutusAfter);
     const CarRecord max = PilotOnDisk(L"Max Durand");

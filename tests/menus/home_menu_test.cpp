@@ -1,4 +1,5 @@
 // The home menu, its column and the screens it hands over to.
+#include <cstring>
 #include <cwchar>
 
 #include "core/event_receiver.h"
@@ -99,6 +100,44 @@ TEST_F(HomeMenuTest, TheCreditsNameWhatTheGameIsBuiltWithAndStayOnTheirOwnButton
     });
     player.AtFrame(7, [this] {
         EXPECT_EQ(CreditsText(), nullptr);
+        player.ClickButton(gui_id::QuitGame);
+    });
+    EXPECT_THROW(HomeMenu(), ProgramEnded);
+}
+
+// A race left by a crash is offered as the menu opens, once; a save stopped
+// on purpose only shows the button under the home picture. The one chosen
+// is the race to resume.
+TEST_F(HomeMenuTest, SavedRacesAreListedToResumeAndOneLeftByACrashIsOfferedOnce) {
+    const char* const journal =
+        "Skarvoll 3D : journal de course\nformat 1\ndate 2026-12-07 20:41:05\ncircuit Anneau\ndecor 0\nhasard 5\n"
+        "voiture 1 rouge Humain\n| <NomPilote> Max </NomPilote>\nvoiture 2 bleu IA\n| <NomPilote> Léa </NomPilote>\n"
+        "course\ntour 1 1 00000001\n";
+    WriteFile("courses/a.journal", journal);
+    auto save = [this, journal](const char* name, const char* state) {
+        WriteFile(std::string("courses/") + name + ".sauvegarde",
+                  std::string("Skarvoll 3D : course sauvegardée\nformat 1\njournal a.journal\nevenements 1\noctets ") +
+                      std::to_string(std::strlen(journal)) + "\ntour 4 2\netat " + state + "\n");
+    };
+    save("arretee", "arretee");
+    save("plantee", "en_cours 0");  // no game runs as process 0
+    player.AtFrame(2, [] {
+        ASSERT_NE(ScriptedPlayer::Element(gui_id::ResumeList), nullptr) << "the crashed race offered at once";
+        auto* list = static_cast<gui::IGUIListBox*>(ScriptedPlayer::Element(gui_id::ResumeList));
+        ASSERT_EQ(list->getItemCount(), 2u);
+        EXPECT_EQ(std::wstring(list->getListItem(static_cast<u32>(list->getSelected()))),
+                  L"2026-12-07 20:41:05 (interrompue) - Anneau - tour 5, à Léa (voiture 2) - Max, Léa");
+        EXPECT_NE(ScriptedPlayer::TextOf(gui_id::ResumeButton), L"");
+    });
+    player.AtFrame(3, [this] { player.ClickButton(gui_id::ResumeButton); });
+    HomeMenu();
+    EXPECT_EQ(game.resumeSave.substr(game.resumeSave.rfind('/') + 1), "plantee.sauvegarde");
+    EXPECT_NE(ReadFile("courses/plantee.sauvegarde").find("etat arretee"), std::string::npos) << "offered once";
+
+    StartFreshGame();
+    player.AtFrame(2, [this] {
+        EXPECT_EQ(ScriptedPlayer::Element(gui_id::ResumeList), nullptr) << "nothing offered any more";
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::Resume), L"Reprendre une course");
         player.ClickButton(gui_id::QuitGame);
     });
     EXPECT_THROW(HomeMenu(), ProgramEnded);
