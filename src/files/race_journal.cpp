@@ -83,9 +83,13 @@ void Write(const std::string& text) {
     journalBytes += static_cast<long long>(text.size());
 }
 
-// Everything written is on the disk itself, not only in the system's cache.
+// Everything written is with the system; for a race being saved, on the
+// disk itself, not only in the system's cache (the simulator's journals
+// need not wait for the disk).
 bool SyncJournal() {
-    return std::fflush(journalFile) == 0 && fdatasync(fileno(journalFile)) == 0 && !journalFailed;
+    if (std::fflush(journalFile) != 0) return false;
+    const bool saved = !CurrentSave().path.empty();
+    return (!saved || fdatasync(fileno(journalFile)) == 0) && !journalFailed;
 }
 
 void AppendEvent(const RaceEvent& event) {

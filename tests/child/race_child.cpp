@@ -17,6 +17,7 @@
 #include "app/sim_race.h"
 #include "core/decisions.h"
 #include "core/frame_pump.h"
+#include "core/game_device.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "files/race_journal.h"
@@ -79,6 +80,10 @@ int main(int argc, char** argv) {
         code = Race(argc, argv, seed);
     } catch (const RaceEnded&) {
     }
+    SetFrameHook(nullptr);
+    SetEndProgramHandler(nullptr);
+    SetPersonDriver(nullptr);
+    ReleaseGameDevice();
     std::puts("fin");
     return code;
 }
