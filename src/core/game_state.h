@@ -205,6 +205,8 @@ struct DialogState {
     s32 choiceState = 0;  // 0..4 answers asked for; 11..14 answer chosen
     std::wstring choiceLabels[5];  // entries 1..4
     s32 dieSlowdownFrames = 0;
+    // A test's die succeeds at this value or less, shown beside it (0: not a test).
+    s32 dieTarget = 0;
     u8 skinAlphas[irr::gui::EGDC_COUNT] = {};
     // The car the message is about, whose colour it shows (0 for none):
     // set with the message by its caller, like the die and the answers.
@@ -225,6 +227,7 @@ struct KeyRequests {
     s32 padDigit = 0;
     u8 confirm = 0;
     u8 escape = 0;
+    u8 cameraHome = 0;  // Home: the view back over the car to play
 };
 
 struct GameState {
@@ -264,6 +267,8 @@ struct GameState {
     std::string replayJournal;
     f32 frameDelay = 3;
     u8 quitToMenu = 0;
+    // The roster of the race is shown (the key L shows and hides it).
+    u8 rosterShown = 1;
     // The player left the race with "Sauvegarder": it is resumed later.
     u8 savedToResume = 0;
     // The saved race the home menu chose to resume ("Reprendre une course").

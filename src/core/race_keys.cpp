@@ -38,6 +38,8 @@ void Click(int id) {
     TheEventReceiver().OnEvent(event);
 }
 
+constexpr int kRosterLetter = 'L';  // the roster of the race shown or hidden
+
 int ColumnControlOfLetter(int letter) {
     for (const ColumnKey& key : ColumnKeys())
         if (key.letter == letter) return key.guiId;
@@ -88,8 +90,10 @@ void PressRaceKey(const RaceKey& key) {
             break;
         case RaceKey::Pad: game.keys.padDigit = key.value; break;
         case RaceKey::Letter:
-            if (const int id = ColumnControlOfLetter(key.value)) Click(id);
+            if (key.value == kRosterLetter) game.rosterShown = !game.rosterShown;
+            else if (const int id = ColumnControlOfLetter(key.value)) Click(id);
             break;
+        case RaceKey::CameraHome: game.keys.cameraHome = 1; break;
         case RaceKey::Faster: ChangeWatchSpeed(true); break;
         case RaceKey::Slower: ChangeWatchSpeed(false); break;
         case RaceKey::NoKey: break;
@@ -100,6 +104,7 @@ RaceKey RaceKeyOfEngineKey(EKEY_CODE key) {
     if (key == KEY_RETURN) return {RaceKey::Confirm, 0};
     if (key == KEY_SPACE) return {RaceKey::Space, 0};
     if (key == KEY_ESCAPE) return {RaceKey::Escape, 0};
+    if (key == KEY_HOME) return {RaceKey::CameraHome, 0};
     if (key >= KEY_KEY_1 && key <= KEY_KEY_9) return {RaceKey::Digit, key - KEY_KEY_0};
     if (key >= KEY_NUMPAD1 && key <= KEY_NUMPAD9) return {RaceKey::Pad, key - KEY_NUMPAD0};
     if (key >= KEY_KEY_A && key <= KEY_KEY_Z) return {RaceKey::Letter, key - KEY_KEY_A + 'A'};

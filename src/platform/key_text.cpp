@@ -96,6 +96,7 @@ RaceKey RaceKeyOfSymbols(unsigned long unshifted, unsigned long shifted) {
     if (unshifted == XK_Return || unshifted == XK_KP_Enter) return {RaceKey::Confirm, 0};
     if (unshifted == XK_space) return {RaceKey::Space, 0};
     if (unshifted == XK_Escape) return {RaceKey::Escape, 0};
+    if (unshifted == XK_Home) return {RaceKey::CameraHome, 0};  // the keypad's is its 7
     // Before the digits: "-" shares its key with "6" on a French keyboard.
     if (unshifted == XK_plus || unshifted == XK_KP_Add || shifted == XK_plus) return {RaceKey::Faster, 0};
     if (unshifted == XK_minus || unshifted == XK_KP_Subtract) return {RaceKey::Slower, 0};

@@ -32,7 +32,7 @@ private:
 // the keypad's Enter), Space, Escape, a digit of the top row, a digit of
 // the numeric keypad and a letter.
 struct RaceKey {
-    enum Kind { NoKey, Confirm, Space, Escape, Digit, Pad, Letter, Faster, Slower };
+    enum Kind { NoKey, Confirm, Space, Escape, Digit, Pad, Letter, Faster, Slower, CameraHome };
     Kind kind = NoKey;
     int value = 0;  // 1..9 for Digit and Pad, 'A'..'Z' for Letter
     bool operator==(const RaceKey& other) const { return kind == other.kind && value == other.value; }

@@ -126,7 +126,7 @@ std::wstring ComputerChoosesSide(int index, const std::wstring& first, const std
                                  int anchor) {
     const CarRecord& car = game.cars[index];
     std::wstring side, text;
-    if (RollForCar(L"", index, 20) > car.drivingSkill) {
+    if (RollTestForCar(L"", index, car.drivingSkill, false) > car.drivingSkill) {
         side = EitherSide(first, second);
         text = car.pilotName +
                L" loupe son test pour choisir le côté touché ,et se fait toucher sur le côté " + side +
@@ -143,11 +143,11 @@ std::wstring PersonChoosesSide(int index, const std::wstring& first, const std::
                                int anchor) {
     const CarRecord& car = game.cars[index];
     const std::wstring voiture = L"Voiture : " + std::to_wstring(index);
-    const int roll = RollForCar(voiture +
-                                    L" \n Veuillez faire un test de pilotage pour savoir si vous "
-                                    L"pouvez choisir de vous faire toucher entre le côté " +
-                                    first + L" et le côté " + second,
-                                index, 20, anchor);
+    const int roll = RollTestForCar(voiture +
+                                        L" \n Veuillez faire un test de pilotage pour savoir si vous "
+                                        L"pouvez choisir de vous faire toucher entre le côté " +
+                                        first + L" et le côté " + second,
+                                    index, car.drivingSkill, true, anchor);
     std::wstring side, text;
     if (roll > car.drivingSkill) {
         side = EitherSide(first, second);

@@ -89,7 +89,7 @@ int ChooseHitSide(int target, const std::wstring& corner, const std::wstring& te
     const CarRecord& car = game.cars[target];
     const bool computer = IsComputerDriven(car);
     std::wstring side;
-    if (RollForCar(testText, target, 20) <= car.drivingSkill) {
+    if (RollTestForCar(testText, target, car.drivingSkill, true) <= car.drivingSkill) {
         if (computer) {
             side = StrongerSide(target, first, second);
             TellAboutCar(car.pilotName +

@@ -60,7 +60,8 @@ void HitByGrenade(int thrower, int index) {
 
 void ThrowGrenade(int index, int side, CellStep centre) {
     SpendFirstCharge(index, kLauncher, side);
-    if (RollForCar(L"Test de tir :\n", index, 20) <= game.cars[index].shootingSkill) {
+    const int skill = game.cars[index].shootingSkill;
+    if (RollTestForCar(L"Test de tir :\n", index, skill, true) <= skill) {
         for (int i = 1; i <= game.carCount; ++i)
             if (InGrenadeBlast(i, centre)) HitByGrenade(index, i);
     } else {

@@ -48,11 +48,11 @@ bool CornerOf(const std::wstring& corner, const std::wstring& side) {
 void ConcentrationTest(int car) {
     CarRecord& shooter = game.cars[car];
     if (shooter.skidPending) return;
-    const int roll = RollForCar(L"Voiture " + std::to_wstring(car) + L" :\n" +
-                                           L"Veuillez faire un test de pilotage pour savoir si "
-                                           L"tirer vous a déconcentré de votre conduite et vous "
-                                           L"fait déraper.\n",
-                                       car, 20, 0, false);
+    const int roll = RollTestForCar(L"Voiture " + std::to_wstring(car) + L" :\n" +
+                                        L"Veuillez faire un test de pilotage pour savoir si "
+                                        L"tirer vous a déconcentré de votre conduite et vous "
+                                        L"fait déraper.\n",
+                                    car, shooter.drivingSkill, false, 0, false);
     const std::wstring& pilot = shooter.pilotName;
     if (roll <= shooter.drivingSkill) {
         TellAboutCar(ForDriver(car, L"Vous maitrisez votre véhicule sans problème.\n",
@@ -94,16 +94,17 @@ void FiringSequence(int car, int target, const std::wstring& name, const Weapon&
         return;
     CarRecord& shooter = game.cars[car];
     if (HandWeaponAim(car, target) == HandAim::LimitAngle &&
-        RollForCar(L"L'angle de tir est très limite. Veuillez faire un test de pilotage "
-                          L"pour savoir si vous arrivez à orienter votre véhicule pour le tir.",
-                          car, 20, 0, false) > shooter.drivingSkill) {
+        RollTestForCar(L"L'angle de tir est très limite. Veuillez faire un test de pilotage "
+                       L"pour savoir si vous arrivez à orienter votre véhicule pour le tir.",
+                       car, shooter.drivingSkill, true, 0, false) > shooter.drivingSkill) {
         TellAboutCar(ForDriver(car, L"Dommage...",
                                shooter.pilotName + L" ne parvient pas à orienter son véhicule pour le tir."),
                      car, 0, false);
         shooter.hasActed = 1;
         return;
     }
-    if (RollForCar(L"Test de tir.", car, 20, 0, false) <= shooter.shootingSkill - malus)
+    if (RollTestForCar(L"Test de tir.", car, shooter.shootingSkill - malus, false, 0, false) <=
+        shooter.shootingSkill - malus)
         HitTarget(car, target, weapon);
     else
         TellShotOutcome(car, target, false);

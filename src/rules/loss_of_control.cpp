@@ -6,10 +6,10 @@
 void LossOfControlTest(int index, const std::wstring& failureText, int anchorCar) {
     CarRecord& car = game.cars[index];
     const std::wstring number = std::to_wstring(index);
-    const int roll = RollForCar(L"Voiture : " + number +
-                                    L" \n Veuillez faire un test de pilotage pour savoir si vous "
-                                    L"perdez le contrôle de votre voiture pour le prochain tour :",
-                                index, 20, anchorCar);
+    const int roll = RollTestForCar(L"Voiture : " + number +
+                                        L" \n Veuillez faire un test de pilotage pour savoir si vous "
+                                        L"perdez le contrôle de votre voiture pour le prochain tour :",
+                                    index, car.drivingSkill, false, anchorCar);
     const bool computer = IsComputerDriven(car);
     std::wstring text;
     if (roll > car.drivingSkill) {

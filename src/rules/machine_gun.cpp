@@ -96,7 +96,7 @@ void FiringSequence(int car, int target, const Mount& mount) {
         return;
     CarRecord& shooter = game.cars[car];
     const int skill = mount.rear ? shooter.shootingSkill / 2 : shooter.shootingSkill;
-    if (RollForCar(mount.testText, car, 20, 0, false) > skill - malus) {
+    if (RollTestForCar(mount.testText, car, skill - malus, false, 0, false) > skill - malus) {
         TellShotOutcome(car, target, false);
         shooter.hasActed = 1;
         return;

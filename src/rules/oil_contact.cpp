@@ -41,7 +41,7 @@ void OilTest(int index, const MovePath& path) {
     CarRecord& car = game.cars[index];
     const int malus = static_cast<int>(path.length / static_cast<f32>(game.circuit.cellSize) / 2);
     TrailEndsAtCar trailAtCar(car);
-    const int roll = RollForCar(OilTestText(malus), index, 20);
+    const int roll = RollTestForCar(OilTestText(malus), index, car.drivingSkill - malus, false);
     const bool computer = IsComputerDriven(car);
     if (roll + malus > car.drivingSkill) {
         TellAboutCar(computer ? car.pilotName + L" passe sur de l'huile et loupe son test de pilotage.\n"

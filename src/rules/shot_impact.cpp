@@ -10,10 +10,10 @@ void ShotImpactTest(int index) {
     CarRecord& car = game.cars[index];
     if (car.skidPending || !car.inRace) return;
     const bool computer = IsComputerDriven(car);
-    const int roll = RollForCar(L"Voiture " + IntText(index) + L" :\n" +
-                                    L"Veuillez faire un test de pilotage pour savoir si ce tir vous "
-                                    L"fait déraper\n",
-                                index, 20, 0, false);
+    const int roll = RollTestForCar(L"Voiture " + IntText(index) + L" :\n" +
+                                        L"Veuillez faire un test de pilotage pour savoir si ce tir vous "
+                                        L"fait déraper\n",
+                                    index, car.drivingSkill, false, 0, false);
     std::wstring text;
     if (roll <= car.drivingSkill) {
         text = computer ? car.pilotName + L" stabilise son véhicule sans problème.\n"

@@ -13,7 +13,8 @@ void Tell(const std::wstring& text, int about, int mover) {
 // A piloting test to avoid the sideswipe; true when it is avoided.
 bool AvoidanceTest(int index, int mover) {
     const CarRecord& car = game.cars[index];
-    const int roll = RollForCar(L"Test de pilotage pour éviter la touchette\n", index, 20, mover);
+    const int roll =
+        RollTestForCar(L"Test de pilotage pour éviter la touchette\n", index, car.drivingSkill, true, mover);
     const bool avoided = roll <= car.drivingSkill;
     if (IsComputerDriven(car))
         Tell(car.pilotName + (avoided ? L" réussi à esquiver la touchette.\n"
@@ -36,8 +37,9 @@ bool TriesToAvoid(int index, int mover, const std::wstring& question) {
 
 void BrushWall(int index, const CollisionEvent& event) {
     const CarRecord& car = game.cars[index];
-    const int roll = RollForCar(
-        L"Touchette avec le mur. Veuillez faire un test de pilotage pour éviter les dégâts", index, 20);
+    const int roll = RollTestForCar(
+        L"Touchette avec le mur. Veuillez faire un test de pilotage pour éviter les dégâts", index, car.drivingSkill,
+        true);
     const bool failed = roll > car.drivingSkill;
     if (IsComputerDriven(car))
         Tell(car.pilotName + (failed ? L" fait un test de touchette avec le mur et le loupe.\n"

@@ -86,11 +86,11 @@ bool PilotThroughTheBlow(int index) {
         Tell(index, car.pilotName +
                         L" rentre dans un mur à une vitesse comprise entre sa masse et 1.5 fois celle "
                         L"ci : il doit faire un test de pilotage pour s'en sortir.\n");
-    const int roll = RollForCar(
+    const int roll = RollTestForCar(
         L"Collision avec un mur à une vitesse comprise entre votre masse et 1.5 fois celle ci : vous "
         L"devez faire un test de pilotage pour vous en sortir. \nVotre valeur de pilotage étant " +
             skill + L", vous devez faire " + skill + L" ou moins sur un dé à 20 faces.",
-        index, 20);
+        index, car.drivingSkill, false);
     if (roll > car.drivingSkill) {
         Tell(index, computer ? L"Les talents de conduite de " + car.pilotName +
                                    L" ne lui auront pas suffit à survivre..."

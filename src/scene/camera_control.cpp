@@ -1,9 +1,11 @@
 #include "scene/camera_control.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/cursor.h"
 #include "core/game_state.h"
+#include "platform/clock.h"
 
 using namespace irr;
 
@@ -13,24 +15,78 @@ constexpr float kRadiansPerDegree = 0.01745328f;
 constexpr float kMaxTilt = 85.0f;
 constexpr float kMinDistance = 100.0f;
 
+// A held key moves the camera by its step every sixtieth of a second,
+// whatever the frame rate; a frame counts for a tenth of a second at most.
+constexpr float kKeyStepMs = 1000.0f / 60.0f;
+constexpr long long kLongestFrameMs = 100;
+
 struct CameraKey {
     EKEY_CODE key;
-    void (*apply)();
+    void (*apply)(float steps);
 };
 
 // The held keys, in the order they apply.
 const CameraKey kCameraKeys[] = {
-    {KEY_KEY_Q, [] { CamOrbit(-3); }},
-    {KEY_KEY_D, [] { CamOrbit(3); }},
-    {KEY_KEY_Z, [] { CamTilt(1); }},
-    {KEY_KEY_S, [] { CamTilt(-1); }},
-    {KEY_KEY_P, [] { CamZoom(-10); }},
-    {KEY_KEY_M, [] { CamZoom(10); }},
-    {KEY_UP, [] { CamPan(L"avant", 15); }},
-    {KEY_LEFT, [] { CamPan(L"gauche", 15); }},
-    {KEY_RIGHT, [] { CamPan(L"droite", 15); }},
-    {KEY_DOWN, [] { CamPan(L"arriere", 15); }},
+    {KEY_KEY_Q, [](float n) { CamOrbit(-3 * n); }},
+    {KEY_KEY_D, [](float n) { CamOrbit(3 * n); }},
+    {KEY_KEY_Z, [](float n) { CamTilt(1 * n); }},
+    {KEY_KEY_S, [](float n) { CamTilt(-1 * n); }},
+    {KEY_KEY_P, [](float n) { CamZoom(-10 * n); }},
+    {KEY_KEY_M, [](float n) { CamZoom(10 * n); }},
+    {KEY_UP, [](float n) { CamPan(L"avant", 15 * n); }},
+    {KEY_LEFT, [](float n) { CamPan(L"gauche", 15 * n); }},
+    {KEY_RIGHT, [](float n) { CamPan(L"droite", 15 * n); }},
+    {KEY_DOWN, [](float n) { CamPan(L"arriere", 15 * n); }},
 };
+
+long long lastKeysMs = -1;  // the frame's time while camera keys are held
+
+bool AnyCameraKeyHeld() {
+    for (const CameraKey& k : kCameraKeys)
+        if (game.keyDown[k.key]) return true;
+    return false;
+}
+
+// The key steps the time since the last frame is worth: one as a key is
+// pressed, then the time elapsed.
+float KeyStepsThisFrame() {
+    if (!AnyCameraKeyHeld()) {
+        lastKeysMs = -1;
+        return 0;
+    }
+    const long long now = CurrentTimeMilliseconds();
+    const long long last = lastKeysMs;
+    lastKeysMs = now;
+    if (last < 0 || now < last) return 1;  // pressed now, or the clock was set back
+    return static_cast<float>(std::min(now - last, kLongestFrameMs)) / kKeyStepMs;
+}
+
+bool CircuitLoaded() {
+    return game.circuit.cellSize > 0 && game.circuit.gridWidth > 0 && game.circuit.gridLength > 0;
+}
+
+// The farthest the camera stands from its target: the whole circuit in view.
+float FarthestDistance() {
+    if (!CircuitLoaded()) return 1e9f;
+    return 1.5f * static_cast<float>(game.circuit.cellSize) *
+           static_cast<float>(std::max({game.circuit.gridWidth, game.circuit.gridLength, 10}));
+}
+
+// Keeps the point looked at over the circuit's grid, the camera moving with
+// it, and the camera no farther than the whole circuit needs.
+void KeepOverTheCircuit() {
+    scene::ICameraSceneNode* camera = game.camera;
+    if (!camera || !CircuitLoaded()) return;
+    const float cell = static_cast<float>(game.circuit.cellSize);
+    const core::vector3df t = camera->getTarget();
+    const core::vector3df kept(core::clamp(t.X, -cell / 2, (game.circuit.gridWidth - 0.5f) * cell), t.Y,
+                               core::clamp(t.Z, -cell / 2, (game.circuit.gridLength - 0.5f) * cell));
+    core::vector3df p = camera->getPosition() + (kept - t);
+    const core::vector3df away = p - kept;
+    if (away.getLength() > FarthestDistance()) p = kept + away / away.getLength() * FarthestDistance();
+    camera->setPosition(p);
+    camera->setTarget(kept);
+}
 
 // The unit horizontal vector from `from` towards `to`; (0, 0) when one
 // stands right above the other.
@@ -41,11 +97,22 @@ core::vector2df HorizontalUnit(const core::vector3df& from, const core::vector3d
 }
 
 void ApplyKeys() {
+    const float steps = KeyStepsThisFrame();
     for (const CameraKey& k : kCameraKeys)
         if (game.keyDown[k.key]) {
-            k.apply();
+            k.apply(steps);
             game.cameraMovedByPlayer = 1;
         }
+}
+
+// The key that brings the view back over the car to play: the turn goes on
+// following it as at its start.
+void ApplyHomeKey() {
+    if (!game.keys.cameraHome) return;
+    game.keys.cameraHome = 0;
+    if (game.currentCar < 1 || game.currentCar > game.carCount) return;
+    PlaceCameraNearCar(game.currentCar);
+    game.cameraMovedByPlayer = 0;
 }
 
 void ApplyDrag() {
@@ -133,7 +200,7 @@ bool CamZoom(float distance) {
     const core::vector3df moved = p + v / v.getLength() * distance;
     const core::vector3df w = moved - t;
     if (!SameSign(w.X, v.X) || !SameSign(w.Y, v.Y) || !SameSign(w.Z, v.Z)) return false;
-    if (w.getLength() < kMinDistance) return false;
+    if (w.getLength() < kMinDistance || (distance > 0 && w.getLength() > FarthestDistance())) return false;
     camera->setPosition(moved);
     camera->setTarget(t);
     return true;
@@ -160,6 +227,8 @@ void CameraControl() {
     ApplyKeys();
     ApplyDrag();
     ApplyWheel();
+    ApplyHomeKey();
+    KeepOverTheCircuit();
 }
 
 void PlaceCameraNearCar(int index) {

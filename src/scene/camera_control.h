@@ -6,7 +6,9 @@
 
 #include <string>
 
-// Applies the held keys, the drag and the wheel once; called every frame by
+// Applies the held keys (their steps by the time elapsed, a step every
+// sixtieth of a second), the drag, the wheel and the key back over the car
+// to play once, then keeps the view over the circuit; called every frame by
 // every frame loop of a race.
 void CameraControl();
 
@@ -16,7 +18,8 @@ void CamOrbit(float degrees);
 // above it, at the same distance.
 void CamTilt(float degrees);
 // Moves the camera towards (negative) or away from its target; refuses to
-// come closer than 100 units or to pass the target. True when it moved.
+// come closer than 100 units, to pass the target, or to go farther than the
+// whole circuit needs. True when it moved.
 bool CamZoom(float distance);
 // Moves camera and target together: "avant", "arriere", "gauche", "droite".
 void CamPan(const std::wstring& direction, float distance);

@@ -2,7 +2,13 @@
 
 #include "core/game_state.h"
 #include "core/random.h"
+#include "platform/text.h"
 #include "ui/dice_dialog.h"
+#include "ui/hud.h"
+
+namespace {
+constexpr int kOutcomeFrames = 400;  // the status line keeps a test's outcome a few seconds
+}  // namespace
 
 int DiceDialogAboutCar(const std::wstring& text, int index, int anchorCar, bool anchored) {
     const unsigned colour = game.cars[index].colour;
@@ -34,6 +40,20 @@ int RollForCar(const std::wstring& text, int index, int faces, int anchorCar, bo
     game.dialog.dieFaces = faces;
     game.dialog.choiceState = 0;
     return DiceDialogAboutCar(text, index, anchorCar, anchored);
+}
+
+int RollTestForCar(const std::wstring& text, int index, int atMost, bool tellOutcome, int anchorCar,
+                   bool anchored) {
+    if (IsComputerDriven(game.cars[index])) return RollDie(20);
+    game.dialog.dieTarget = atMost;
+    const int roll = RollForCar(text, index, 20, anchorCar, anchored);
+    if (tellOutcome) {
+        const bool passed = roll <= atMost;
+        ShowStatus(L"Dé : " + IntText(roll) + L" pour " + IntText(atMost) + L" ou moins, " +
+                       (passed ? L"réussi" : L"raté"),
+                   kOutcomeFrames, false);
+    }
+    return roll;
 }
 
 int AskAboutCar(const std::wstring& text, int index, const std::wstring& first,

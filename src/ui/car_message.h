@@ -18,6 +18,13 @@ void TellAboutCar(const std::wstring& text, int car, int anchorCar = 0, bool anc
 int RollForCar(const std::wstring& text, int car, int faces, int anchorCar = 0,
                bool anchored = true);
 
+// A test of car `car`'s pilot: a die of 20 faces rolled as RollForCar does,
+// passed at `atMost` or less. A person sees "8 ou moins" beside the die; with
+// `tellOutcome` (when the rules' next message does not say it), the status
+// line then says whether the test was passed.
+int RollTestForCar(const std::wstring& text, int car, int atMost, bool tellOutcome, int anchorCar = 0,
+                   bool anchored = true);
+
 // A question to a person about car `car` with two answers, in its colour,
 // anchored at car `anchorCar` (the car itself when 0); returns 1 or 2.
 int AskAboutCar(const std::wstring& text, int car, const std::wstring& first,

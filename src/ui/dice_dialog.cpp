@@ -26,6 +26,9 @@ void ShowFace(const MessageWindow& w, int face) { w.dieFace->setText(IntText(fac
 
 void ShowControls(const MessageWindow& w, const DialogState& dialog) {
     w.dieFace->setVisible(dialog.dieFaces != 0);
+    w.dieTarget->setVisible(dialog.dieFaces != 0 && dialog.dieTarget > 0);
+    // The game's fonts stop at U+00FF: the value to reach in words.
+    w.dieTarget->setText((IntText(dialog.dieTarget) + L" ou moins").c_str());
     if (dialog.dieFaces != 0) w.button->setText(L"Arréter le Dé");
     for (int i = 1; i <= 4; ++i) w.choices[i]->setVisible(false);
     if (dialog.choiceState > 0) {
@@ -200,6 +203,7 @@ void CloseDialogState(DialogState& dialog) {
     dialog.dialogOpen = 0;
     dialog.dieFaces = 0;
     dialog.dieState = 0;
+    dialog.dieTarget = 0;
     dialog.choiceState = 0;
     dialog.aboutCar = 0;
 }

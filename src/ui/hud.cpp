@@ -7,6 +7,7 @@
 #include "files/value_text.h"
 #include "platform/text.h"
 #include "ui/race_screen.h"
+#include "ui/roster.h"
 
 using namespace irr;
 
@@ -157,6 +158,7 @@ void ShowCurrentCarOnColumn() {
     UpdateWalls(car);
     UpdateTurnControls(car, human);
     UpdateActionButtons(car, human);
+    UpdateRoster();
 }
 
 void ShowPauseStatus() {

@@ -11,17 +11,19 @@ namespace {
 using Rect = core::rect<s32>;
 
 struct Layout {
-    Rect window, text, dieFace, button, choices[4];
+    Rect window, text, dieFace, dieTarget, button, choices[4];
 };
 
 const Layout kSmall = {{400, 20, 600, 280},
                        {10, 25, 190, 195},
                        {85, 205, 115, 220},
+                       {120, 205, 198, 220},
                        {30, 230, 170, 250},
                        {{10, 200, 95, 225}, {105, 200, 190, 225}, {10, 229, 95, 254}, {105, 229, 190, 254}}};
 const Layout kLarge = {{300, 20, 600, 450},
                        {10, 25, 290, 350},
                        {135, 360, 165, 375},
+                       {170, 360, 290, 375},
                        {80, 390, 220, 410},
                        {{30, 360, 135, 385}, {165, 360, 270, 385}, {30, 390, 135, 415}, {165, 390, 270, 415}}};
 
@@ -55,6 +57,9 @@ void CreateMessageWindow() {
     messageWindow.dieFace =
         gui->addStaticText(L"", kSmall.dieFace, true, false, messageWindow.window, gui_id::DieFace);
     messageWindow.dieFace->setTextAlignment(gui::EGUIA_CENTER, gui::EGUIA_CENTER);
+    messageWindow.dieTarget =
+        gui->addStaticText(L"", kSmall.dieTarget, false, false, messageWindow.window, gui_id::DieTarget);
+    messageWindow.dieTarget->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_CENTER);
     messageWindow.button =
         gui->addButton(kSmall.button, messageWindow.window, gui_id::MessageButton, L"Fermer");
     messageWindow.button->setToolTipText(L"Touche Entrée ou Espace");
@@ -74,6 +79,7 @@ void DialogLayout(bool large) {
     w.window->setRelativePosition(layout.window);
     w.text->setRelativePosition(layout.text);
     w.dieFace->setRelativePosition(layout.dieFace);
+    w.dieTarget->setRelativePosition(layout.dieTarget);
     w.button->setRelativePosition(layout.button);
     for (int i = 1; i <= 4; ++i) w.choices[i]->setRelativePosition(layout.choices[i - 1]);
 }

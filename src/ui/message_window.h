@@ -9,6 +9,7 @@ struct MessageWindow {
     irr::gui::IGUIWindow* window = nullptr;
     irr::gui::IGUIStaticText* text = nullptr;     // id 1009
     irr::gui::IGUIStaticText* dieFace = nullptr;  // id 1008
+    irr::gui::IGUIStaticText* dieTarget = nullptr;  // what a test's die must reach: "8 ou moins"
     irr::gui::IGUIButton* button = nullptr;       // id 1001, "Fermer" / "Arréter le Dé"
     irr::gui::IGUIButton* choices[5] = {};        // entries 1..4, ids 1002..1005
 };

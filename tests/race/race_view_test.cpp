@@ -2,10 +2,12 @@
 // when its turn starts, the race column following the current car, and
 // clicks on the race column kept off the circuit.
 #include <cstdlib>
+#include <vector>
 
 #include "core/event_receiver.h"
 #include "core/fitted_gadgets.h"
 #include "core/game_state.h"
+#include "core/race_keys.h"
 #include "core/random.h"
 #include "race/race_loop.h"
 #include "support/race_fixture.h"
@@ -164,4 +166,38 @@ TEST_F(RaceTest, ThePlateTheColumnAndItsGapsAreNotTheCircuit) {
     EXPECT_FALSE(PointOnRaceScreenControls({plate.UpperLeftCorner.X - 5, quit.getCenter().Y}));
     // The status lines are text over the circuit.
     EXPECT_FALSE(PointOnRaceScreenControls(raceScreen.statusLine->getAbsolutePosition().getCenter()));
+}
+
+// The roster names every car with its pilot, driver, life, gates and place,
+// the car to play highlighted, a burnt-out car marked; L hides it.
+TEST_F(RaceViewTest, TheRosterSaysWhoIsWhoAndWhereAndLHidesIt) {
+    game.cars[2].checkpointsPassed = 1;
+    game.cars[1].hitPoints = 3;
+    auto shown = [] {
+        std::vector<std::wstring> texts;
+        for (gui::IGUIElement* e : game.guiEnvironment->getRootGUIElement()->getChildren())
+            if (e->getType() == gui::EGUIET_STATIC_TEXT && e->isVisible() &&
+                std::wstring(e->getText()).find(L" - ") != std::wstring::npos)
+                texts.push_back(e->getText());
+        return texts;
+    };
+    std::vector<std::wstring> atStart, afterBurnOut, hidden;
+    player.AtFrame(2, [&] {
+        atStart = shown();
+        game.cars[2].inRace = 0;
+    });
+    player.AtFrame(4, [&] {
+        afterBurnOut = shown();
+        PressRaceKey({RaceKey::Letter, 'L'});
+    });
+    player.AtFrame(6, [&] { hidden = shown(); });
+    LeaveWhen([] { return game.rosterShown == 0; });
+    player.AnswerDialogs(1);
+    RunRace();
+    const std::wstring gates = L"/" + std::to_wstring(game.circuit.checkpointCount);
+    EXPECT_EQ(atStart, (std::vector<std::wstring>{L" Ann - Humain - Vie 3 - Portes 0" + gates + L" - 2e",
+                                                  L" Bob - IA - Vie 4 - Portes 1" + gates + L" - 1er"}));
+    EXPECT_EQ(afterBurnOut, (std::vector<std::wstring>{L" Ann - Humain - Vie 3 - Portes 0" + gates + L" - 1er",
+                                                       L" Bob - IA - carbonisée"}));
+    EXPECT_TRUE(hidden.empty());
 }

@@ -16,6 +16,8 @@
 #include "scene/car_setup.h"
 #include "scene/body_contacts.h"
 #include "support/race_fixture.h"
+#include "core/event_receiver.h"
+#include "ui/race_screen.h"
 
 namespace {
 int Lost(int car, int side) { return 10 - game.cars[car].sides[side].structure; }
@@ -112,8 +114,13 @@ TEST_F(SideswipeTest, CarsTouchingAtTheStartDoNotSideswipe) {
     EXPECT_TRUE(events.empty());
 }
 
+// The person sees beside the die the value to reach, and since no message
+// follows, the status line says how the test went.
 TEST_F(PillarTest, RunningAlongAWallIsATestAndAFailedOneCostsHalfTheSpeed) {
     player.AnswerDialogs();
+    std::wstring target;
+    player.Whenever([] { return game.dialog.dialogOpen == 1 && game.dialog.dieFaces == 20; },
+                    [&target] { target = ScriptedPlayer::TextOf(gui_id::DieTarget); });
     StandCar(2, 8, 8);
     QueueDieResult(11);
     StandCar(1, 4, 2);  // its right side runs 2.5 units into the pillar
@@ -121,6 +128,9 @@ TEST_F(PillarTest, RunningAlongAWallIsATestAndAFailedOneCostsHalfTheSpeed) {
     EXPECT_EQ(player.TimesSeen(L"Touchette avec le mur. Veuillez faire un test de pilotage pour "
                            L"éviter les dégâts"),
               1);
+    const std::wstring skill = std::to_wstring(game.cars[1].drivingSkill);
+    EXPECT_EQ(target, skill + L" ou moins");
+    EXPECT_EQ(WithoutLeadingSpaces(raceScreen.statusLine->getText()), L"Dé : 11 pour " + skill + L" ou moins, raté");
     EXPECT_EQ(Lost(1, SideRight), 2);  // speed 5
     EXPECT_EQ(game.cars[1].cellY, 7);  // the move goes on to its end
 

@@ -3,6 +3,8 @@
 
 #include "core/frame_pump.h"
 #include "core/game_state.h"
+#include "core/race_keys.h"
+#include "platform/clock.h"
 #include "scene/camera_control.h"
 #include "support/game_test.h"
 
@@ -14,13 +16,17 @@ protected:
         GameTest::SetUp();
         game.camera = game.sceneManager->addCameraSceneNode(nullptr, {300, 300, -300}, {100, 0, 100});
     }
-    // Runs CameraControl on `frames` frames, as every race loop does.
-    void RunFrames(int frames) {
+    // Runs CameraControl on `frames` frames, as every race loop does, a
+    // sixtieth of a second apart (or `msPerFrame`).
+    void RunFrames(int frames, double msPerFrame = 1000.0 / 60) {
         for (int i = 0; i < frames; ++i) {
+            elapsed_ += msPerFrame;
+            SetMillisecondClockOverride(1000000 + std::llround(elapsed_));
             PumpFrame();
             CameraControl();
         }
     }
+    double elapsed_ = 0;
     core::vector3df P() const { return game.camera->getPosition(); }
     core::vector3df T() const { return game.camera->getTarget(); }
     float Elevation() const { return std::asin((P().Y - T().Y) / P().getDistanceFrom(T())) * core::RADTODEG; }
@@ -124,4 +130,43 @@ TEST_F(CameraControlTest, AWheelNotchGlidesTowardsTheTargetAndSlowsDown) {
     RunFrames(20);
     EXPECT_NEAR(P().getDistanceFrom(T()), distance - 55, 0.01);  // 10 + 9 + ... + 1
     EXPECT_EQ(game.mouse.wheelZoom, 0);
+}
+
+// Whatever the keys do, the view stays over the circuit; Home brings it
+// back over the car to play; a held key turns as fast at 30 frames a
+// second as at 60.
+TEST_F(CameraControlTest, TheViewStaysOverTheCircuitComesHomeAndKeysGoByTime) {
+    game.circuit.cellSize = 100;
+    game.circuit.gridWidth = game.circuit.gridLength = 12;
+    player.AtFrame(1, [this] {
+        player.Key(KEY_LEFT, true);
+        player.Key(KEY_KEY_M, true);
+    });
+    RunFrames(600);
+    EXPECT_TRUE(T().X >= -50 && T().X <= 1150 && T().Z >= -50 && T().Z <= 1150) << T().X << " " << T().Z;
+    EXPECT_LE(P().getDistanceFrom(T()), 1800.5f);
+    EXPECT_EQ(game.cameraMovedByPlayer, 1);
+
+    game.carCount = game.currentCar = 1;
+    game.cars[1].cellX = 3;
+    game.cars[1].cellY = 4;
+    player.AtFrame(1, [this] {
+        player.Key(KEY_LEFT, false);
+        player.Key(KEY_KEY_M, false);
+        PressRaceKey({RaceKey::CameraHome, 0});
+    });
+    RunFrames(1);
+    EXPECT_EQ(T(), core::vector3df(300, 0, 400));
+    EXPECT_EQ(P(), core::vector3df(500, 300, 0));
+    EXPECT_EQ(game.cameraMovedByPlayer, 0) << "the turn follows its car again";
+
+    for (const double msPerFrame : {1000.0 / 60, 1000.0 / 30}) {
+        PlaceCameraNearCar(1);
+        const float heading = CameraHeading(P(), T());
+        player.AtFrame(1, [this] { player.Key(KEY_KEY_D, true); });
+        RunFrames(static_cast<int>(std::lround(500 / msPerFrame)), msPerFrame);  // half a second
+        player.AtFrame(1, [this] { player.Key(KEY_KEY_D, false); });
+        RunFrames(1);
+        EXPECT_NEAR(std::fmod(CameraHeading(P(), T()) - heading + 360, 360), 90, 3.5) << msPerFrame;
+    }
 }
