@@ -197,7 +197,8 @@ void PilotWorkshop(int x0, int y0, bool newPilot) {
         if (HandleButton(w)) break;
         RefreshSideLists(w);
         w.widgets.wheelText->setText(Pilot().wheelSide.c_str());
-        DrawMenuScreen(x0, y0, [&] { DrawWholeImage(background, x0 + kWorkshopPictureLeft, y0 + kWorkshopPictureTop); });
+        DrawMenuScreen(x0, y0,
+                       [&] { DrawWholeImage(background, x0 + kWorkshopPictureLeft, y0 + kWorkshopPictureTop); });
     }
     Leave(w);
 }

@@ -178,7 +178,9 @@ TEST_F(NewPilotTest, ShowsEveryNameWholeAndEveryDescriptionToItsEnd) {
         }
     });
     std::vector<int> unread;
-    const auto text = [] { return static_cast<irr::gui::IGUIStaticText*>(ScriptedPlayer::Element(gui_id::Description)); };
+    const auto text = [] {
+        return static_cast<irr::gui::IGUIStaticText*>(ScriptedPlayer::Element(gui_id::Description));
+    };
     for (int entry = 1; entry < kCatalogueSize; ++entry) {
         SelectGadget(entry);
         Then([this, text] {

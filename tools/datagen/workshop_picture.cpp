@@ -28,8 +28,11 @@ recti InPicture(const recti& place) {
 
 recti Union(std::initializer_list<recti> places) {
     recti all = *places.begin();
-    for (const recti& place : places)
-        if (place.getArea() > 0) all.addInternalPoint(place.UpperLeftCorner), all.addInternalPoint(place.LowerRightCorner);
+    for (const recti& place : places) {
+        if (place.getArea() == 0) continue;
+        all.addInternalPoint(place.UpperLeftCorner);
+        all.addInternalPoint(place.LowerRightCorner);
+    }
     return all;
 }
 
