@@ -65,6 +65,8 @@ constexpr int ShootingBox = 10102;
 constexpr int ZonksBox = 10103;
 constexpr int Description = 10104;
 constexpr int WheelText = 10105;
+constexpr int SkillPointsLeft = 10106;
+constexpr int StructurePointsLeft = 10107;
 constexpr int StructureBox = 10110;  // + side index, 1 to 4
 // The choice of a pilot to edit.
 constexpr int PilotChoice = 10200;

@@ -1,5 +1,9 @@
 #include "menus/pilot_checks.h"
 
+#include <algorithm>
+#include <climits>
+#include <vector>
+
 #include "files/pilot_file.h"
 #include "files/value_text.h"
 
@@ -14,6 +18,25 @@ const wchar_t* const kDefaultName = L"Entrez le nom";
 bool ReadBox(const std::wstring& entry, int sum, int& value) {
     value = 0;
     return ParseWholeNumber(entry, 0, sum, value);
+}
+
+// The points left out of `sum` by the boxes; `accepted` when each box
+// counts for "VALIDER" and they add up.
+long long PointsLeft(int sum, const std::vector<std::wstring>& boxes, bool& accepted) {
+    long long left = sum;
+    accepted = true;
+    for (const std::wstring& box : boxes) {
+        int value = 0;
+        if (ParseWholeNumber(box, 0, INT_MAX, value)) left -= value;
+        accepted = ReadBox(box, sum, value) && accepted;
+    }
+    accepted = accepted && left == 0;
+    return left;
+}
+
+std::wstring PointsLeftText(const std::wstring& points, long long left) {
+    return left >= 0 ? points + L" à répartir : " + std::to_wstring(left)
+                     : points + L" en trop : " + std::to_wstring(-left);
 }
 
 std::wstring CheckStructure(const NewPilotEntries& entries) {
@@ -52,6 +75,30 @@ std::wstring CheckName(const NewPilotEntries& entries) {
     return L"";
 }
 }  // namespace
+
+PointsCount SkillPointsLeft(const NewPilotEntries& entries) {
+    PointsCount count;
+    const long long left = PointsLeft(kSkillSum, {entries.driving, entries.shooting}, count.accepted);
+    count.text = PointsLeftText(L"Points", left);
+    int driving = 0, shooting = 0;
+    ReadBox(entries.driving, kSkillSum, driving);
+    ReadBox(entries.shooting, kSkillSum, shooting);
+    if (count.accepted && std::max(driving, shooting) > kHighestSkill) {
+        count.text = L"13 points au plus par compétence";
+        count.accepted = false;
+    }
+    return count;
+}
+
+PointsCount StructurePointsLeft(const NewPilotEntries& entries) {
+    PointsCount count;
+    const long long left = PointsLeft(kStructureSum,
+                                      {entries.structure[SideFront], entries.structure[SideRear],
+                                       entries.structure[SideLeft], entries.structure[SideRight]},
+                                      count.accepted);
+    count.text = PointsLeftText(L"Points de structure", left);
+    return count;
+}
 
 std::wstring PilotNameRefusal(const std::wstring& name) {
     if (name.empty() || !IsSafePilotName(name))

@@ -22,6 +22,19 @@ struct NewPilotEntries {
 // saving would lose another pilot's file.
 std::wstring CheckNewPilot(const NewPilotEntries& entries);
 
+// What a counter beside the boxes says: the points still to share, or those
+// given too many, and whether "VALIDER" takes the boxes as they are. A box
+// that holds no whole number counts as empty.
+struct PointsCount {
+    std::wstring text;
+    bool accepted = false;
+};
+// "Points à répartir : N" or "Points en trop : N" for the two skills, and
+// "13 points au plus par compétence" when they add up but one is above.
+PointsCount SkillPointsLeft(const NewPilotEntries& entries);
+// "Points de structure à répartir : N" or "Points de structure en trop : N".
+PointsCount StructurePointsLeft(const NewPilotEntries& entries);
+
 // Why the name cannot be a pilot's, whose file is named after it, or an
 // empty text.
 std::wstring PilotNameRefusal(const std::wstring& name);

@@ -7,6 +7,7 @@
 #include "menus/menu_drawing.h"
 #include "menus/menu_screens.h"
 #include "menus/pilot_checks.h"
+#include "menus/workshop_layout.h"
 #include "menus/workshop_widgets.h"
 #include "platform/text.h"
 #include "scene/scene_files.h"
@@ -55,7 +56,7 @@ void ShowSelectedEntry(const Workshop& w) {
         const GadgetRecord& g = game.catalogue[entry];
         text = g.name + L"\n" + L"PRIX : " + IntText(g.price) + L"\n\n" + g.description + L"\n";
     }
-    if (text != w.widgets.description->getText()) w.widgets.description->setText(text.c_str());
+    SetScrollingText(w.widgets.description, text);
     for (int side = 0; side < kSideCount; ++side)
         w.widgets.addButtons[side]->setEnabled(entry && game.catalogue[entry].allowedSides[side]);
 }
@@ -110,6 +111,19 @@ NewPilotEntries TypedEntries(const WorkshopWidgets& widgets) {
     return entries;
 }
 
+void ShowCount(gui::IGUIStaticText* counter, const PointsCount& count) {
+    counter->setText(count.text.c_str());
+    counter->setOverrideColor(count.accepted ? video::SColor(255, 0, 110, 0) : video::SColor(255, 170, 0, 0));
+}
+
+// The points a new pilot has left to share, as typed so far.
+void ShowPointsLeft(const Workshop& w) {
+    if (!w.newPilot) return;
+    const NewPilotEntries entries = TypedEntries(w.widgets);
+    ShowCount(w.widgets.skillPointsLeft, SkillPointsLeft(entries));
+    ShowCount(w.widgets.structurePointsLeft, StructurePointsLeft(entries));
+}
+
 // Checks and writes the pilot; true once it is saved. A refusal or a file
 // that cannot be written leaves the workshop open with nothing lost.
 bool Validate(const Workshop& w) {
@@ -124,6 +138,8 @@ bool Validate(const Workshop& w) {
                    L"protégé en écriture.");
         return false;
     }
+    // The notice stays open over the home menu, which closes it as its own.
+    ShowNotice(L"Pilote enregistré");
     return true;
 }
 
@@ -175,11 +191,14 @@ void PilotWorkshop(int x0, int y0, bool newPilot) {
         UpkeepNotice();
         if (leave) break;
         ShowSelectedEntry(w);
+        UpkeepScrollingText(w.widgets.description);
+        ShowPointsLeft(w);
         w.widgets.zonksBox->setText(IntText(Pilot().zonks).c_str());
         if (HandleButton(w)) break;
         RefreshSideLists(w);
         w.widgets.wheelText->setText(Pilot().wheelSide.c_str());
-        DrawMenuScreen(x0, y0, [&] { DrawWholeImage(background, x0 + 320, y0 - 10); });
+        DrawMenuScreen(x0, y0,
+                       [&] { DrawWholeImage(background, x0 + kWorkshopPictureLeft, y0 + kWorkshopPictureTop); });
     }
     Leave(w);
 }

@@ -5,6 +5,7 @@
 #include <irrlicht.h>
 
 #include "core/game_state.h"
+#include "ui/scrolling_text.h"
 
 struct WorkshopWidgets {
     irr::gui::IGUIElement* area = nullptr;
@@ -12,11 +13,16 @@ struct WorkshopWidgets {
     irr::gui::IGUIEditBox* drivingBox = nullptr;   // id 10101
     irr::gui::IGUIEditBox* shootingBox = nullptr;  // id 10102
     irr::gui::IGUIEditBox* structureBoxes[kSideCount] = {};  // sides 1 to 4
+    // The points left to share, beside the skills and over the structure
+    // boxes; a new pilot only (an edited one sees his car's whole structure
+    // over the boxes).
+    irr::gui::IGUIStaticText* skillPointsLeft = nullptr;
+    irr::gui::IGUIStaticText* structurePointsLeft = nullptr;
     irr::gui::IGUIEditBox* zonksBox = nullptr;
     irr::gui::IGUIListBox* catalogueList = nullptr;
     irr::gui::IGUIListBox* sideLists[kSideCount] = {};
     irr::gui::IGUIButton* addButtons[kSideCount] = {};  // "Ajouter au côté", 10010 + side
-    irr::gui::IGUIStaticText* description = nullptr;
+    ScrollingText description;  // its text has id 10104
     irr::gui::IGUIStaticText* wheelText = nullptr;
     irr::gui::IGUIButton* modelButton = nullptr;  // id 10050, the car's thumbnail
 };

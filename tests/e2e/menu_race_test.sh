@@ -72,12 +72,13 @@ click 422 123 0.3              # "Tir"
 xdotool key ctrl+a shift+egrave
 sleep 0.3
 import -window root "$WORK/atelier_clavier_fr.png"
-click 260 197 0.3              # "Mitrailleuse avant" in the list
-click 408 172 0.3              # "AVANT"
+click 260 210 0.3              # "Mitrailleuse avant" in the list
+click 422 186 0.3              # "AVANT"
 click 326 662 1                # "VALIDER"
 pilot_written() { [ -f "pilotes/$ZOE.xml" ]; }
 wait_until pilot_written 10 "VALIDER did not write pilotes/$ZOE.xml"
 [ "$("$SUMMARY" "$ZOE")" = "11 7 250 1 ok" ] || fail "$ZOE is saved as '$("$SUMMARY" "$ZOE")'"
+click 600 343 0.5              # the close button of the notice "Pilote enregistré"
 
 # The race setup: Anneau; row 1 Zoé, a person; row 2 Brutus, the computer.
 click 161 174 1                # "Nouvelle course"

@@ -1,5 +1,6 @@
 #include "files/settings.h"
 
+#include "files/renderers.h"
 #include "platform/text.h"
 
 #include <tuple>
@@ -90,4 +91,23 @@ TEST_F(SettingsTest, WrittenSettingsReadBackExactly) {
     // A journal count out of range, or not a number, keeps the last 50.
     for (const wchar_t* wrong : {L"", L"0", L"100001", L"-5", L"12x", L"99999999999"})
         EXPECT_EQ(JournalsKeptSetting({L"", L"", L"", L"", L"", wrong}), 50) << ToUtf8(wrong);
+}
+
+TEST_F(SettingsTest, TheSettingsProgramNamesTheRenderersAsAPlayerWouldAndOffersOnlyThoseThatCanShow) {
+    const auto names = [](const std::vector<RendererChoice>& offered) {
+        std::vector<std::wstring> shown;
+        for (const RendererChoice& choice : offered) shown.push_back(choice.name + L"=" + choice.value);
+        return shown;
+    };
+    const std::vector<RendererChoice> both = RenderersOffered(true), software = RenderersOffered(false);
+    EXPECT_EQ(names(both), (std::vector<std::wstring>{L"OpenGL=EDT_OPENGL", L"Logiciel=EDT_SOFTWARE"}));
+    EXPECT_EQ(names(software), std::vector<std::wstring>{L"Logiciel=EDT_SOFTWARE"}) << "a display without OpenGL";
+    // Each stored value shows as the renderer the game makes of it.
+    std::vector<std::wstring> shown;
+    for (const std::wstring& value : DriverValues()) {
+        shown.push_back(RendererOf(value, both).name);
+        EXPECT_EQ(RendererOf(value, both).driver, DeviceParameters({value, L"", L"", L"", L"", L""}).DriverType);
+    }
+    EXPECT_EQ(shown, (std::vector<std::wstring>{L"OpenGL", L"Logiciel", L"OpenGL", L"OpenGL"}));
+    EXPECT_EQ(RendererOf(L"EDT_OPENGL", software).name, L"Logiciel");
 }

@@ -36,6 +36,8 @@ TEST_F(PilotChoiceTest, EditsTheChosenPilotAndSavesItWithAFreshIntegrityText) {
         EXPECT_EQ(ScriptedPlayer::Element(gui_id::PilotNameBox), nullptr) << "an edited pilot keeps his name";
         EXPECT_EQ(ScriptedPlayer::Element(gui_id::DrivingBox), nullptr);
         EXPECT_EQ(ScriptedPlayer::Element(gui_id::StructureBox + SideFront), nullptr);
+        EXPECT_EQ(ScriptedPlayer::Element(gui_id::SkillPointsLeft), nullptr) << "nothing left to share";
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::StructurePointsLeft), L"Points de structure : 20");
         EXPECT_FALSE(ScriptedPlayer::Element(gui_id::PilotChoice)->isVisible());
     });
     Then([this] { player.SelectListItem(gui_id::SideList + SideFront, 0); });
@@ -46,6 +48,7 @@ TEST_F(PilotChoiceTest, EditsTheChosenPilotAndSavesItWithAFreshIntegrityText) {
     ChoosePilotToEdit(x0, y0);
 
     EXPECT_TRUE(player.NoticeTextsSeen().empty());
+    EXPECT_EQ(ScriptedPlayer::NoticeTexts(), std::vector<std::wstring>{L"Pilote enregistré"});
     EXPECT_EQ(game.lastGuiId, 0);
     EXPECT_EQ(ScriptedPlayer::Element(gui_id::PilotChoice), nullptr);
     ReadPilotFile(1, L"Noé");

@@ -52,8 +52,10 @@ protected:
 TEST_F(NewPilotTest, SavesTheDefaultsUnderTheNameGivenWithTheGadgetsBought) {
     Then([] {
         EXPECT_EQ(TextsOf({gui_id::PilotNameBox, gui_id::DrivingBox, gui_id::ShootingBox, gui_id::StructureBox + SideLeft,
-                           gui_id::ZonksBox, gui_id::WheelText, gui_id::Description}),
-                  (std::vector<std::wstring>{L"Entrez le nom", L"9", L"9", L"5", L"400", L"Gauche", L""}));
+                           gui_id::ZonksBox, gui_id::WheelText, gui_id::Description, gui_id::SkillPointsLeft,
+                           gui_id::StructurePointsLeft}),
+                  (std::vector<std::wstring>{L"Entrez le nom", L"9", L"9", L"5", L"400", L"Gauche", L"",
+                                             L"Points à répartir : 0", L"Points de structure à répartir : 0"}));
     });
     Buy(Armour, SideRear);
     Then([] {
@@ -66,6 +68,8 @@ TEST_F(NewPilotTest, SavesTheDefaultsUnderTheNameGivenWithTheGadgetsBought) {
     Run();
 
     EXPECT_TRUE(player.NoticeTextsSeen().empty());
+    EXPECT_EQ(ScriptedPlayer::NoticeTexts(), std::vector<std::wstring>{L"Pilote enregistré"})
+        << "the notice stays open over the home menu";
     EXPECT_EQ(game.lastGuiId, 0);
     EXPECT_EQ(ScriptedPlayer::Element(gui_id::Validate), nullptr);
     EXPECT_EQ(CountGadgets(L"", 0, kAllSides), 0);
@@ -130,6 +134,70 @@ TEST_F(NewPilotTest, RefusesEachWrongEntryAloneAndSavesNothing) {
     EXPECT_EQ(PilotFileCount(), 1);
     EXPECT_EQ(ReadFile("pilotes/Max.xml"), maxFile);
     EXPECT_FALSE(fs::exists("Max.xml"));
+}
+
+TEST_F(NewPilotTest, CountsThePointsLeftToShareAsTheyAreTyped) {
+    std::vector<std::wstring> counts;
+    const auto look = [&] {
+        counts.push_back(TextsOf({gui_id::SkillPointsLeft})[0] + L" | " + TextsOf({gui_id::StructurePointsLeft})[0]);
+    };
+    TypeSkills(10, 6);
+    TypeStructure(6, 5, 5, 1);
+    Then(look);
+    TypeSkills(14, 6);
+    Type(gui_id::StructureBox + SideRight, L"5,0");  // no whole number: counts as empty
+    Then(look);
+    TypeSkills(14, 4);
+    TypeStructure(8, 4, 4, 4);
+    Then(look);
+    Click(gui_id::Home);
+    Run();
+
+    EXPECT_EQ(counts, (std::vector<std::wstring>{
+                          L"Points à répartir : 2 | Points de structure à répartir : 3",
+                          L"Points en trop : 2 | Points de structure à répartir : 4",
+                          L"13 points au plus par compétence | Points de structure à répartir : 0",
+                      }));
+}
+
+// In the menus' font, every gadget's name shows whole in the lists, and
+// every description can be read to its last line with the wheel.
+TEST_F(NewPilotTest, ShowsEveryNameWholeAndEveryDescriptionToItsEnd) {
+    ASSERT_TRUE(CopyFromGameFolder("data/fontes"));
+    irr::gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdana.bmp");
+    ASSERT_NE(font, nullptr);
+    game.guiEnvironment->getSkin()->setFont(font);
+    Then([font] {
+        // Besides its scroll bar, a list's border and margins take 7 pixels.
+        const int bar = game.guiEnvironment->getSkin()->getSize(irr::gui::EGDS_SCROLLBAR_SIZE);
+        for (int list : {gui_id::CatalogueList, gui_id::SideList + SideLeft}) {
+            const int room = ScriptedPlayer::Element(list)->getAbsolutePosition().getWidth() - bar - 7;
+            for (int entry = 1; entry < kCatalogueSize; ++entry)
+                EXPECT_LE(static_cast<int>(font->getDimension(game.catalogue[entry].name.c_str()).Width), room)
+                    << list << " " << entry;
+        }
+    });
+    std::vector<int> unread;
+    const auto text = [] {
+        return static_cast<irr::gui::IGUIStaticText*>(ScriptedPlayer::Element(gui_id::Description));
+    };
+    for (int entry = 1; entry < kCatalogueSize; ++entry) {
+        SelectGadget(entry);
+        Then([this, text] {
+            const irr::core::recti view = text()->getParent()->getAbsolutePosition();
+            EXPECT_EQ(text()->getAbsolutePosition().UpperLeftCorner.Y, view.UpperLeftCorner.Y) << "from its first line";
+            player.MoveMouse(view.getCenter().X, view.getCenter().Y);
+            for (int notch = 0; notch < 20; ++notch) player.Wheel(-1);
+        });
+        Then([&unread, text, entry] {
+            if (text()->getAbsolutePosition().UpperLeftCorner.Y + text()->getTextHeight() >
+                text()->getParent()->getAbsolutePosition().LowerRightCorner.Y)
+                unread.push_back(entry);
+        });
+    }
+    Click(gui_id::Home);
+    Run();
+    EXPECT_EQ(unread, std::vector<int>{});
 }
 
 TEST_F(NewPilotTest, BuysWithinThePerCarLimitAndTheZonks) {

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "files/renderers.h"
 #include "files/settings.h"
+#include "platform/display.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/text.h"
@@ -22,7 +24,7 @@ namespace {
 const char* const kUsage =
     "Utilisation : skarvoll3d-config [--driver V --resolution V --modeecran V --synchro V\n"
     "                                  --messages V --journaux N] [-- ARGUMENTS DU JEU]\n"
-    "  --driver      EDT_OPENGL | EDT_SOFTWARE | EDT_DIRECTX9 | EDT_DIRECTX8\n"
+    "  --driver      EDT_OPENGL (OpenGL) | EDT_SOFTWARE (Logiciel) | EDT_DIRECTX9 | EDT_DIRECTX8\n"
     "  --resolution  1024*768 | 800*600\n"
     "  --modeecran   Fenetre | \"Full screen\"\n"
     "  --synchro     Actif | Inactif\n"
@@ -102,6 +104,13 @@ std::wstring Selected(gui::IGUIComboBox* box) {
     return index >= 0 ? std::wstring(box->getItem(static_cast<u32>(index))) : std::wstring();
 }
 
+// The renderers as the player reads them; config.xml keeps their values.
+std::vector<std::wstring> Names(const std::vector<RendererChoice>& renderers) {
+    std::vector<std::wstring> names;
+    for (const RendererChoice& renderer : renderers) names.push_back(renderer.name);
+    return names;
+}
+
 enum class WindowOutcome { Saved, Closed, Failed };
 
 // The settings window: what the player did with it.
@@ -119,8 +128,10 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
     if (FileExists(font))
         if (gui::IGUIFont* loaded = gui->getFont(font.c_str())) gui->getSkin()->setFont(loaded);
     gui->addStaticText(L"Réglages du jeu", core::recti(20, 15, 420, 35));
+    // The window itself is drawn by the software renderer: it is offered.
+    const std::vector<RendererChoice> renderers = RenderersOffered(DisplayOffersOpenGL());
     gui::IGUIComboBox* driver =
-        AddSettingRow(gui, 0, L"Rendu :", DriverValues(), settings.driver);
+        AddSettingRow(gui, 0, L"Rendu :", Names(renderers), RendererOf(settings.driver, renderers).name);
     gui::IGUIComboBox* resolution =
         AddSettingRow(gui, 1, L"Résolution :", ResolutionValues(), settings.resolution);
     gui::IGUIComboBox* mode =
@@ -135,6 +146,14 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
     gui::IGUIComboBox* journals = AddSettingRow(gui, 5, L"Courses gardées :", counts, settings.journalsKept);
     journals->setToolTipText(L"Nombre de journaux de course gardés dans courses/");
     gui->addButton(core::recti(160, 310, 280, 340), nullptr, kSaveButton, L"Enregistrer");
+    // A row's drop-down list opens over the rows below it: those are drawn
+    // first, and the list's background hides them.
+    gui::IGUISkin* skin = gui->getSkin();
+    video::SColor listBackground = skin->getColor(gui::EGDC_3D_HIGH_LIGHT);
+    listBackground.setAlpha(255);
+    skin->setColor(gui::EGDC_3D_HIGH_LIGHT, listBackground);
+    for (gui::IGUIComboBox* box : {journals, messages, synchro, mode, resolution, driver})
+        gui->getRootGUIElement()->bringToFront(box);
 
     while (!receiver.saveRequested && device->run()) {
         device->getVideoDriver()->beginScene(true, true, video::SColor(255, 200, 200, 200));
@@ -142,9 +161,11 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
         device->getVideoDriver()->endScene();
         device->sleep(15);
     }
-    if (receiver.saveRequested)
-        settings = {Selected(driver), Selected(resolution), Selected(mode), Selected(synchro),
-                    Selected(messages), Selected(journals)};
+    if (receiver.saveRequested) {
+        const size_t renderer = static_cast<size_t>(std::max(0, driver->getSelected()));
+        settings = {renderers[renderer].value, Selected(resolution), Selected(mode),
+                    Selected(synchro),         Selected(messages),   Selected(journals)};
+    }
     device->closeDevice();
     device->run();
     device->drop();

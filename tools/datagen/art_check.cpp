@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "menus/workshop_layout.h"
+
 using namespace irr;
 
 namespace {
@@ -119,6 +121,32 @@ void CheckCars(const ArtCheck& art) {
             "data/croix.ms3d", "not a flat closed cross about 60 wide");
 }
 
+// The workshop's picture is one plain colour under every widget, so that
+// each box, list and button stands out whole.
+void CheckWorkshopPicture(const ArtCheck& art) {
+    const std::string path = "data/voitures/car02.bmp";
+    art.Size(path, kWorkshopPictureWidth, kWorkshopPictureHeight);
+    video::IImage* image = art.Image(path);
+    const core::recti picture(0, 0, kWorkshopPictureWidth - 1, kWorkshopPictureHeight - 1);
+    bool plain = true, first = true;
+    video::SColor colour;
+    std::string where;
+    for (core::recti box : WorkshopWidgetBoxes()) {
+        box -= core::position2di(kWorkshopPictureLeft, kWorkshopPictureTop);
+        // The engine's rectangles take their lower-right corner in.
+        for (s32 y = box.UpperLeftCorner.Y; y <= box.LowerRightCorner.Y; ++y)
+            for (s32 x = box.UpperLeftCorner.X; x <= box.LowerRightCorner.X; ++x) {
+                if (!picture.isPointInside(core::position2di(x, y))) continue;
+                const video::SColor pixel = image->getPixel(x, y);
+                if (first) colour = pixel, first = false;
+                if (pixel != colour && plain) where = std::to_string(x) + ", " + std::to_string(y);
+                plain = plain && pixel == colour;
+            }
+    }
+    image->drop();
+    Require(plain, path, "not plain under the workshop's widgets, at " + where);
+}
+
 void CheckImages(const ArtCheck& art, const std::vector<std::string>& circuits) {
     for (const char* colour : kColours) {
         art.Size(std::string("data/") + colour + ".bmp", 64, 64);
@@ -126,7 +154,7 @@ void CheckImages(const ArtCheck& art, const std::vector<std::string>& circuits) 
     }
     art.Size("data/carbonise.bmp", 256, 256);
     art.Size("data/loading/barre_chargement.jpg", 128, 128);
-    art.Size("data/voitures/car02.bmp", 480, 600);
+    CheckWorkshopPicture(art);
     for (const std::string& circuit : circuits) {
         art.Size("data/loading/loading_" + circuit + ".jpg", 1024, 768);
         art.Size("data/interface/thumb_cir_" + circuit + ".jpg", 256, 256);

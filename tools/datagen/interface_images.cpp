@@ -7,6 +7,7 @@
 #include "model_picture.h"
 #include "race_images.h"
 #include "typeface.h"
+#include "workshop_picture.h"
 
 namespace {
 
@@ -58,21 +59,6 @@ Canvas MenuBackground(const std::string& fontDir) {
     Panel(image, 420, 30, 690, 300);  // circuit choice and thumbnail
     heading.Paint(image, 428, 22, L"Circuit", kGold);
     Panel(image, 575, 515, 690, 575);  // around the start button
-    return image;
-}
-
-// Workshop background, drawn whole at (x0 + 320, y0 - 10): a garage wall
-// with the cars.
-Canvas WorkshopBackground(const std::string& fontDir) {
-    Canvas image(480, 600);
-    image.VerticalGradient(0, 0, 480, 600, SColor(255, 70, 72, 78), SColor(255, 35, 36, 40));
-    for (int y = 0; y < 600; y += 30)
-        for (int x = (y / 30) % 2 * 30; x < 480; x += 60) image.FillRect(x, y, x + 58, y + 28, SColor(20, 255, 255, 255));
-    image.FillRect(0, 470, 480, 600, SColor(255, 45, 45, 50));
-    for (int x = 0; x < 480; x += 24) image.FillRect(x, 470, x + 12, 478, kGold);
-    const Typeface title(fontDir + "/DejaVuSans-Bold.ttf", 30);
-    title.PaintCentred(image, 240, 560, L"ATELIER", kGold);
-    DrawCars(image, 240, 420, 1.5f, 150);
     return image;
 }
 
