@@ -63,17 +63,22 @@ long long LastTurnStart(const std::string& journal, long long from) {
 }
 
 // The journal up to where the race resumes: its last turn start, else where
-// the save points.
+// the save points. The file is read once.
 bool ReadSaveAndJournal(const std::string& savePath, SavedRace& saved, RaceJournal& journal,
                         std::wstring& error) {
     std::string text;
     if (!ReadSavedRace(savePath, saved, error)) return false;
-    if (ReadWholeFile(saved.journal, text) && static_cast<long long>(text.size()) >= saved.bytes) {
-        const long long ahead = LastTurnStart(text, saved.bytes);
-        std::wstring ignored;
-        if (ahead > saved.bytes && ReadJournalUpTo(saved.journal, ahead, journal, ignored)) saved.bytes = ahead;
+    if (!ReadWholeFile(saved.journal, text) || static_cast<long long>(text.size()) < saved.bytes) {
+        error = L"Le journal « " + NameOf(saved.journal) + L" » ne peut pas être lu.";
+        return false;
     }
-    if (journal.events.empty() && !ReadJournalUpTo(saved.journal, saved.bytes, journal, error)) return false;
+    const long long ahead = LastTurnStart(text, saved.bytes);
+    std::wstring ignored;
+    if (ahead > saved.bytes && ReadJournalText(text.substr(0, static_cast<size_t>(ahead)), saved.journal, journal,
+                                               ignored))
+        saved.bytes = ahead;
+    else if (!ReadJournalText(text.substr(0, static_cast<size_t>(saved.bytes)), saved.journal, journal, error))
+        return false;
     if (static_cast<long long>(journal.events.size()) < saved.events || journal.events.empty()) {
         error = L"La sauvegarde « " + NameOf(savePath) + L" » ne correspond pas à son journal.";
         return false;

@@ -1,4 +1,4 @@
-// Reading the game's own line-based text files (race journals, saves): one
+// The game's own line-based text files (race journals, saves): read one
 // line at a time with its number for the messages, "name value" fields, and
 // blocks of lines kept after "| " (a file's text held inside another).
 #pragma once
@@ -7,6 +7,14 @@
 #include <string>
 
 #include "platform/text.h"
+
+// The text as the lines Block() reads back: each line after "| ".
+inline std::string BlockLines(const std::wstring& text) {
+    std::string lines;
+    std::istringstream in(ToUtf8(text));
+    for (std::string line; std::getline(in, line);) lines += "| " + line + "\n";
+    return lines;
+}
 
 class LineReader {
 public:

@@ -67,8 +67,7 @@ std::string HeaderText(const RaceJournal& journal) {
     for (size_t i = 0; i < journal.cars.size(); ++i) {
         const JournalCar& car = journal.cars[i];
         text += "voiture " + std::to_string(i + 1) + " " + ToUtf8(car.colour) + " " + ToUtf8(car.controller) + "\n";
-        std::istringstream lines(ToUtf8(car.pilotFile));
-        for (std::string line; std::getline(lines, line);) text += "| " + line + "\n";
+        text += BlockLines(car.pilotFile);
     }
     return text + "course\n";
 }
@@ -119,20 +118,24 @@ std::string PathFor(const std::string& folder, const RaceJournal& journal) {
     return path;
 }
 
-// A journal whose race can be resumed stays whatever its age.
-bool HasSave(const std::string& journal) {
-    for (const std::string& path : ListSavedRaces(journal.substr(0, journal.find_last_of('/')))) {
+// The journals of the races that can be resumed.
+std::vector<std::string> JournalsWithASave(const std::string& folder) {
+    std::vector<std::string> journals;
+    for (const std::string& path : ListSavedRaces(folder)) {
         SavedRace saved;
         std::wstring error;
-        if (ReadSavedRace(path, saved, error) && saved.journal == journal) return true;
+        if (ReadSavedRace(path, saved, error)) journals.push_back(saved.journal);
     }
-    return false;
+    return journals;
 }
 
+// A journal whose race can be resumed stays whatever its age.
 void RemoveOldJournals(const std::string& folder, int keep) {
     const std::vector<std::string> journals = ListJournals(folder);
+    if (journals.size() <= static_cast<size_t>(std::max(keep, 1))) return;
+    const std::vector<std::string> kept = JournalsWithASave(folder);
     for (size_t i = static_cast<size_t>(std::max(keep, 1)); i < journals.size(); ++i)
-        if (!HasSave(journals[i])) RemoveFile(journals[i]);
+        if (std::find(kept.begin(), kept.end(), journals[i]) == kept.end()) RemoveFile(journals[i]);
 }
 
 // Reading, line by line, with the line number for the messages.
@@ -266,14 +269,19 @@ bool ReadJournal(const std::string& path, RaceJournal& journal, std::wstring& er
 }
 
 bool ReadJournalUpTo(const std::string& path, long long bytesToRead, RaceJournal& journal, std::wstring& error) {
-    journal = RaceJournal();
     std::string bytes;
-    const std::wstring name = FileNameOf(path);
     if (!ReadWholeFile(path, bytes) || bytesToRead > static_cast<long long>(bytes.size())) {
-        error = L"Le journal « " + name + L" » ne peut pas être lu.";
+        journal = RaceJournal();
+        error = L"Le journal « " + FileNameOf(path) + L" » ne peut pas être lu.";
         return false;
     }
     if (bytesToRead >= 0) bytes.resize(static_cast<size_t>(bytesToRead));
+    return ReadJournalText(bytes, path, journal, error);
+}
+
+bool ReadJournalText(const std::string& bytes, const std::string& path, RaceJournal& journal, std::wstring& error) {
+    journal = RaceJournal();
+    const std::wstring name = FileNameOf(path);
     if (bytes.empty() || bytes.back() != '\n') {
         error = L"Le journal « " + name + L" » est coupé : sa dernière ligne n'est pas entière.";
         return false;
@@ -307,9 +315,14 @@ std::wstring KeptPilotName(const JournalCar& car) {
     return name;
 }
 
-std::wstring JournalSummary(const RaceJournal& journal) {
+std::wstring JournalPilots(const RaceJournal& journal) {
     std::wstring pilots;
     for (const JournalCar& car : journal.cars) pilots += (pilots.empty() ? L"" : L", ") + KeptPilotName(car);
+    return pilots;
+}
+
+std::wstring JournalSummary(const RaceJournal& journal) {
+    const std::wstring pilots = JournalPilots(journal);
     std::wstring end = L"course inachevée";
     if (journal.Finished()) {
         const int winner = journal.events.back().car;

@@ -73,6 +73,8 @@ bool ReadJournal(const std::string& path, RaceJournal& journal, std::wstring& er
 
 // The same for the first `bytes` of the file (all when negative).
 bool ReadJournalUpTo(const std::string& path, long long bytes, RaceJournal& journal, std::wstring& error);
+// The same for the file's text already read (`path` names it in `error`).
+bool ReadJournalText(const std::string& bytes, const std::string& path, RaceJournal& journal, std::wstring& error);
 
 // The journal files of a folder, newest first.
 std::vector<std::string> ListJournals(const std::string& folder);
@@ -82,6 +84,8 @@ constexpr int kJournalsKept = 50;
 
 // The pilot's name in a pilot file's text kept by a journal.
 std::wstring KeptPilotName(const JournalCar& car);
+// The pilots of the race, "Max Durand, Brutus, ...".
+std::wstring JournalPilots(const RaceJournal& journal);
 // What the list of recorded races shows of a journal: its date, circuit,
 // pilots and winner ("course inachevée" while it has no end).
 std::wstring JournalSummary(const RaceJournal& journal);

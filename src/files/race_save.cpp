@@ -49,18 +49,21 @@ std::string SaveText(const SavedRace& saved) {
             continue;
         }
         text += "attente " + which + (change.deletes ? " efface " : " ecrit ") + ToUtf8(change.pilot) + "\n";
-        std::istringstream lines(ToUtf8(change.text));
-        for (std::string line; std::getline(lines, line);) text += "| " + line + "\n";
+        text += BlockLines(change.text);
     }
     return text;
 }
 
-// Writes the save as it stands in memory; tells the handler when saving
-// starts failing and when it works again.
-bool WriteSave(const SavedRace& saved) {
-    const bool written = WriteFileAtomically(saved.path, SaveText(saved));
+// Tells the handler when saving starts failing and when it works again.
+void NoteSaveOutcome(bool written) {
     if (written == failing && failureHandler) failureHandler(!written);
     failing = !written;
+}
+
+// Writes the save as it stands in memory.
+bool WriteSave(const SavedRace& saved) {
+    const bool written = WriteFileAtomically(saved.path, SaveText(saved));
+    NoteSaveOutcome(written);
     return written;
 }
 
@@ -238,9 +241,7 @@ bool SaveRaceAt(long long bytes, long long events, int round, int car) {
 }
 
 void SaveRaceFailed() {
-    if (current.path.empty()) return;
-    if (!failing && failureHandler) failureHandler(true);
-    failing = true;
+    if (!current.path.empty()) NoteSaveOutcome(false);
 }
 
 bool StopRaceHere(long long bytes, long long events) {

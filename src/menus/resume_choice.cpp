@@ -23,12 +23,6 @@ struct ListedSave {
     bool crashed = false;
 };
 
-std::wstring PilotsOf(const RaceJournal& journal) {
-    std::wstring pilots;
-    for (const JournalCar& car : journal.cars) pilots += (pilots.empty() ? L"" : L", ") + KeptPilotName(car);
-    return pilots;
-}
-
 std::wstring SaveLine(const SavedRace& saved, const RaceJournal& journal) {
     std::wstring whose = L"voiture " + std::to_wstring(saved.car);
     if (saved.car >= 1 && saved.car <= static_cast<int>(journal.cars.size()))
@@ -36,7 +30,7 @@ std::wstring SaveLine(const SavedRace& saved, const RaceJournal& journal) {
     // What tells the races apart first: a long list of pilots is cut at the
     // end. The rules count rounds from 0, players from 1.
     return journal.date + (LeftByACrash(saved) ? L" (interrompue)" : L"") + L" - " + journal.circuit + L" - tour " +
-           std::to_wstring(saved.round + 1) + L", à " + whose + L" - " + PilotsOf(journal);
+           std::to_wstring(saved.round + 1) + L", à " + whose + L" - " + JournalPilots(journal);
 }
 
 // Each save that can be read with its journal; each other one in a line
