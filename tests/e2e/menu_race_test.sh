@@ -65,6 +65,10 @@ xdotool key --delay 80 egrave
 xdotool type --delay 80 "vre-Cr"
 xdotool key --delay 80 dead_circumflex e
 xdotool type --delay 80 "t"
+# The typed keys come from the X server's queue, the clicks through the
+# engine's: on a loaded machine a click at once could move the focus before
+# the last letter is taken, and the letter would go to the next box.
+sleep 1
 click 332 123 0.3              # "Pilotage"
 xdotool key ctrl+a
 xdotool type --delay 80 "11"
