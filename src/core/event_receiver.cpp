@@ -65,7 +65,7 @@ bool GameEventReceiver::OnGuiEvent(const SEvent::SGUIEvent& event) {
     const int id = event.Caller ? event.Caller->getID() : -1;
     if (event.EventType == gui::EGET_CHECKBOX_CHANGED &&
         (id == gui_id::AutoEndTurn || id == gui_id::ShowIntersections ||
-         id == gui_id::HideWalls || id == gui_id::ShowTrail)) {
+         id == gui_id::HideWalls || id == gui_id::ShowTrail || id == gui_id::ShowRisks)) {
         game.lastGuiId = id;
         return true;
     }

@@ -32,6 +32,7 @@ constexpr int Bazooka = 116;
 constexpr int HideWalls = 117;
 constexpr int Quit = 118;
 constexpr int SaveRace = 119;
+constexpr int ShowRisks = 120;
 constexpr int Roster = 130;  // the title of the roster of the race
 constexpr int MessageButton = 1001;
 constexpr int Choice1 = 1002;

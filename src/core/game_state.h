@@ -84,6 +84,7 @@ struct CarRecord {
     u8 showIntersections = 0;
     u8 hideWalls = 0;
     u8 showTrail = 0;
+    u8 showRisks = 0;  // "Voir risques": the crosses whose move meets something marked
     CarSide sides[kSideCount];
 
     // Appends one point to the trail, growing the array to 2 * trailCount + 1.

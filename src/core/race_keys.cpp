@@ -69,7 +69,7 @@ const std::vector<ColumnKey>& ColumnKeys() {
     static const std::vector<ColumnKey> keys = {
         {gui_id::EndTurn, 'F'},      {gui_id::AutoEndTurn, 'U'}, {gui_id::ShowIntersections, 'I'},
         {gui_id::ShowTrail, 'V'},    {gui_id::HideWalls, 'C'},   {gui_id::Quit, 'X'},
-        {gui_id::SaveRace, 'E'},
+        {gui_id::SaveRace, 'E'},     {gui_id::ShowRisks, 'K'},
         {gui_id::Nitro, 'N'},        {gui_id::FrontGun, 'A'},    {gui_id::RearGun, 'R'},
         {gui_id::OilProjector, 'H'}, {gui_id::Grenade, 'G'},     {gui_id::Pistol, 'T'},
         {gui_id::Bazooka, 'B'},

@@ -23,6 +23,12 @@ void SkipRandom(unsigned long long count) {
 }
 void SetRandomState(uint32_t state) { randState = state; }
 
+RandomUntouched::RandomUntouched() : state_(randState), draws_(draws) {}
+RandomUntouched::~RandomUntouched() {
+    randState = state_;
+    draws = draws_;
+}
+
 int DieFormula(int faces) {
     if (faces <= 0) return 0;
     const int divisor = kRandMax / faces;

@@ -16,6 +16,21 @@ void SkipRandom(unsigned long long count);
 uint32_t RandomState();
 void SetRandomState(uint32_t state);
 
+// Draws made while one lives are taken back when it ends: the source and its
+// count of draws as they were (a look ahead of the rules that must not
+// change the race, such as "Voir risques").
+class RandomUntouched {
+public:
+    RandomUntouched();
+    ~RandomUntouched();
+    RandomUntouched(const RandomUntouched&) = delete;
+    RandomUntouched& operator=(const RandomUntouched&) = delete;
+
+private:
+    uint32_t state_;
+    unsigned long long draws_;
+};
+
 // A die of `faces` faces drawn with the game's formula, limited to 1..faces.
 int DieFormula(int faces);
 // A roll of the rules: the next queued result when a test queued one,

@@ -41,7 +41,7 @@ std::string SaveText(const SavedRace& saved) {
     for (const CarBoxes& b : saved.boxes)
         text += "cases " + std::to_string(b.car) + " " + std::to_string(b.autoEndTurn) + " " +
                 std::to_string(b.showIntersections) + " " + std::to_string(b.hideWalls) + " " +
-                std::to_string(b.showTrail) + "\n";
+                std::to_string(b.showTrail) + " " + std::to_string(b.showRisks) + "\n";
     for (const PilotFileChange& change : saved.changes) {
         const std::string which = std::to_string(change.car) + " " + std::to_string(change.number);
         if (change.done) {
@@ -71,7 +71,8 @@ std::vector<CarBoxes> BoxesOfTheCars() {
     std::vector<CarBoxes> boxes;
     for (int i = 1; i <= game.carCount; ++i) {
         const CarRecord& car = game.cars[i];
-        boxes.push_back({i, car.autoEndTurn != 0, car.showIntersections != 0, car.hideWalls != 0, car.showTrail != 0});
+        boxes.push_back({i, car.autoEndTurn != 0, car.showIntersections != 0, car.hideWalls != 0, car.showTrail != 0,
+                         car.showRisks != 0});
     }
     return boxes;
 }
@@ -123,14 +124,16 @@ private:
 bool SaveReader::Boxes(const std::string& line) {
     std::istringstream fields(line.substr(6));
     CarBoxes b;
-    int ticks[4] = {};
+    int ticks[5] = {};
     if (!(fields >> b.car >> ticks[0] >> ticks[1] >> ticks[2] >> ticks[3]) || b.car < 1 || b.car > 99) return false;
+    if (!(fields >> std::ws).eof() && !(fields >> ticks[4])) return false;  // "Voir risques" came later
     for (int tick : ticks)
         if (tick != 0 && tick != 1) return false;
     b.autoEndTurn = ticks[0];
     b.showIntersections = ticks[1];
     b.hideWalls = ticks[2];
     b.showTrail = ticks[3];
+    b.showRisks = ticks[4];
     saved_.boxes.push_back(b);
     return true;
 }
@@ -208,6 +211,7 @@ void RestoreCarBoxes(const SavedRace& saved) {
         car.showIntersections = b.showIntersections;
         car.hideWalls = b.hideWalls;
         car.showTrail = b.showTrail;
+        car.showRisks = b.showRisks;
     }
 }
 

@@ -12,8 +12,8 @@
 //   octets 56789                   (bytes of the journal they fill)
 //   tour 12 3                      (the round and the car whose turn it is)
 //   etat en_cours 4242             (running in process 4242; "arretee": saved on purpose)
-//   cases 1 1 0 0 1                (car 1's "Auto fin tour", "Voir intersec",
-//                                   "Cacher murs", "Voir histo")
+//   cases 1 1 0 0 1 0              (car 1's "Auto fin tour", "Voir intersec",
+//                                   "Cacher murs", "Voir histo", "Voir risques")
 //   fait 3 1                       (car 3's first pilot file change is on disk)
 //   attente 2 1 ecrit              (car 2's first change, about to be written:)
 //   | <?xml version="1.0" ...      (  the new file, line by line)
@@ -39,7 +39,7 @@ struct PilotFileChange {
 // The check boxes of a car's column, as its player left them.
 struct CarBoxes {
     int car = 0;
-    bool autoEndTurn = true, showIntersections = false, hideWalls = false, showTrail = false;
+    bool autoEndTurn = true, showIntersections = false, hideWalls = false, showTrail = false, showRisks = false;
 };
 
 struct SavedRace {

@@ -43,6 +43,7 @@ void HandleGuiId(int id) {
             break;
         case gui_id::HideWalls: car.hideWalls = Checked(raceScreen.hideWalls); break;
         case gui_id::ShowTrail: car.showTrail = Checked(raceScreen.showTrail); break;
+        case gui_id::ShowRisks: car.showRisks = Checked(raceScreen.showRisks); break;
         case gui_id::EndTurn:
             // A turn cannot end while a rule's message is open.
             if (game.dialog.dialogOpen || Replaying()) break;

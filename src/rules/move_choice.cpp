@@ -15,6 +15,7 @@
 #include "rules/gadget_charges.h"
 #include "rules/move_candidates.h"
 #include "rules/move_execution.h"
+#include "rules/move_risks.h"
 #include "scene/camera_control.h"
 #include "scene/cross_markers.h"
 #include "scene/race_frame.h"
@@ -116,6 +117,15 @@ int MarkerChosenByKeys(int index) {
     return confirm ? SelectedMarker() : 0;
 }
 
+// "Voir risques" followed during the choice: the crosses coloured again when
+// the box changes or a cross is selected (-1: to be coloured again).
+void FollowRiskBox(int index, int& shown) {
+    const int wanted = game.cars[index].showRisks;
+    if (wanted == shown) return;
+    shown = wanted;
+    ColourCrosses(index, wanted != 0);
+}
+
 // Two clicks on the same cross: the first selects it, the second confirms;
 // or a keypad digit, then the same digit or Return. Returns the confirmed
 // marker, or 0 when an action button ended the choice.
@@ -123,7 +133,10 @@ int ChooseMarker(int index) {
     game.mouse.leftHeld = 0;
     game.mouse.leftClicked = 0;
     game.keys = KeyRequests();
+    int risksShown = 0;  // the crosses come without risk colours
     for (;;) {
+        FollowRiskBox(index, risksShown);
+        const int selected = SelectedMarker();
         if (game.mouse.leftHeld || game.mouse.leftClicked) {
             game.mouse.leftClicked = 0;
             const int k = PointOnRaceScreenControls(CursorPosition()) ? 0 : PickedMarker();
@@ -131,6 +144,7 @@ int ChooseMarker(int index) {
             if (k > 0) game.mouse.leftHeld = 0;
         }
         if (const int k = MarkerChosenByKeys(index)) return k;
+        if (SelectedMarker() != selected) risksShown = -1;
         ChoiceFrame();
         if (AnyActionRequest()) {
             HideChoiceMarkers();

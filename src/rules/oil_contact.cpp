@@ -57,6 +57,16 @@ void OilTest(int index, const MovePath& path) {
 }
 }  // namespace
 
+bool PathMeetsOil(const MovePath& path) {
+    const std::vector<OilPatch>& patches = OilPatches();
+    bool met = false;
+    ForEachStep(path, [&](f32 t, bool) {
+        for (size_t i = 1; i < patches.size() && t > 1; ++i) met = met || Touches(patches[i], path, path.At(t));
+        return !met;
+    });
+    return met;
+}
+
 bool OilStep(int index, const MovePath& path, f32 t, OilMarks& marks) {
     if (!game.cars[index].inRace) return false;
     const std::vector<OilPatch>& patches = OilPatches();

@@ -17,4 +17,8 @@ struct OilMarks {
 // except that the patches touched at the very first step (the car starts on
 // them) are only marked. True when a test was taken: the move's other steps
 // are then left alone. Cars out of the race take no test.
+// Whether a car on the path would meet oil past its first step, as OilStep
+// finds it (and tests it) step by step.
+bool PathMeetsOil(const MovePath& path);
+
 bool OilStep(int car, const MovePath& path, irr::f32 t, OilMarks& marks);

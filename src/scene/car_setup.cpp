@@ -21,7 +21,7 @@ void ResetForStart(int index) {
     car.inRace = 1;
     car.hasMoved = car.hasActed = 0;
     car.autoEndTurn = 1;
-    car.showIntersections = car.hideWalls = car.showTrail = 0;
+    car.showIntersections = car.hideWalls = car.showTrail = car.showRisks = 0;
     car.pendingMoveFlag = car.skidPending = 0;
 }
 

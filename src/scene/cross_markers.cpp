@@ -50,6 +50,34 @@ void SetMarkerColour(CrossMarker& marker, const std::wstring& word) {
     if (texture) marker.node->setMaterialTexture(0, texture);
 }
 
+namespace {
+// Orange and black stripes, made once per device: the colour of danger.
+irr::video::ITexture* RiskTexture() {
+    const irr::io::path name = "croix_risque";
+    if (irr::video::ITexture* made = game.videoDriver->findTexture(name)) return made;
+    irr::video::IImage* image =
+        game.videoDriver->createImage(irr::video::ECF_A8R8G8B8, irr::core::dimension2du(32, 32));
+    if (!image) return nullptr;
+    for (irr::u32 y = 0; y < 32; ++y)
+        for (irr::u32 x = 0; x < 32; ++x)
+            image->setPixel(x, y, ((x + y) / 8) % 2 ? irr::video::SColor(255, 20, 20, 20)
+                                                    : irr::video::SColor(255, 255, 140, 0));
+    irr::video::ITexture* texture = game.videoDriver->addTexture(name, image);
+    image->drop();
+    return texture;
+}
+}  // namespace
+
+void MarkRiskyMarker(CrossMarker& marker) {
+    if (!marker.node || !game.videoDriver) return;
+    if (irr::video::ITexture* texture = RiskTexture()) marker.node->setMaterialTexture(0, texture);
+}
+
+bool MarkerMarkedRisky(const CrossMarker& marker) {
+    return marker.node && marker.node->getMaterialCount() > 0 && marker.node->getMaterial(0).getTexture(0) &&
+           marker.node->getMaterial(0).getTexture(0)->getName().getPath() == "croix_risque";
+}
+
 void ShowMarkerBlock(int centreX, int centreY, const std::wstring& colourWord) {
     int k = 1;
     for (int x = centreX - 1; x <= centreX + 1; ++x) {

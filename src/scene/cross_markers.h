@@ -22,6 +22,10 @@ void SetMarkerName(CrossMarker& marker, const std::wstring& name);
 // Puts "\data\" + word + ".bmp" on every material; an unknown word changes
 // nothing.
 void SetMarkerColour(CrossMarker& marker, const std::wstring& word);
+// Puts the risk colour (orange and black stripes) on the marker: its move
+// meets a wall, a car or oil.
+void MarkRiskyMarker(CrossMarker& marker);
+bool MarkerMarkedRisky(const CrossMarker& marker);
 
 // Markers 1..9 on the nine cells around (centreX, centreY), column by
 // column (marker 1 at centre - (1, 1), 5 on the centre, 9 at centre +

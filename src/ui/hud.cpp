@@ -68,10 +68,12 @@ void UpdateTurnControls(const CarRecord& car, bool human) {
     SetChecked(raceScreen.showIntersections, car.showIntersections);
     SetChecked(raceScreen.hideWalls, car.hideWalls);
     SetChecked(raceScreen.showTrail, car.showTrail);
+    SetChecked(raceScreen.showRisks, car.showRisks);
     for (gui::IGUIElement* box : {static_cast<gui::IGUIElement*>(raceScreen.autoEndTurn),
                                   static_cast<gui::IGUIElement*>(raceScreen.showIntersections),
                                   static_cast<gui::IGUIElement*>(raceScreen.hideWalls),
-                                  static_cast<gui::IGUIElement*>(raceScreen.showTrail)})
+                                  static_cast<gui::IGUIElement*>(raceScreen.showTrail),
+                                  static_cast<gui::IGUIElement*>(raceScreen.showRisks)})
         SetVisible(box, human);
     // A race that no person plays can still be left by whoever watches it.
     SetVisible(raceScreen.quit, human || RaceOnlyWatched());

@@ -67,7 +67,7 @@ void CreateHudPlate(int screenWidth) {
 core::recti ColumnArea() {
     const gui::IGUIElement* const elements[] = {
         raceScreen.hudColourImage, raceScreen.endTurn, raceScreen.autoEndTurn,
-        raceScreen.showIntersections, raceScreen.showTrail, raceScreen.hideWalls, raceScreen.quit, raceScreen.saveRace,
+        raceScreen.showIntersections, raceScreen.showTrail, raceScreen.hideWalls, raceScreen.showRisks, raceScreen.quit, raceScreen.saveRace,
         raceScreen.nitro, raceScreen.frontGun, raceScreen.rearGun, raceScreen.oilProjector,
         raceScreen.grenade, raceScreen.pistol, raceScreen.bazooka};
     core::recti area;
@@ -127,6 +127,7 @@ void CreateRaceScreen() {
     raceScreen.showIntersections = AddCheckBox(column, gui_id::ShowIntersections, L"Voir intersec");
     raceScreen.showTrail = AddCheckBox(column, gui_id::ShowTrail, L"Voir histo");
     raceScreen.hideWalls = AddCheckBox(column, gui_id::HideWalls, L"Cacher murs");
+    raceScreen.showRisks = AddCheckBox(column, gui_id::ShowRisks, L"Voir risques");
     raceScreen.quit = AddButton(column, gui_id::Quit, L"Quitter");
     raceScreen.saveRace = AddButton(column, gui_id::SaveRace, L"Sauvegarder");
     raceScreen.nitro = AddButton(column, gui_id::Nitro, L"Nitro");

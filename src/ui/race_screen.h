@@ -15,6 +15,7 @@ struct RaceScreen {
     irr::gui::IGUICheckBox* showIntersections = nullptr;
     irr::gui::IGUICheckBox* showTrail = nullptr;
     irr::gui::IGUICheckBox* hideWalls = nullptr;
+    irr::gui::IGUICheckBox* showRisks = nullptr;
     irr::gui::IGUIButton* quit = nullptr;
     irr::gui::IGUIButton* saveRace = nullptr;
     irr::gui::IGUIButton* nitro = nullptr;

@@ -51,6 +51,13 @@ protected:
         DrawSearchFrames(false);
         DrawFramesEvery(0);
     }
+    void TearDown() override {
+        SetDialogsAnswerThemselves(false);
+        DrawSearchFrames(true);
+        DrawFramesEvery(1);
+        SetClockOverride(-1);
+        GameTest::TearDown();
+    }
     // The race of kPilots from the same random state, recorded and saved;
     // `during` runs on every frame.
     // A relaunched game whose messages are answered or read.

@@ -7,9 +7,12 @@
 #include "core/event_receiver.h"
 #include "core/fitted_gadgets.h"
 #include "core/game_state.h"
+#include "core/oil_patches.h"
 #include "core/race_keys.h"
 #include "core/random.h"
 #include "race/race_loop.h"
+#include "rules/move_risks.h"
+#include "scene/cross_markers.h"
 #include "support/race_fixture.h"
 #include "ui/race_screen.h"
 
@@ -200,4 +203,45 @@ TEST_F(RaceViewTest, TheRosterSaysWhoIsWhoAndWhereAndLHidesIt) {
     EXPECT_EQ(afterBurnOut, (std::vector<std::wstring>{L" Ann - Humain - Vie 3 - Portes 0" + gates + L" - 1er",
                                                        L" Bob - IA - carbonisée"}));
     EXPECT_TRUE(hidden.empty());
+}
+
+// K ticks "Voir risques" for the car to play: its crosses take the risk
+// colour exactly where the rules' detection finds a risk; K again unticks it.
+TEST_F(RaceViewTest, KeyKShowsAndHidesTheRisksOfTheCrosses) {
+    auto markedAndRisky = [] {
+        std::vector<std::pair<bool, bool>> crosses;
+        for (int k = 1; k <= 9; ++k) {
+            const CrossMarker& m = game.crossMarkers[k];
+            crosses.push_back({MarkerMarkedRisky(m), RiskOfMove(1, m.cellX, m.cellY).Any()});
+        }
+        return crosses;
+    };
+    std::vector<std::pair<bool, bool>> ticked, unticked;
+    bool boxTicked = false;
+    int framesTicked = 0, framesUnticked = 0;
+    player.When(ChoiceShown, [&] {
+        // Oil across the way to the first cross.
+        const CarRecord& car = game.cars[1];
+        const CrossMarker& m = game.crossMarkers[1];
+        AddOilPatch((car.cellX + m.cellX) / 2, (car.cellY + m.cellY) / 2, m.cellX, m.cellY);
+        PressRaceKey({RaceKey::Letter, 'K'});
+    });
+    player.Whenever([&] { return game.cars[1].showRisks == 1 && ++framesTicked == 2; }, [&] {
+        boxTicked = raceScreen.showRisks->isChecked();
+        ticked = markedAndRisky();
+        PressRaceKey({RaceKey::Letter, 'K'});
+    });
+    player.Whenever([&] { return !ticked.empty() && game.cars[1].showRisks == 0 && ++framesUnticked == 2; },
+                    [&] { unticked = markedAndRisky(); });
+    LeaveWhen([&] { return !unticked.empty(); });
+    player.AnswerDialogs(1);
+    RunRace();
+    EXPECT_TRUE(boxTicked);
+    EXPECT_EQ(game.cars[1].showRisks, 0);
+    ASSERT_EQ(ticked.size(), 9u);
+    for (size_t k = 0; k < 9; ++k) {
+        EXPECT_EQ(ticked[k].first, ticked[k].second) << "cross " << k + 1;
+        EXPECT_FALSE(unticked[k].first) << "cross " << k + 1;
+    }
+    EXPECT_TRUE(ticked[0].first) << "oil on its way";
 }

@@ -8,10 +8,14 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "core/oil_patches.h"
 #include "core/random.h"
+#include "core/state_checksum.h"
 #include "platform/text.h"
 #include "rules/move_choice.h"
 #include "rules/move_execution.h"
+#include "rules/move_risks.h"
+#include "scene/cross_markers.h"
 #include "rules/wall_impact.h"
 #include "scene/car_setup.h"
 #include "scene/body_contacts.h"
@@ -188,4 +192,60 @@ TEST_F(PillarTest, ThePreCheckFindsExactlyWhatCastingEveryEdgeFinds) {
     // The moves did brush cars and walls.
     EXPECT_GE(withCars, 5);
     EXPECT_GE(withWalls, 1);
+}
+
+// "Voir risques": during a person's choice, the crosses whose move meets
+// the pillar, a car or oil take the risk colour, as the rules' own
+// detection finds them, and finding them draws no die and changes nothing.
+TEST_F(PillarTest, VoirRisquesMarksTheCrossesWhoseMoveMeetsAWallACarOrOil) {
+    StandCar(2, 3, 7);
+    AddOilPatch(4.6f, 4.0f, 4.6f, 5.0f);
+    StandCar(1, 4, 2);
+    game.cars[1].prevCellY = -3;  // five cells a turn: the crosses around (4, 7)
+    game.cars[1].showRisks = 1;
+    auto cross = [](int x, int y) -> const CrossMarker& {
+        for (int k = 1; k <= 9; ++k)
+            if (game.crossMarkers[k].cellX == x && game.crossMarkers[k].cellY == y) return game.crossMarkers[k];
+        return game.crossMarkers[0];
+    };
+    std::vector<uint32_t> sumsBefore, sumsAfter;
+    unsigned long long drawsBefore = 0, drawsAfter = 0;
+    std::vector<bool> marked(10), risky(10);
+    player.AtFrame(3, [&] {
+        sumsBefore = StateSums();
+        drawsBefore = RandomDraws();
+        const irr::core::vector3df rotation = game.cars[1].sceneNode->getRotation();
+        const irr::core::vector3df position = game.cars[1].sceneNode->getPosition();
+        for (int k = 1; k <= 9; ++k) {
+            const CrossMarker& m = game.crossMarkers[k];
+            marked[k] = MarkerMarkedRisky(m);
+            risky[k] = RiskOfMove(1, m.cellX, m.cellY).Any();
+        }
+        sumsAfter = StateSums();
+        drawsAfter = RandomDraws();
+        EXPECT_EQ(game.cars[1].sceneNode->getRotation(), rotation) << "the car's model unmoved";
+        EXPECT_EQ(game.cars[1].sceneNode->getPosition(), position);
+        EXPECT_TRUE(RiskOfMove(1, 4, 7).wall) << "brushing the pillar";
+        EXPECT_TRUE(RiskOfMove(1, 3, 7).car);
+        EXPECT_TRUE(RiskOfMove(1, 5, 6).oil);
+        EXPECT_TRUE(MarkerMarkedRisky(cross(4, 7)));
+        EXPECT_FALSE(RiskOfMove(1, 3, 6).Any());
+        EXPECT_FALSE(MarkerMarkedRisky(cross(3, 6)));
+        player.Press(irr::KEY_NUMPAD5);  // selecting a cross keeps the others' colours
+    });
+    player.AtFrame(6, [&] {
+        EXPECT_TRUE(MarkerMarkedRisky(cross(3, 7)));
+        EXPECT_FALSE(MarkerMarkedRisky(cross(4, 7))) << "selected: the car's own colour";
+        game.cars[1].showRisks = 0;
+    });
+    player.AtFrame(8, [&] {
+        EXPECT_FALSE(MarkerMarkedRisky(cross(3, 7))) << "the box unticked";
+        player.Press(irr::KEY_NUMPAD3);
+    });
+    player.AtFrame(10, [this] { player.Press(irr::KEY_NUMPAD3); });
+    player.AnswerDialogs();
+    ChooseMove(1);
+    EXPECT_EQ(marked, risky);
+    EXPECT_EQ(sumsAfter, sumsBefore);
+    EXPECT_EQ(drawsAfter, drawsBefore);
 }
