@@ -9,9 +9,9 @@
 using namespace irr;
 
 bool IsMenuId(int id) {
-    return (id >= 10001 && id <= 10008) || (id >= 10010 && id <= 10014) ||
+    return (id >= 10001 && id <= 10009) || (id >= 10010 && id <= 10014) ||
            (id >= 10020 && id <= 10024) || id == 10030 || id == 10040 || id == 10050 ||
-           id == 20000 || id == 20011 || id == 20021;
+           id == 20000 || id == 20011 || id == 20021 || id == 20030 || id == 20031;
 }
 
 namespace {

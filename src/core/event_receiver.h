@@ -51,6 +51,7 @@ constexpr int QuitGame = 10005;
 constexpr int Credits = 10006;
 constexpr int Replays = 10007;
 constexpr int Resume = 10008;
+constexpr int Rules = 10009;
 // The pilot workshop: "Ajouter au côté" and "Supprimer gadget sélectionné"
 // are one button per side, id + side index.
 constexpr int AddToSide = 10010;
@@ -79,6 +80,11 @@ constexpr int ReplayButton = 20011;
 // The choice of a saved race to resume: its list and its button.
 constexpr int ResumeList = 20020;
 constexpr int ResumeButton = 20021;
+// The rules' pages: the buttons that turn them, the title and the text.
+constexpr int RulesPrevious = 20030;
+constexpr int RulesNext = 20031;
+constexpr int RulesTitle = 20032;
+constexpr int RulesText = 20033;
 }  // namespace gui_id
 
 // True for the ids of the menu screens, whose clicks go to lastGuiId.

@@ -18,6 +18,7 @@ bool MenuColumnFrame(int ownButton) {
         case gui_id::Credits:
         case gui_id::Replays:
         case gui_id::Resume:
+        case gui_id::Rules:
             return true;
         case gui_id::QuitGame:
             EndProgram();

@@ -25,6 +25,10 @@ bool RaceLeftByACrash();
 // The credits, until the player leaves them.
 void CreditsScreen(int x0, int y0);
 
+// The rules of the game in pages of a picture and a text, turned with
+// "< Précédente" and "Suivante >", until the player leaves them.
+void RulesScreen(int x0, int y0);
+
 // The pilot workshop: creates a pilot (newPilot) or edits the one loaded
 // into car record 0; runs until the player leaves it.
 void PilotWorkshop(int x0, int y0, bool newPilot);

@@ -90,7 +90,7 @@ protected:
     }
 
     // Through the home menu into the workshop, the pilot choice, the race
-    // setup with each circuit chosen in turn, the credits, and out by
+    // setup with each circuit chosen in turn, the credits, the rules, and out by
     // "Quitter". Notices and messages are read and closed.
     void VisitMenus(const std::string& file) {
         StartGame();
@@ -111,7 +111,11 @@ protected:
             });
         }
         player.AtFrame(20 + circuits.size(), [this] { player.ClickButton(gui_id::Credits); });
-        player.AtFrame(24 + circuits.size(), [this] { player.ClickButton(gui_id::QuitGame); });
+        // Every page of the rules, with its picture.
+        player.AtFrame(22 + circuits.size(), [this] { player.ClickButton(gui_id::Rules); });
+        for (int k = 0; k < 9; ++k)
+            player.AtFrame(24 + k + circuits.size(), [this] { player.ClickButton(gui_id::RulesNext); });
+        player.AtFrame(35 + circuits.size(), [this] { player.ClickButton(gui_id::QuitGame); });
         try {
             HomeMenu();
             ADD_FAILURE() << file << " " << damage << ": the menus ended without \"Quitter\"";

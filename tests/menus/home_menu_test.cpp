@@ -1,11 +1,15 @@
 // The home menu, its column and the screens it hands over to.
 #include <cstring>
 #include <cwchar>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "core/event_receiver.h"
 #include "core/game_device.h"
 #include "core/game_state.h"
 #include "menus/menu_screens.h"
+#include "platform/text.h"
 #include "support/menu_fixture.h"
 
 using namespace irr;
@@ -28,10 +32,11 @@ TEST_F(HomeMenuTest, TheColumnStandsInTheCentredAreaAndQuitterEndsTheProgram) {
         EXPECT_EQ(game.inMenu, 1);
         // One button every 25 pixels from the area's corner (112, 84).
         const int column[] = {gui_id::Home,    gui_id::NewPilot, gui_id::EditPilot, gui_id::NewRace,
-                              gui_id::Replays, gui_id::Credits,  gui_id::QuitGame};
-        for (int i = 0; i < 7; ++i) EXPECT_EQ(Place(column[i]), core::recti(117, 89 + 25 * i, 207, 109 + 25 * i));
+                              gui_id::Replays, gui_id::Credits,  gui_id::QuitGame, gui_id::Rules};
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(Place(column[i]), core::recti(117, 89 + 25 * i, 207, 109 + 25 * i));
         EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::QuitGame), L"Quitter");
         EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::Replays), L"Revoir une course");
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::Rules), L"Règles");
     });
     player.AtFrame(2, [this] { player.ClickButton(gui_id::QuitGame); });
     EXPECT_THROW(HomeMenu(), ProgramEnded);
@@ -103,6 +108,46 @@ TEST_F(HomeMenuTest, TheCreditsNameWhatTheGameIsBuiltWithAndStayOnTheirOwnButton
         player.ClickButton(gui_id::QuitGame);
     });
     EXPECT_THROW(HomeMenu(), ProgramEnded);
+}
+
+// "Règles" turns its pages one way and back with their pictures, each
+// button greyed at its end, and the column leaves it like any screen.
+TEST_F(HomeMenuTest, TheRulesTurnTheirPagesWithTheirPicturesAndTheColumnLeavesThem) {
+    ASSERT_TRUE(CopyFromGameFolder("data/regles"));
+    std::vector<std::wstring> titles, pages;
+    std::vector<bool> previousEnabled, nextEnabled;
+    auto look = [&] {
+        titles.push_back(ScriptedPlayer::TextOf(gui_id::RulesTitle));
+        previousEnabled.push_back(ScriptedPlayer::Element(gui_id::RulesPrevious)->isEnabled());
+        nextEnabled.push_back(ScriptedPlayer::Element(gui_id::RulesNext)->isEnabled());
+        EXPECT_GT(ScriptedPlayer::TextOf(gui_id::RulesText).size(), 300u) << ToUtf8(titles.back());
+    };
+    player.AtFrame(1, [this] { player.ClickButton(gui_id::Rules); });
+    // Ten pages forward, then one back.
+    for (int k = 0; k < 9; ++k) player.AtFrame(3 + 2 * k, [&, this] { look(); player.ClickButton(gui_id::RulesNext); });
+    player.AtFrame(21, [&, this] { look(); player.ClickButton(gui_id::RulesPrevious); });
+    player.AtFrame(23, [&, this] {
+        look();
+        std::set<std::string> pictures;
+        for (u32 i = 0; i < game.videoDriver->getTextureCount(); ++i) {
+            const std::string name = game.videoDriver->getTextureByIndex(i)->getName().getPath().c_str();
+            if (name.find("data/regles/regle") != std::string::npos) pictures.insert(name);
+        }
+        EXPECT_EQ(pictures.size(), 10u);
+        player.ClickButton(gui_id::Home);
+    });
+    player.AtFrame(25, [this] {
+        EXPECT_EQ(ScriptedPlayer::Element(gui_id::RulesTitle), nullptr);
+        player.ClickButton(gui_id::QuitGame);
+    });
+    EXPECT_THROW(HomeMenu(), ProgramEnded);
+    ASSERT_EQ(titles.size(), 11u);
+    EXPECT_EQ(titles[0], L"Un tour de jeu");
+    EXPECT_EQ(titles[9], L"L'atelier");
+    EXPECT_EQ(titles[10], L"La fin de la course");
+    EXPECT_EQ(std::set<std::wstring>(titles.begin(), titles.end()).size(), 10u);
+    EXPECT_EQ(previousEnabled, (std::vector<bool>{false, true, true, true, true, true, true, true, true, true, true}));
+    EXPECT_EQ(nextEnabled, (std::vector<bool>{true, true, true, true, true, true, true, true, true, false, true}));
 }
 
 // A race left by a crash is offered as the menu opens, once; a save stopped

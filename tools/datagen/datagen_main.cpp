@@ -18,6 +18,7 @@
 #include "data_folder.h"
 #include "explosion.h"
 #include "interface_images.h"
+#include "rules_pictures.h"
 #include "race_images.h"
 #include "sample_pilots.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
         WriteCars(folder);
         WriteCircuits(folder, argv[2]);
         WriteInterfaceImages(folder, argv[2]);
+        WriteRulesPictures(folder, argv[2]);
         WriteSamplePilots(argv[1]);
         // What was written, read back as the game reads it: a fault fails the build.
         std::vector<std::string> circuits;

@@ -15,8 +15,6 @@ const CarColour kCarColours[4] = {
     {"jaune", SColor(255, 240, 205, 20)},
 };
 
-namespace {
-
 // A bevelled plate: lighter towards its top-left edge, darker towards the
 // bottom-right, with a soft shine in the middle.
 Canvas ColourPlate(SColor base) {
@@ -31,7 +29,7 @@ Canvas ColourPlate(SColor base) {
     return plate;
 }
 
-Canvas BurntTexture() {
+static Canvas BurntTexture() {
     constexpr int kSize = 256;
     Canvas burnt(kSize, kSize);
     burnt.Shade(0, 0, kSize, kSize, [](int x, int y, SColor& c) {
@@ -59,7 +57,7 @@ Canvas SkidSign() {
     return WithColourKey(sign);
 }
 
-Canvas Hourglass() {
+static Canvas Hourglass() {
     Canvas glass(32, 32, SColor(0, 0, 0, 0));
     const SColor wood(255, 120, 70, 25), sand(255, 235, 190, 80), frame(255, 40, 30, 20);
     glass.FillPolygon({{7, 5}, {25, 5}, {17, 16}, {25, 27}, {7, 27}, {15, 16}}, SColor(255, 200, 225, 240));
@@ -92,8 +90,6 @@ Ms3dModel CrossMarkerModel() {
     }
     return model;
 }
-
-}  // namespace
 
 Canvas WithColourKey(Canvas image) {
     image.Shade(0, 0, image.Width(), image.Height(), [](int, int, SColor& c) {

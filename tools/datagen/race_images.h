@@ -3,6 +3,7 @@
 #pragma once
 
 #include "canvas.h"
+#include "ms3d.h"
 
 class DataFolder;
 
@@ -20,6 +21,12 @@ struct CarColour {
     SColor paint;
 };
 extern const CarColour kCarColours[4];
+
+// The pieces of the race's art that other pictures show too: a colour
+// plate (the texture of the crosses), the skid sign and the cross marker.
+Canvas ColourPlate(SColor base);
+Canvas SkidSign();
+Ms3dModel CrossMarkerModel();
 
 // data/<colour>.bmp, data/<colour>clair.bmp, carbonise.bmp, derapage.bmp,
 // sablier.bmp and croix.ms3d.
