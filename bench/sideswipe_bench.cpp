@@ -1,8 +1,10 @@
 // Collision detection for one move among 19 cars on each shipped circuit:
 // the sideswipes with the pre-check and casting every edge at every step,
-// and the whole detection of the move's resolution (wall, cars run into,
-// sideswipes): milliseconds per move. The cars stand across the track on the checkpoint lines, around the
-// moving car's path from one checkpoint to the next, where brushes happen.
+// the whole detection of the move's resolution (wall, cars run into,
+// sideswipes), and the risk "Voir risques" shows on a cross: milliseconds
+// per move. The cars stand across the track on the checkpoint lines,
+// around the moving car's path from one checkpoint to the next, where
+// brushes happen.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -22,6 +24,7 @@
 #include "rules/move_choice.h"
 #include "rules/move_execution.h"
 #include "rules/move_path.h"
+#include "rules/move_risks.h"
 #include "rules/sideswipes.h"
 #include "scene/circuit_scene.h"
 
@@ -95,6 +98,22 @@ void RunDetection(benchmark::State& state, const std::vector<Move>* moves, Conta
         static_cast<double>(events) / static_cast<double>(state.iterations() * moves->size());
 }
 
+// "Voir risques" on one cross: the whole detection plus the oil, with the
+// car record and the random source taken back.
+void RunRiskOfMove(benchmark::State& state, const std::vector<Move>* moves) {
+    size_t risky = 0;
+    for (auto _ : state) {
+        for (const Move& move : *moves) {
+            SetUpMove(move);
+            Stand(1, move.fromX, move.fromY);
+            risky += RiskOfMove(1, move.toX, move.toY).Any();
+        }
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(moves->size()));
+    state.counters["croix_risquees"] =
+        static_cast<double>(risky) / static_cast<double>(state.iterations() * moves->size());
+}
+
 class PerMoveReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -121,6 +140,7 @@ int main(int argc, char** argv) {
         benchmark::ClearRegisteredBenchmarks();
         benchmark::RegisterBenchmark(("DetectCollisions/" + name).c_str(), RunDetection, &list,
                                      ContactSearch::PreChecked, true);
+        benchmark::RegisterBenchmark(("RiskOfMove/" + name).c_str(), RunRiskOfMove, &list);
         benchmark::RegisterBenchmark(("DetectSideswipes/" + name + "/precontrole").c_str(),
                                      RunDetection, &list, ContactSearch::PreChecked, false);
         benchmark::RegisterBenchmark(("DetectSideswipes/" + name + "/toutes_les_aretes").c_str(),
