@@ -1,9 +1,5 @@
 #include "app/race_replay.h"
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 #include "app/race_resume.h"
 #include "app/sim_race.h"
@@ -23,17 +19,7 @@ namespace {
 struct ReplayEnded {};  // the last car burnt out: the game would close
 
 // Loads car `car` from the pilot file text kept in the journal.
-bool LoadKeptPilot(int car, const std::wstring& fileText) {
-    char path[] = "/tmp/skarvoll3d-pilote-XXXXXX";
-    const int fd = mkstemp(path);
-    if (fd < 0) return false;
-    const std::string bytes = ToLatin1(fileText);
-    const bool written = write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-    close(fd);
-    if (written) ReadPilotFileAt(car, path);
-    std::remove(path);
-    return written;
-}
+bool LoadKeptPilot(int car, const std::wstring& fileText) { return ReadPilotFileBytes(car, ToLatin1(fileText)); }
 
 int CountOf(const RaceJournal& journal, RaceEventKind kind) {
     int count = 0;

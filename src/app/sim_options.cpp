@@ -18,9 +18,23 @@ bool ReadNumber(const char* text, long long first, long long last, long long& va
 }
 
 bool TakesValue(const char* arg) {
-    for (const char* option : {"--circuit", "--pilot", "--courses", "--graine", "--journaux"})
+    for (const char* option : {"--circuit", "--pilot", "--courses", "--graine", "--journaux", "--heberger",
+                               "--distants", "--rejoindre", "--attente"})
         if (!std::strcmp(arg, option)) return true;
     return false;
+}
+
+// "HOTE:PORT" of --rejoindre.
+bool ReadHostAndPort(const std::string& value, SimOptions& o, std::string& error) {
+    const size_t colon = value.rfind(':');
+    long long port = 0;
+    if (colon == std::string::npos || colon == 0 || !ReadNumber(value.c_str() + colon + 1, 1, 65535, port)) {
+        error = "Adresse invalide : " + value + " (HOTE:PORT, par exemple 192.168.1.5:7777).";
+        return false;
+    }
+    o.joinAddress = value.substr(0, colon);
+    o.joinPort = static_cast<int>(port);
+    return true;
 }
 
 bool ReadValue(const char* option, const char* value, SimOptions& o, std::string& error) {
@@ -31,6 +45,23 @@ bool ReadValue(const char* option, const char* value, SimOptions& o, std::string
         o.pilots.push_back(ReadPilotOption(FromUtf8(value), Driver::Computer));
     } else if (!std::strcmp(option, "--journaux")) {
         o.journalFolder = value;
+    } else if (!std::strcmp(option, "--heberger")) {
+        if (!ReadNumber(value, 0, 65535, number)) {
+            error = std::string("Port invalide : ") + value + " (de 0 à 65535).";
+            return false;
+        }
+        o.hosting = true;
+        o.hostPort = static_cast<int>(number);
+    } else if (!std::strcmp(option, "--rejoindre")) {
+        return ReadHostAndPort(value, o, error);
+    } else if (!std::strcmp(option, "--distants") || !std::strcmp(option, "--attente")) {
+        const bool places = !std::strcmp(option, "--distants");
+        if (!ReadNumber(value, 1, places ? 18 : 86400, number)) {
+            error = std::string(places ? "Nombre de joueurs à distance invalide : " : "Attente invalide : ") + value +
+                    (places ? " (de 1 à 18)." : " (de 1 à 86400 secondes).");
+            return false;
+        }
+        (places ? o.places : o.waitSeconds) = static_cast<int>(number);
     } else if (!std::strcmp(option, "--courses")) {
         if (!ReadNumber(value, 1, kMostRaces, number)) {
             error = std::string("Nombre de courses invalide : ") + value + " (de 1 à 1000000).";
@@ -53,6 +84,8 @@ std::string SimUsage() {
     return "Utilisation : skarvoll3d-sim --circuit NOM [--pilot NOM[:IA|:IAC] ...] [--courses N] "
            "[--graine S] [--ecrire] [--journaux DOSSIER]\n"
            "       skarvoll3d-sim --verifier JOURNAL...\n"
+           "       skarvoll3d-sim --heberger PORT --circuit NOM [--pilot ...] [--distants N] [--graine S]\n"
+           "       skarvoll3d-sim --rejoindre HOTE:PORT --pilot NOM[:IA|:IAC]\n"
            "  Fait courir des pilotes conduits par l'ordinateur, sans fenêtre, et affiche leurs\n"
            "  résultats. À lancer depuis le dossier du jeu.\n"
            "  --circuit NOM           le circuit (fichier circuits/NOM.xml)\n"
@@ -69,6 +102,11 @@ std::string SimUsage() {
            "  --journaux DOSSIER      écrit le journal de chaque course dans ce dossier\n"
            "  --verifier JOURNAL...   rejoue chaque journal sans fenêtre et dit s'il est identique,\n"
            "                          ou le premier tour qui diffère et ce qui diffère\n"
+           "  --heberger PORT         héberge une course en réseau sur ce port (0 : un port libre,\n"
+           "                          écrit sur la sortie) et attend ses joueurs à distance\n"
+           "  --distants N            le nombre de joueurs à distance attendus (1 par défaut)\n"
+           "  --rejoindre HOTE:PORT   rejoint la course hébergée là avec le pilote de --pilot\n"
+           "  --attente S             secondes d'attente des joueurs ou du départ (120 par défaut)\n"
            "  --help                  affiche cette aide\n";
 }
 
@@ -96,7 +134,11 @@ bool ParseSimArgs(int argc, char** argv, SimOptions& o, std::string& error) {
             return false;
         }
     }
-    if (!o.help && o.circuit.empty() && o.journalsToCheck.empty()) {
+    if (!o.joinAddress.empty() && o.pilots.size() != 1) {
+        error = "Pour rejoindre une course, il faut un pilote et un seul (--pilot NOM).";
+        return false;
+    }
+    if (!o.help && o.circuit.empty() && o.journalsToCheck.empty() && o.joinAddress.empty()) {
         error = "Il faut choisir un circuit avec --circuit.";
         return false;
     }

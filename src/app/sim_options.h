@@ -2,6 +2,8 @@
 //   skarvoll3d-sim --circuit NOM [--pilot NOM[:IA|:IAC] ...] [--courses N] [--graine S] [--ecrire]
 //                  [--journaux DOSSIER]
 //   skarvoll3d-sim --verifier JOURNAL...
+//   skarvoll3d-sim --heberger PORT --circuit NOM [--pilot ...] [--distants N] [--graine S] [--journaux DOSSIER]
+//   skarvoll3d-sim --rejoindre HOTE:PORT --pilot NOM[:IA|:IAC] [--journaux DOSSIER]
 // A pilot is driven by the computer that only drives ("IA"), unless ":IAC"
 // gives him to the computer that also fights.
 #pragma once
@@ -22,6 +24,14 @@ struct SimOptions {
     bool write = false;  // --ecrire: the pilot files change as after real races
     std::string journalFolder;  // --journaux: one journal per race written there
     std::vector<std::string> journalsToCheck;  // --verifier: journals replayed and checked
+    // A race over the network: hosted on a port (0: any free port) with
+    // places for joiners, or joined at an address and port.
+    bool hosting = false;
+    int hostPort = 0;
+    int places = 1;
+    std::string joinAddress;  // empty: not joining
+    int joinPort = 0;
+    int waitSeconds = 120;  // for the joiners, or for the host's start
 };
 
 std::string SimUsage();

@@ -55,6 +55,15 @@ void ReadResults(const std::vector<int>& zonksBefore, const std::vector<std::wst
     }
 }
 
+// Leaves the simulator's hooks as they were found, whatever ends the race.
+struct SimHooks {
+    ~SimHooks() {
+        SetFrameHook(nullptr);
+        SetEndProgramHandler(nullptr);
+        SetPilotDeletionObserver(nullptr);
+    }
+};
+
 void RunUntilOver(SimRaceResult& result) {
     const long long start = FramesPumped();
     SetFrameHook([&result, start] {
@@ -73,8 +82,6 @@ void RunUntilOver(SimRaceResult& result) {
         RunRace();
     } catch (const RaceStopped&) {
     }
-    SetFrameHook(nullptr);
-    SetEndProgramHandler(nullptr);
 }
 }  // namespace
 
@@ -132,18 +139,27 @@ bool RunSimulatedRace(const std::wstring& circuit, const std::vector<QuickRacePi
     CreateStatusLines();
     game.frameDelay = 0;
     SetRandomState(seed);
-    StartRecording();
-    if (!simJournalFolder.empty())
-        StartJournal(simJournalFolder, JournalOfThisRace(DateTimeText(CurrentTimeSeconds())), 1 << 30);
+    PlaySetUpRace(result, JournalOfThisRace(DateTimeText(CurrentTimeSeconds())));
+    ReleaseGameDevice();
+    return true;
+}
 
+void PlaySetUpRace(SimRaceResult& result, const RaceJournal& header) {
+    StartRecording();
+    if (!simJournalFolder.empty()) StartJournal(simJournalFolder, header, 1 << 30);
     std::vector<int> zonksBefore(game.carCount + 1, 0);
     for (int i = 1; i <= game.carCount; ++i) zonksBefore[i] = game.cars[i].zonks;
     std::vector<std::wstring> dead;
-    SetPilotDeletionObserver([&dead](const std::wstring& name) { dead.push_back(name); });
-    RunUntilOver(result);
-    SetPilotDeletionObserver(nullptr);
+    {
+        const SimHooks hooks;
+        SetPilotDeletionObserver([&dead](const std::wstring& name) { dead.push_back(name); });
+        try {
+            RunUntilOver(result);
+        } catch (...) {
+            StopJournal();
+            throw;
+        }
+    }
     ReadResults(zonksBefore, dead, result);
     StopJournal();
-    ReleaseGameDevice();
-    return true;
 }

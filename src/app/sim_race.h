@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "files/race_journal.h"
 #include "menus/quick_race.h"
 
 enum class SimPlacing { None, Win, Second, SoleSurvivor };
@@ -48,3 +49,9 @@ std::vector<QuickRacePilot> PilotsThatFit(const std::wstring& circuit);
 // in `refusals` when the race cannot start.
 bool RunSimulatedRace(const std::wstring& circuit, const std::vector<QuickRacePilot>& pilots,
                       uint32_t seed, SimRaceResult& result, std::vector<std::wstring>& refusals);
+
+// Plays the race set up in the device open now (cars, scene, random state)
+// to its end: its journal written from `header` when journals are asked
+// for, the results read. The device stays open. What stops a race over the
+// network passes through.
+void PlaySetUpRace(SimRaceResult& result, const RaceJournal& header);

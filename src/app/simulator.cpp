@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/net_sim.h"
 #include "app/race_replay.h"
 #include "app/sim_options.h"
 #include "app/sim_race.h"
@@ -104,12 +105,14 @@ int RunSimulator(int argc, char** argv) {
     DrawFramesEvery(0);  // no window: nothing to draw
     if (!options.journalsToCheck.empty()) return VerifyJournals(options.journalsToCheck);
     WriteSimJournals(options.journalFolder);
+    if (!options.joinAddress.empty()) return JoinSimulatedRace(options);
 
     if (!CircuitExists(options.circuit)) {
         std::fprintf(stderr, "Le circuit %s n'existe pas (circuits/%s.xml).\n", ToUtf8(options.circuit).c_str(),
                      ToUtf8(options.circuit).c_str());
         return 2;
     }
+    if (options.hosting) return HostSimulatedRace(options);
     std::vector<QuickRacePilot> pilots = options.pilots;
     if (pilots.empty()) pilots = PilotsThatFit(options.circuit);
     SimTally tally;

@@ -13,6 +13,7 @@ std::vector<RaceEvent> record;
 size_t nextEvent = 0;  // in a replay, the next event of the record to feed
 std::function<void(const RaceEvent&)> observer;
 PersonDriver* personDriver = nullptr;
+RemoteSeats* remoteSeats = nullptr;
 std::function<void()> caughtUp;
 
 // The stand-in driver of this car, when it is a person's and one is set.
@@ -35,10 +36,13 @@ const char* KindName(RaceEventKind kind) {
     return "?";
 }
 
-void Record(const RaceEvent& event) {
+void Record(const RaceEvent& event, bool decidedHere = true) {
     record.push_back(event);
     if (observer) observer(event);
+    if (remoteSeats) remoteSeats->Recorded(record.size() - 1, record.back(), decidedHere);
 }
+
+bool FromElsewhere(int car) { return mode == Mode::Live && remoteSeats && remoteSeats->DecidedElsewhere(car); }
 
 // Once the record is fed whole, the replay ends or the race goes on live.
 bool RecordFedWhole() {
@@ -48,11 +52,21 @@ bool RecordFedWhole() {
     return true;
 }
 
-[[noreturn]] void Disagree(RaceEventKind kind, int car, const RaceEvent& found) {
-    throw ReplayStopped(std::string("le journal attendait ") + KindName(found.kind) + " de la voiture " +
+[[noreturn]] void Disagree(RaceEventKind kind, int car, const RaceEvent& found, size_t number,
+                           const char* source = "le journal") {
+    throw ReplayStopped(std::string(source) + " attendait " + KindName(found.kind) + " de la voiture " +
                         std::to_string(found.car) + ", la course demande " + KindName(kind) +
-                        " de la voiture " + std::to_string(car) + " (événement " +
-                        std::to_string(nextEvent + 1) + ")");
+                        " de la voiture " + std::to_string(car) + " (événement " + std::to_string(number) + ")");
+}
+
+// The decision of a car seated on another machine, once it has come.
+const RaceEvent& AwaitFromElsewhere(RaceEventKind kind, int car) {
+    const RaceEvent event = remoteSeats->AwaitDecision(record.size());
+    if (event.kind != kind || event.car != car)
+        Disagree(kind, car, event, record.size() + 1, "l'autre machine");
+    SkipRandom(static_cast<unsigned long long>(event.draws));
+    Record(event, false);
+    return record.back();
 }
 
 // The next event of the record, now fed.
@@ -76,6 +90,8 @@ std::string StateDifference(const std::vector<uint32_t>& expected, const std::ve
 }  // namespace
 
 void SetPersonDriver(PersonDriver* driver) { personDriver = driver; }
+
+void SetRemoteSeats(RemoteSeats* seats) { remoteSeats = seats; }
 
 void StartRecording() {
     mode = Mode::Live;
@@ -106,11 +122,12 @@ void SetRaceEventObserver(std::function<void(const RaceEvent&)> newObserver) { o
 
 int Decide(RaceEventKind kind, int car, const std::function<int()>& ask, const std::vector<int>& offered) {
     if (mode == Mode::Replay && !RecordFedWhole()) {
-        if (!NextIs(kind, car)) Disagree(kind, car, record[nextEvent]);
+        if (!NextIs(kind, car)) Disagree(kind, car, record[nextEvent], nextEvent + 1);
         const RaceEvent& event = Feed();
         SkipRandom(static_cast<unsigned long long>(event.draws));
         return event.value;
     }
+    if (FromElsewhere(car)) return AwaitFromElsewhere(kind, car).value;
     // A die's faces are drawn again from its recorded stop: they are not
     // the driver's draws.
     const unsigned long long before = RandomDraws();
@@ -128,6 +145,13 @@ bool DecideIfTaken(RaceEventKind kind, int car, int value, bool taken) {
         Feed();
         return true;
     }
+    if (FromElsewhere(car)) {
+        // Taken when the other machine's next decision is this one.
+        const RaceEvent next = remoteSeats->AwaitDecision(record.size());
+        if (next.kind != kind || next.car != car || next.value != value) return false;
+        AwaitFromElsewhere(kind, car);
+        return true;
+    }
     if (PersonDriver* standIn = StandInFor(car)) taken = taken || standIn->Take(kind, car, value);
     if (taken && mode == Mode::Live) Record({kind, car, value, 0, {}});
     return taken;
@@ -142,7 +166,7 @@ void CheckState(RaceEventKind kind, int car, int value) {
     std::vector<uint32_t> sums = StateSums();
     if (mode == Mode::Replay && !RecordFedWhole()) {
         const RaceEvent& next = record[nextEvent];
-        if (!NextIs(kind, car) || next.value != value) Disagree(kind, car, next);
+        if (!NextIs(kind, car) || next.value != value) Disagree(kind, car, next, nextEvent + 1);
         const std::string part = StateDifference(next.sums, sums);
         if (!part.empty())
             throw ReplayStopped("le tour " + std::to_string(value) + " de la voiture " + std::to_string(car) +

@@ -82,6 +82,24 @@ public:
 // The driver answering for the persons' cars; null: their screen.
 void SetPersonDriver(PersonDriver* driver);
 
+// A race played over the network: each car is decided on the machine of its
+// seat only, and the others wait for its decisions to arrive, in the race's
+// order; every machine records every event at the same place.
+class RemoteSeats {
+public:
+    virtual ~RemoteSeats() = default;
+    // Whether car `car` is decided on another machine.
+    virtual bool DecidedElsewhere(int car) = 0;
+    // The event standing at place `index` of the race's record, waited for
+    // until it has come from the machine that made it.
+    virtual RaceEvent AwaitDecision(size_t index) = 0;
+    // Each event as it is recorded at place `index`; `decidedHere` when this
+    // machine made it (a decision to send, a check of the state to compare).
+    virtual void Recorded(size_t index, const RaceEvent& event, bool decidedHere) = 0;
+};
+// The seats of the race over the network; null: every car is decided here.
+void SetRemoteSeats(RemoteSeats* seats);
+
 // A decision with a value: asked of the driver through `ask` in a live race
 // (the person's screen, or the computer), the next recorded one in a replay.
 // `offered` lists the values the driver may choose from, for a stand-in.

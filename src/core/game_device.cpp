@@ -4,6 +4,7 @@
 
 #include "core/event_receiver.h"
 #include "core/game_state.h"
+#include "core/game_version.h"
 #include "core/text_input.h"
 
 using namespace irr;
@@ -42,7 +43,7 @@ bool CreateNullGameDevice() {
 }
 
 void PrepareGameDevice() {
-    game.device->setWindowCaption(L"Skarvoll 3D 0.64");
+    game.device->setWindowCaption(kGameTitle);
     gui::IGUISkin* skin = game.guiEnvironment->getSkin();
     for (int i = 0; i < gui::EGDC_COUNT; ++i)
         game.dialog.skinAlphas[i] =

@@ -1,6 +1,9 @@
 #include "files/pilot_file.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 #include "core/fitted_gadgets.h"
@@ -127,6 +130,17 @@ void ReadPilotFileAt(int car, const std::string& path) {
     RemoveAllGadgets(car);
     ReadXmlValues(path, [car](const XmlValue& v) { ApplyPilotValue(car, v); });
     PrepareForRace(car);
+}
+
+bool ReadPilotFileBytes(int car, const std::string& bytes) {
+    char path[] = "/tmp/skarvoll3d-pilote-XXXXXX";
+    const int fd = mkstemp(path);
+    if (fd < 0) return false;
+    const bool written = write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    close(fd);
+    if (written) ReadPilotFileAt(car, path);
+    std::remove(path);
+    return written;
 }
 
 bool PilotFilesKept() { return pilotFilesKept; }

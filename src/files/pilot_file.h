@@ -15,6 +15,9 @@
 void ReadPilotFile(int car, const std::wstring& name);
 // The same from a file anywhere (a pilot kept in a race's journal).
 void ReadPilotFileAt(int car, const std::string& path);
+// The same from a pilot file's bytes kept elsewhere (a journal, a player
+// on another machine). False when they cannot be put in a temporary file.
+bool ReadPilotFileBytes(int car, const std::string& bytes);
 
 // The text of car `car`'s pilot file, integrity text included, as written.
 std::wstring PilotFileText(int car);

@@ -59,7 +59,9 @@ std::string EventLine(const RaceEvent& event) {
     return line + "\n";
 }
 
-std::string HeaderText(const RaceJournal& journal) {
+}  // namespace
+
+std::string JournalHeaderText(const RaceJournal& journal) {
     std::string text = std::string(kTitle) + "\nformat " + std::to_string(kFormat) + "\n";
     text += "date " + ToUtf8(journal.date) + "\ncircuit " + ToUtf8(journal.circuit) + "\n";
     text += "decor " + std::string(journal.decor ? "1" : "0") + "\nhasard " +
@@ -71,6 +73,8 @@ std::string HeaderText(const RaceJournal& journal) {
     }
     return text + "course\n";
 }
+
+namespace {
 
 std::FILE* journalFile = nullptr;
 long long journalBytes = 0;   // written to the file so far
@@ -229,7 +233,7 @@ std::string StartJournal(const std::string& folder, const RaceJournal& header, i
     if (!journalFile) return "";
     journalBytes = journalEvents = 0;
     journalFailed = false;
-    Write(HeaderText(header));
+    Write(JournalHeaderText(header));
     std::fflush(journalFile);
     SetRaceEventObserver(AppendEvent);
     RemoveOldJournals(folder, keep);

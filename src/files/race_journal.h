@@ -52,6 +52,10 @@ std::string JournalFolder();
 // circuit loaded, the random state now.
 RaceJournal JournalOfThisRace(const std::wstring& date);
 
+// The journal's header as a file holds it, up to its "course" line: what a
+// race over the network starts from on every machine.
+std::string JournalHeaderText(const RaceJournal& journal);
+
 // Starts writing the journal of the race about to be run into `folder`
 // (made if missing), named after its date and circuit, and appends every
 // event the race records. Then removes the oldest journals beyond `keep`.

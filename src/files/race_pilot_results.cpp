@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -99,7 +100,12 @@ bool MakeChange(const PilotFileChange& change) {
 
 // Whether the change is not to be made on disk: files kept (the simulator,
 // a replay, the part of a resumed race played again), or made already.
-bool AlreadyMade(int car, int number) { return PilotFilesKept() || PilotFileChangeLogged(car, number); }
+std::function<bool(int)> writtenHere;
+
+// A pilot of another machine's player is written on that machine only.
+bool AlreadyMade(int car, int number) {
+    return PilotFilesKept() || (writtenHere && !writtenHere(car)) || PilotFileChangeLogged(car, number);
+}
 }  // namespace
 
 void RememberRacePilots() {
@@ -108,6 +114,8 @@ void RememberRacePilots() {
         changesMade[car] = 0;
     }
 }
+
+void SetPilotFilesWrittenHere(std::function<bool(int car)> writesHere) { writtenHere = std::move(writesHere); }
 
 PilotFileOutcome WriteRaceChanges(int car) {
     if (!IsRaceCar(car) || !IsSafePilotName(game.cars[car].pilotName)) return PilotFileOutcome::Failed;

@@ -8,12 +8,19 @@
 // resumed after a crash never makes one twice.
 #pragma once
 
+#include <functional>
+
 enum class PilotFileOutcome {
     Written,
     Missing,   // the file was deleted since the race started: nothing changed
     Modified,  // the file was edited by hand since (its integrity text fails)
     Failed,    // the file could not be written or deleted
 };
+
+// In a race over the network, the cars whose pilot files this machine
+// writes (its own players'); the others are written on their machines.
+// Null: every car's.
+void SetPilotFilesWrittenHere(std::function<bool(int car)> writesHere);
 
 // The pilots of cars 1..carCount as they are now: the race starts.
 void RememberRacePilots();

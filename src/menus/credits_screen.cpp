@@ -3,6 +3,7 @@
 
 #include "core/event_receiver.h"
 #include "core/game_state.h"
+#include "core/game_version.h"
 #include "menus/menu_column.h"
 #include "menus/menu_drawing.h"
 #include "menus/menu_screens.h"
@@ -14,7 +15,7 @@ constexpr size_t kMaxCreditsText = 10000;
 
 std::wstring CreditsText() {
     const wchar_t* const lines[] = {
-        L"Skarvoll 3D 0.64",
+        kGameTitle,
         L"Combat automobile au tour par tour.",
         L"",
         L"Remerciements :",

@@ -1,0 +1,180 @@
+#include "app/net_sim.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "app/race_replay.h"
+#include "app/sim_race.h"
+#include "core/decisions.h"
+#include "core/game_device.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "files/net_race.h"
+#include "files/pilot_file.h"
+#include "files/race_journal.h"
+#include "files/race_pilot_results.h"
+#include "menus/quick_race.h"
+#include "menus/race_cars.h"
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "scene/circuit_scene.h"
+#include "ui/race_screen.h"
+
+namespace {
+constexpr int kScratchCar = 0;  // the joiners' pilots are checked in it
+
+void Say(const std::wstring& text) {
+    std::printf("%s\n", ToUtf8(text).c_str());
+    std::fflush(stdout);
+}
+
+bool KnownDriver(const std::wstring& word) { return word == L"Humain" || word == L"IA" || word == L"IAC"; }
+
+// Why a joiner's pilot cannot race beside the host's pilots; empty when he can.
+std::wstring JoinerRefusal(const NetPilot& pilot, const std::vector<QuickRacePilot>& hostPilots) {
+    if (!KnownDriver(pilot.driver)) return L"Conducteur inconnu : " + pilot.driver + L".";
+    for (const QuickRacePilot& own : hostPilots)
+        if (own.name == pilot.name) return L"Le pilote " + pilot.name + L" est déjà dans la course.";
+    if (!ReadPilotFileBytes(kScratchCar, pilot.fileBytes) || game.cars[kScratchCar].pilotName != pilot.name ||
+        ComputeSecu(kScratchCar) != game.cars[kScratchCar].secu)
+        return pilot.name + L" est invalide : son Xml semble avoir été modifié à la main";
+    return L"";
+}
+
+// The host's pilots, then a car per joiner, checked as the race setup does.
+std::vector<std::wstring> SetUpHostedCars(const SimOptions& o, const std::vector<NetPilot>& joiners) {
+    QuickRaceOptions race;
+    race.circuit = o.circuit;
+    race.decor = false;
+    race.pilots = o.pilots;
+    std::vector<std::wstring> refusals = SetUpQuickRace(race);
+    if (!refusals.empty()) return refusals;
+    int car = game.carCount;
+    if (car + static_cast<int>(joiners.size()) > RaceCarLimit())
+        return {L"Le circuit " + o.circuit + L" n'accepte que " + std::to_wstring(RaceCarLimit()) + L" pilotes."};
+    for (const NetPilot& joiner : joiners) {
+        ++car;
+        ReadPilotFileBytes(car, joiner.fileBytes);
+        game.cars[car].colourName = ColourWord((car - 1) % kColourWordCount);
+        game.cars[car].controller = joiner.driver;
+    }
+    game.carCount = car;
+    return IntegrityRefusals(car);
+}
+
+// Who decides each car once the cars are numbered: a joiner his pilot's,
+// the host its persons', every machine alike the host's computers'.
+std::vector<int> CarSeats(const std::vector<NetPilot>& joiners) {
+    std::vector<int> seats;
+    for (int i = 1; i <= game.carCount; ++i) {
+        int seat = IsComputerDriven(game.cars[i]) ? kSeatEveryMachine : kSeatHost;
+        for (const NetPilot& joiner : joiners)
+            if (joiner.name == game.cars[i].pilotName) seat = joiner.seat;
+        seats.push_back(seat);
+    }
+    return seats;
+}
+
+// Plays the race set up here with the other machines; 0 at its end, 1
+// when it stopped (the message printed).
+int PlayOverTheNetwork(NetRace& session, const RaceJournal& header, const SimOptions& o) {
+    SetRemoteSeats(&session);
+    KeepPilotFiles(!o.write);
+    SetPilotFilesWrittenHere([&session](int car) { return session.WritesPilotOf(car); });
+    SimRaceResult result;
+    int code = 0;
+    try {
+        PlaySetUpRace(result, header);
+        session.Finish();
+    } catch (const NetRaceStopped& stopped) {
+        Say(L"La course s'arrête : " + FromUtf8(stopped.what()));
+        code = 1;
+    } catch (const ReplayStopped& different) {
+        session.StopEverywhere(L"Les machines ne jouent plus la même course : " + FromUtf8(different.what()) + L".");
+        Say(L"La course s'arrête : " + FromUtf8(different.what()));
+        code = 1;
+    }
+    SetRemoteSeats(nullptr);
+    SetPilotFilesWrittenHere(nullptr);
+    StopRecording();
+    if (code == 0) Say(L"Course terminée en " + std::to_wstring(result.rounds) + L" tours.");
+    Say(L"Octets envoyés : " + std::to_wstring(session.BytesSent()) + L".");
+    ReleaseGameDevice();
+    return code;
+}
+}  // namespace
+
+int HostSimulatedRace(const SimOptions& o) {
+    std::wstring error;
+    if (!OpenNullDevice()) {
+        Say(L"Impossible de lire les fichiers du jeu.");
+        return 2;
+    }
+    std::unique_ptr<NetRace> session = NetRace::Host(static_cast<uint16_t>(o.hostPort), o.places, error);
+    if (!session) {
+        Say(error);
+        return 2;
+    }
+    Say(L"Course hébergée sur le port " + std::to_wstring(session->Port()) + L" : en attente de " +
+        std::to_wstring(o.places) + L" joueurs.");
+    const double start = SteadySeconds();
+    const auto refusal = [&o](const NetPilot& pilot) { return JoinerRefusal(pilot, o.pilots); };
+    while (!session->ServeLobby(20, refusal))
+        if (SteadySeconds() - start > o.waitSeconds) {
+            Say(L"Les joueurs à distance ne sont pas tous venus : la course n'a pas lieu.");
+            return 2;
+        }
+    std::vector<std::wstring> refusals = SetUpHostedCars(o, session->Joiners());
+    std::wstring sceneError;
+    if (refusals.empty() && !BuildCircuitScene(sceneError)) refusals.push_back(sceneError);
+    if (!refusals.empty()) {
+        for (const std::wstring& refusal : refusals) Say(refusal);
+        session->StopEverywhere(refusals.front());
+        return 2;
+    }
+    CreateStatusLines();
+    game.frameDelay = 0;
+    SetRandomState(o.seed);
+    const RaceJournal header = JournalOfThisRace(DateTimeText(CurrentTimeSeconds()));
+    session->StartRace(JournalHeaderText(header), CarSeats(session->Joiners()));
+    return PlayOverTheNetwork(*session, header, o);
+}
+
+int JoinSimulatedRace(const SimOptions& o) {
+    const QuickRacePilot& own = o.pilots.front();
+    NetPilot pilot{0, own.name, DriverWord(own.driver), ""};
+    if (!ReadWholeFile(PilotFilePath(own.name), pilot.fileBytes)) {
+        Say(L"Le pilote " + own.name + L" n'existe pas.");
+        return 2;
+    }
+    std::wstring error;
+    std::unique_ptr<NetRace> session =
+        NetRace::Join(o.joinAddress, static_cast<uint16_t>(o.joinPort), pilot, error);
+    if (!session) {
+        Say(error);
+        return 2;
+    }
+    const double start = SteadySeconds();
+    try {
+        while (!session->AwaitStart(20))
+            if (SteadySeconds() - start > o.waitSeconds) {
+                Say(L"La course n'a pas commencé : l'hôte ne répond pas.");
+                return 2;
+            }
+    } catch (const NetRaceStopped& refused) {
+        Say(FromUtf8(refused.what()));
+        return 2;
+    }
+    Say(L"Place " + std::to_wstring(session->Seat()) + L" dans la course.");
+    RaceJournal header;
+    const std::wstring name = L"de l'hôte";
+    if (!ReadJournalText(session->JournalHeader(), "hôte", header, error) || !OpenNullDevice() ||
+        !SetUpReplay(header, name, error)) {
+        Say(error.empty() ? L"Impossible de lire les fichiers du jeu." : error);
+        session->StopEverywhere(L"Une machine n'a pas pu préparer la course : " + error);
+        return 2;
+    }
+    game.frameDelay = 0;
+    return PlayOverTheNetwork(*session, header, o);
+}

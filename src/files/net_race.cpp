@@ -1,0 +1,327 @@
+#include "files/net_race.h"
+
+#include "core/game_version.h"
+#include "core/state_checksum.h"
+#include "platform/clock.h"
+#include "platform/net_link.h"
+#include "platform/text.h"
+
+namespace {
+constexpr int kHostPeer = 1;                // a joiner's only peer
+constexpr double kJoinersLeaveSeconds = 120;  // the host's wait for its joiners to finish the race
+constexpr double kHostAnswerSeconds = 10;     // a joiner's wait for the host to take his leave
+
+bool IsCheck(RaceEventKind kind) { return kind == RaceEventKind::TurnStart || kind == RaceEventKind::RaceEnd; }
+
+std::wstring Number(long long n) { return std::to_wstring(n); }
+
+NetMessage TextMessage(NetKind kind, const std::wstring& text) {
+    NetMessage m;
+    m.kind = kind;
+    m.text = text;
+    return m;
+}
+}  // namespace
+
+const char* NetRace::GameVersion() { return kGameVersion; }
+
+NetRace::NetRace(std::unique_ptr<NetLink> link, int seat) : link_(std::move(link)), seat_(seat) {}
+NetRace::~NetRace() = default;
+
+std::unique_ptr<NetRace> NetRace::Host(uint16_t port, int places, std::wstring& error) {
+    std::string why;
+    // A few connections more than places, to tell late joiners the race is full.
+    std::unique_ptr<NetLink> link = NetLink::Host(port, places + 4, why);
+    if (!link) {
+        error = FromUtf8(why);
+        return nullptr;
+    }
+    std::unique_ptr<NetRace> race(new NetRace(std::move(link), kSeatHost));
+    race->places_ = places;
+    return race;
+}
+
+std::unique_ptr<NetRace> NetRace::Join(const std::string& address, uint16_t port, const NetPilot& pilot,
+                                       std::wstring& error) {
+    std::string why;
+    std::unique_ptr<NetLink> link = NetLink::Join(address, port, why);
+    if (!link) {
+        error = FromUtf8(why);
+        return nullptr;
+    }
+    std::unique_ptr<NetRace> race(new NetRace(std::move(link), kSeatEveryMachine));
+    race->joiners_.push_back(pilot);  // his own pilot, sent once the host answers
+    return race;
+}
+
+uint16_t NetRace::Port() const { return link_->Port(); }
+
+unsigned long long NetRace::BytesSent() const { return link_->BytesSent(); }
+
+void NetRace::Send(const NetMessage& message, int exceptPeer) {
+    const std::string bytes = EncodeNetMessage(message);
+    if (Hosting()) link_->SendToAll(bytes, exceptPeer);
+    else link_->Send(kHostPeer, bytes);
+}
+
+void NetRace::ThrowIfStopped() const {
+    if (stopped_) throw NetRaceStopped(ToUtf8(stopText_));
+}
+
+void NetRace::Service(int waitMs) {
+    for (const NetLinkEvent& event : link_->Poll(waitMs)) {
+        if (event.kind == NetLinkEvent::Kind::Connected) {
+            if (!Hosting() && !joiners_.empty()) {
+                NetMessage hello;
+                hello.kind = NetKind::Hello;
+                hello.gameVersion = GameVersion();
+                hello.pilotName = joiners_[0].name;
+                hello.driver = joiners_[0].driver;
+                hello.pilotFile = joiners_[0].fileBytes;
+                Send(hello);
+            }
+        } else if (event.kind == NetLinkEvent::Kind::Disconnected) {
+            HandleLeaving(event.peer);
+        } else {
+            NetMessage message;
+            if (DecodeNetMessage(event.bytes, message)) Handle(event.peer, message);
+            else HandleUnreadable(event.peer, event.bytes);
+        }
+    }
+}
+
+void NetRace::HandleLeaving(int peer) {
+    if (!Hosting()) {
+        if (!stopped_ && !finished_ && !seatsFinished_.count(kSeatHost)) Stop(L"L'hôte a quitté la course : elle s'arrête.");
+        return;
+    }
+    const auto seat = seatOfPeer_.find(peer);
+    if (seat == seatOfPeer_.end()) return;
+    const int leaving = seat->second;
+    seatOfPeer_.erase(seat);
+    if (!started_) {
+        for (size_t i = 0; i < joiners_.size(); ++i)
+            if (joiners_[i].seat == leaving) joiners_.erase(joiners_.begin() + static_cast<long>(i));
+    } else if (!seatsFinished_.count(leaving)) {
+        StopEverywhere(L"Le joueur de la machine " + Number(leaving) + L" a quitté la course : elle s'arrête.");
+    }
+}
+
+void NetRace::HandleUnreadable(int peer, const std::string& bytes) {
+    const uint16_t version = NetFormatVersionOf(bytes);
+    const std::wstring why =
+        version && version != kNetFormatVersion
+            ? L"Les deux machines ne parlent pas la même version du jeu en réseau (" + Number(version) + L" et " +
+                  Number(kNetFormatVersion) + L")."
+            : L"Un message illisible est arrivé du réseau.";
+    if (!Hosting()) {
+        Stop(why + L" La course s'arrête.");
+    } else if (!seatOfPeer_.count(peer)) {
+        link_->Send(peer, EncodeNetMessage(TextMessage(NetKind::Refused, why)));
+        link_->Disconnect(peer);
+    } else if (started_) {
+        StopEverywhere(why + L" La course s'arrête.");
+    }
+}
+
+void NetRace::Handle(int peer, const NetMessage& message) {
+    switch (message.kind) {
+        case NetKind::Hello: HandleLobby(peer, message); break;
+        case NetKind::Refused:
+        case NetKind::Stop:
+            if (Hosting() && seatOfPeer_.count(peer)) StopEverywhere(message.text);
+            else if (!Hosting()) Stop(message.text);
+            break;
+        case NetKind::Welcome:
+            if (!Hosting()) seat_ = message.seat;
+            break;
+        case NetKind::Start:
+            if (Hosting() || started_) break;
+            journalHeader_ = message.journalHeader;
+            carSeats_ = message.carSeats;
+            started_ = true;
+            break;
+        case NetKind::Decision: HandleDecision(peer, message); break;
+        case NetKind::Check: {
+            const auto seat = seatOfPeer_.find(peer);
+            if (Hosting() && seat == seatOfPeer_.end()) break;
+            if (message.event.kind == RaceEventKind::RaceEnd) seatsFinished_.insert(Hosting() ? seat->second : kSeatHost);
+            CompareCheck(message.index, message.event);
+            break;
+        }
+    }
+}
+
+void NetRace::HandleLobby(int peer, const NetMessage& hello) {
+    if (!Hosting() || seatOfPeer_.count(peer)) return;
+    std::wstring why;
+    NetPilot pilot{0, hello.pilotName, hello.driver, hello.pilotFile};
+    if (started_ || static_cast<int>(joiners_.size()) >= places_)
+        why = L"La course est complète.";
+    else if (hello.gameVersion != GameVersion())
+        why = L"L'hôte joue la version " + FromUtf8(GameVersion()) + L" du jeu, vous la version " +
+              FromUtf8(hello.gameVersion) + L" : la course ne peut pas être partagée.";
+    else
+        for (const NetPilot& other : joiners_)
+            if (other.name == pilot.name) why = L"Le pilote " + pilot.name + L" est déjà dans la course.";
+    if (why.empty() && refusal_) why = refusal_(pilot);
+    if (!why.empty()) {
+        link_->Send(peer, EncodeNetMessage(TextMessage(NetKind::Refused, why)));
+        link_->Disconnect(peer);
+        return;
+    }
+    pilot.seat = 1;
+    for (bool taken = true; taken;) {
+        taken = false;
+        for (const NetPilot& other : joiners_) taken = taken || other.seat == pilot.seat;
+        pilot.seat += taken ? 1 : 0;
+    }
+    joiners_.push_back(pilot);
+    seatOfPeer_[peer] = pilot.seat;
+    NetMessage welcome;
+    welcome.kind = NetKind::Welcome;
+    welcome.seat = pilot.seat;
+    welcome.seatsTaken = static_cast<int>(joiners_.size());
+    welcome.seatsWanted = places_;
+    link_->Send(peer, EncodeNetMessage(welcome));
+}
+
+void NetRace::HandleDecision(int peer, const NetMessage& message) {
+    const RaceEvent& event = message.event;
+    const bool known = event.car >= 1 && event.car <= static_cast<int>(carSeats_.size());
+    if (Hosting()) {
+        // A joiner decides his own cars only.
+        const auto seat = seatOfPeer_.find(peer);
+        if (!started_ || seat == seatOfPeer_.end() || !known || carSeats_[event.car - 1] != seat->second) {
+            StopEverywhere(L"Une machine a décidé pour une voiture qui n'est pas la sienne : la course s'arrête.");
+            return;
+        }
+        Send(message, peer);
+        link_->Flush();
+    } else if (!known) {
+        Stop(L"L'hôte a envoyé une décision pour une voiture inconnue : la course s'arrête.");
+        return;
+    }
+    arrived_[message.index] = event;
+}
+
+void NetRace::CompareCheck(uint32_t index, const RaceEvent& theirs) {
+    const auto own = ownChecks_.find(index);
+    if (own == ownChecks_.end()) {
+        theirChecks_[index].push_back(theirs);
+        return;
+    }
+    if (own->second == theirs.sums) return;
+    std::wstring part = L"nombre de voitures";
+    for (size_t i = 0; i < own->second.size() && i < theirs.sums.size(); ++i)
+        if (own->second[i] != theirs.sums[i]) {
+            part = StatePartName(static_cast<int>(i), static_cast<int>(carSeats_.size()));
+            break;
+        }
+    StopEverywhere(L"Les machines ne jouent plus la même course (tour " + Number(theirs.value) + L" de la voiture " +
+                   Number(theirs.car) + L" : " + part + L"). La course s'arrête ; chaque machine garde son journal.");
+}
+
+bool NetRace::ServeLobby(int waitMs, const std::function<std::wstring(const NetPilot&)>& refusal) {
+    refusal_ = refusal;
+    Service(waitMs);
+    return static_cast<int>(joiners_.size()) >= places_;
+}
+
+void NetRace::StartRace(const std::string& journalHeader, const std::vector<int>& carSeats) {
+    journalHeader_ = journalHeader;
+    carSeats_ = carSeats;
+    started_ = true;
+    NetMessage start;
+    start.kind = NetKind::Start;
+    start.journalHeader = journalHeader;
+    start.carSeats = carSeats;
+    Send(start);
+    link_->Flush();
+}
+
+bool NetRace::AwaitStart(int waitMs) {
+    Service(waitMs);
+    ThrowIfStopped();
+    return started_;
+}
+
+bool NetRace::WritesPilotOf(int car) const {
+    if (car < 1 || car > static_cast<int>(carSeats_.size())) return false;
+    const int seat = carSeats_[car - 1];
+    return seat == seat_ || (Hosting() && seat == kSeatEveryMachine);
+}
+
+bool NetRace::DecidedElsewhere(int car) {
+    if (car < 1 || car > static_cast<int>(carSeats_.size())) return false;
+    const int seat = carSeats_[car - 1];
+    return seat != kSeatEveryMachine && seat != seat_;
+}
+
+RaceEvent NetRace::AwaitDecision(size_t index) {
+    for (;;) {
+        const auto found = arrived_.find(index);
+        if (found != arrived_.end()) return found->second;
+        ThrowIfStopped();
+        Service(2);
+        if (waitingFrame_) waitingFrame_();
+    }
+}
+
+void NetRace::Recorded(size_t index, const RaceEvent& event, bool decidedHere) {
+    arrived_.erase(index);
+    if (IsCheck(event.kind)) {
+        ownChecks_[index] = event.sums;
+        NetMessage check;
+        check.kind = NetKind::Check;
+        check.index = static_cast<uint32_t>(index);
+        check.event = event;
+        Send(check);
+        const auto early = theirChecks_.find(index);
+        if (early != theirChecks_.end()) {
+            const std::vector<RaceEvent> waiting = early->second;
+            theirChecks_.erase(early);
+            for (const RaceEvent& theirs : waiting) CompareCheck(static_cast<uint32_t>(index), theirs);
+        }
+    } else if (decidedHere && event.car >= 1 && event.car <= static_cast<int>(carSeats_.size()) &&
+               carSeats_[event.car - 1] == seat_) {
+        NetMessage decision;
+        decision.kind = NetKind::Decision;
+        decision.index = static_cast<uint32_t>(index);
+        decision.event = event;
+        Send(decision);
+    }
+    Service(0);
+    ThrowIfStopped();
+}
+
+void NetRace::Stop(const std::wstring& why) {
+    if (stopped_) return;
+    stopped_ = true;
+    stopText_ = why;
+}
+
+void NetRace::StopEverywhere(const std::wstring& why) {
+    if (stopped_) return;
+    Stop(why);
+    Send(TextMessage(NetKind::Stop, why));
+    link_->Flush();
+}
+
+void NetRace::Finish() {
+    finished_ = true;
+    if (!Hosting()) {
+        link_->Disconnect(kHostPeer);
+        const double start = SteadySeconds();
+        while (!stopped_ && SteadySeconds() - start < kHostAnswerSeconds) {
+            bool gone = false;
+            for (const NetLinkEvent& event : link_->Poll(10)) gone = gone || event.kind == NetLinkEvent::Kind::Disconnected;
+            if (gone) break;
+        }
+        return;
+    }
+    // The joiners finish the race in their own time: their last checks are
+    // still compared, and the link stays until they have left.
+    const double start = SteadySeconds();
+    while (!seatOfPeer_.empty() && SteadySeconds() - start < kJoinersLeaveSeconds) Service(10);
+}

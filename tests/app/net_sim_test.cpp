@@ -1,0 +1,121 @@
+// Races over the network between separate processes on this machine (the
+// loopback address only): a host and two joiners, each in a game folder of
+// its own holding every pilot of the race, play a race of computer drivers
+// to its end on every circuit. Every machine writes the same journal, which
+// replays identically, and each writes its own pilots' files and leaves its
+// copies of the others' untouched.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <regex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/child_process.h"
+#include "support/game_test.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string Sim() { return GameFolder() + "/skarvoll3d-sim"; }
+
+std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::map<std::string, std::string> Folder(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    if (fs::exists(folder))
+        for (const auto& entry : fs::directory_iterator(folder)) files[entry.path().filename().string()] = Read(entry);
+    return files;
+}
+
+const std::vector<std::string> kPilots = {"Brutus", "Max Durand", "Inès Moreau", "Camille Faure"};
+
+struct Machine {
+    std::string name;
+    std::vector<std::string> pilots;  // his own
+    fs::path folder;
+    std::map<std::string, std::string> pilotsBefore;
+    std::unique_ptr<ChildProcess> process;
+};
+}  // namespace
+
+class NetSimTest : public GameTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    // A game folder sharing the build's data and circuits, with every pilot.
+    void Prepare(Machine& m) {
+        m.folder = fs::path(workDir) / m.name;
+        fs::create_directories(m.folder / "pilotes");
+        for (const char* shared : {"data", "circuits"}) fs::create_directory_symlink(fs::path(GameFolder()) / shared, m.folder / shared);
+        for (const std::string& pilot : kPilots)
+            fs::copy_file(fs::path(GameFolder()) / "pilotes" / (pilot + ".xml"), m.folder / "pilotes" / (pilot + ".xml"));
+        m.pilotsBefore = Folder(m.folder / "pilotes");
+    }
+
+    void Start(Machine& m, std::vector<std::string> words) {
+        words.insert(words.begin(), Sim());
+        for (const char* w : {"--ecrire", "--journaux", "courses", "--attente", "60"}) words.push_back(w);
+        m.process = std::make_unique<ChildProcess>(words, m.folder.string(), (m.folder / "sortie.txt").string());
+    }
+
+    // The port the host says it listens on.
+    std::string HostPort(const Machine& host) {
+        const std::regex said("port ([0-9]+)");
+        for (int tries = 0; tries < 3000; ++tries) {
+            std::smatch found;
+            const std::string output = Read(host.folder / "sortie.txt");
+            if (std::regex_search(output, found, said)) return found[1];
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return "";
+    }
+};
+
+TEST_P(NetSimTest, AHostAndTwoJoinersPlayTheSameRaceAndEachWritesOnlyItsOwnPilots) {
+    Machine host{"hote", {"Brutus", "Max Durand"}, {}, {}, {}};
+    Machine lea{"joueur1", {"Inès Moreau"}, {}, {}, {}};
+    Machine zoe{"joueur2", {"Camille Faure"}, {}, {}, {}};
+    for (Machine* m : {&host, &lea, &zoe}) Prepare(*m);
+    Start(host, {"--heberger", "0", "--distants", "2", "--circuit", GetParam(), "--pilot", "Brutus:IAC", "--pilot",
+                 "Max Durand", "--graine", "11"});
+    const std::string port = HostPort(host);
+    ASSERT_FALSE(port.empty()) << Read(host.folder / "sortie.txt");
+    Start(lea, {"--rejoindre", "127.0.0.1:" + port, "--pilot", "Inès Moreau:IAC"});
+    Start(zoe, {"--rejoindre", "localhost:" + port, "--pilot", "Camille Faure"});
+    for (Machine* m : {&host, &lea, &zoe}) {
+        int code = -1;
+        ASSERT_TRUE(m->process->EndsWithin(110, code)) << m->name << " still running";
+        EXPECT_EQ(code, 0) << m->name << ": " << Read(m->folder / "sortie.txt");
+    }
+    const auto journals = Folder(host.folder / "courses");
+    ASSERT_EQ(journals.size(), 1u);
+    const std::string& journal = journals.begin()->second;
+    EXPECT_NE(journal.find("\nfin "), std::string::npos) << "the race ran to its end";
+    for (const Machine* m : {&lea, &zoe}) EXPECT_EQ(Folder(m->folder / "courses"), journals) << m->name;
+
+    for (const Machine* m : {&host, &lea, &zoe}) {
+        const auto after = Folder(m->folder / "pilotes");
+        for (const std::string& pilot : kPilots) {
+            const std::string file = pilot + ".xml";
+            const bool own = std::find(m->pilots.begin(), m->pilots.end(), pilot) != m->pilots.end();
+            const bool changed = !after.count(file) || after.at(file) != m->pilotsBefore.at(file);
+            EXPECT_EQ(changed, own) << m->name << (own ? " left its own pilot " : " wrote another machine's pilot ")
+                                    << pilot;
+        }
+    }
+
+    // The journal replays identically on its own.
+    ChildProcess check({Sim(), "--verifier", (host.folder / "courses" / journals.begin()->first).string()},
+                       host.folder.string(), (host.folder / "verification.txt").string());
+    int code = -1;
+    ASSERT_TRUE(check.EndsWithin(60, code));
+    EXPECT_EQ(code, 0) << Read(host.folder / "verification.txt");
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedCircuits, NetSimTest, ::testing::Values("Anneau", "Serpentin", "Autodrome"));
