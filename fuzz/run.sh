@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Fuzzes the circuit, pilot, config.xml, race journal and race save readers with libFuzzer under
+# Fuzzes the circuit, pilot, config.xml, race journal and race save readers and the network
+# messages' decoder with libFuzzer under
 # AddressSanitizer and UndefinedBehaviorSanitizer, each for SECONDS seconds:
 #   fuzz/run.sh SECONDS
 # Builds the targets with clang in build-fuzz, seeds them from the files the
@@ -29,7 +30,7 @@ cmake --build "$FUZZ_DIR" --target fuzz_targets -j "$JOBS"
 # program writes it for a few choices.
 SEEDS="$FUZZ_DIR/seeds"
 rm -rf "$SEEDS"
-mkdir -p "$SEEDS/circuit" "$SEEDS/pilot" "$SEEDS/settings" "$SEEDS/journal" "$SEEDS/save"
+mkdir -p "$SEEDS/circuit" "$SEEDS/pilot" "$SEEDS/settings" "$SEEDS/journal" "$SEEDS/save" "$SEEDS/message"
 cp "$GAME_DIR"/circuits/*.xml "$SEEDS/circuit/"
 cp "$GAME_DIR"/pilotes/*.xml "$SEEDS/pilot/"
 n=0
@@ -48,7 +49,7 @@ done
     --pilot "Max Durand" --journaux "$SEEDS/journal" >/dev/null)
 
 status=0
-for target in circuit pilot settings journal save; do
+for target in circuit pilot settings journal save message; do
     corpus="$FUZZ_DIR/corpus/$target"
     crashes="$FUZZ_DIR/crashes/$target"
     rm -rf "$crashes"

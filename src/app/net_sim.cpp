@@ -1,5 +1,6 @@
 #include "app/net_sim.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -48,11 +49,10 @@ std::vector<std::wstring> SetUpHostedCars(const SimOptions& o, const std::vector
     race.circuit = o.circuit;
     race.decor = false;
     race.pilots = o.pilots;
+    race.joiningCars = static_cast<int>(joiners.size());
     std::vector<std::wstring> refusals = SetUpQuickRace(race);
     if (!refusals.empty()) return refusals;
     int car = game.carCount;
-    if (car + static_cast<int>(joiners.size()) > RaceCarLimit())
-        return {L"Le circuit " + o.circuit + L" n'accepte que " + std::to_wstring(RaceCarLimit()) + L" pilotes."};
     for (const NetPilot& joiner : joiners) {
         ++car;
         ReadPilotFileBytes(car, joiner.fileBytes);
@@ -80,6 +80,10 @@ std::vector<int> CarSeats(const std::vector<NetPilot>& joiners) {
 // when it stopped (the message printed).
 int PlayOverTheNetwork(NetRace& session, const RaceJournal& header, const SimOptions& o) {
     SetRemoteSeats(&session);
+    const auto sayNotices = [&session] {
+        for (const std::wstring& notice : session.TakeNotices()) Say(notice);
+    };
+    session.SetWaitingFrame(sayNotices);
     KeepPilotFiles(!o.write);
     SetPilotFilesWrittenHere([&session](int car) { return session.WritesPilotOf(car); });
     SimRaceResult result;
@@ -95,11 +99,15 @@ int PlayOverTheNetwork(NetRace& session, const RaceJournal& header, const SimOpt
         Say(L"La course s'arrête : " + FromUtf8(different.what()));
         code = 1;
     }
+    sayNotices();
     SetRemoteSeats(nullptr);
     SetPilotFilesWrittenHere(nullptr);
+    unsigned long long turns = 0;
+    for (const RaceEvent& event : RaceRecord()) turns += event.kind == RaceEventKind::TurnStart;
     StopRecording();
     if (code == 0) Say(L"Course terminée en " + std::to_wstring(result.rounds) + L" tours.");
-    Say(L"Octets envoyés : " + std::to_wstring(session.BytesSent()) + L".");
+    Say(L"Octets envoyés : " + std::to_wstring(session.BytesSent()) + L", " +
+        std::to_wstring(session.BytesSent() / std::max(turns, 1ULL)) + L" par tour de voiture.");
     ReleaseGameDevice();
     return code;
 }

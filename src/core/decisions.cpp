@@ -59,14 +59,15 @@ bool RecordFedWhole() {
                         " de la voiture " + std::to_string(car) + " (événement " + std::to_string(number) + ")");
 }
 
-// The decision of a car seated on another machine, once it has come.
-const RaceEvent& AwaitFromElsewhere(RaceEventKind kind, int car) {
-    const RaceEvent event = remoteSeats->AwaitDecision(record.size());
-    if (event.kind != kind || event.car != car)
-        Disagree(kind, car, event, record.size() + 1, "l'autre machine");
-    SkipRandom(static_cast<unsigned long long>(event.draws));
-    Record(event, false);
-    return record.back();
+// The decision of a car seated on another machine, once it has come; none
+// when that machine left (the car is decided here from now on).
+std::optional<RaceEvent> AwaitFromElsewhere(RaceEventKind kind, int car) {
+    const std::optional<RaceEvent> event = remoteSeats->AwaitDecision(record.size(), car);
+    if (!event) return std::nullopt;
+    if (event->kind != kind || event->car != car) Disagree(kind, car, *event, record.size() + 1, "l'autre machine");
+    SkipRandom(static_cast<unsigned long long>(event->draws));
+    Record(*event, false);
+    return event;
 }
 
 // The next event of the record, now fed.
@@ -127,7 +128,8 @@ int Decide(RaceEventKind kind, int car, const std::function<int()>& ask, const s
         SkipRandom(static_cast<unsigned long long>(event.draws));
         return event.value;
     }
-    if (FromElsewhere(car)) return AwaitFromElsewhere(kind, car).value;
+    if (FromElsewhere(car))
+        if (const std::optional<RaceEvent> event = AwaitFromElsewhere(kind, car)) return event->value;
     // A die's faces are drawn again from its recorded stop: they are not
     // the driver's draws.
     const unsigned long long before = RandomDraws();
@@ -147,10 +149,11 @@ bool DecideIfTaken(RaceEventKind kind, int car, int value, bool taken) {
     }
     if (FromElsewhere(car)) {
         // Taken when the other machine's next decision is this one.
-        const RaceEvent next = remoteSeats->AwaitDecision(record.size());
-        if (next.kind != kind || next.car != car || next.value != value) return false;
-        AwaitFromElsewhere(kind, car);
-        return true;
+        if (const std::optional<RaceEvent> next = remoteSeats->AwaitDecision(record.size(), car)) {
+            if (next->kind != kind || next->car != car || next->value != value) return false;
+            AwaitFromElsewhere(kind, car);
+            return true;
+        }
     }
     if (PersonDriver* standIn = StandInFor(car)) taken = taken || standIn->Take(kind, car, value);
     if (taken && mode == Mode::Live) Record({kind, car, value, 0, {}});

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -90,9 +91,11 @@ public:
     virtual ~RemoteSeats() = default;
     // Whether car `car` is decided on another machine.
     virtual bool DecidedElsewhere(int car) = 0;
-    // The event standing at place `index` of the race's record, waited for
-    // until it has come from the machine that made it.
-    virtual RaceEvent AwaitDecision(size_t index) = 0;
+    // The event standing at place `index` of the race's record, a decision
+    // of car `car`, waited for until it has come from the machine that made
+    // it; none when that machine left the race: the car is decided here
+    // from then on, by the computer, as on every machine.
+    virtual std::optional<RaceEvent> AwaitDecision(size_t index, int car) = 0;
     // Each event as it is recorded at place `index`; `decidedHere` when this
     // machine made it (a decision to send, a check of the state to compare).
     virtual void Recorded(size_t index, const RaceEvent& event, bool decidedHere) = 0;

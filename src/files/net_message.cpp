@@ -111,6 +111,7 @@ void WritePayload(Writer& w, const NetMessage& m) {
             w.U8(static_cast<uint32_t>(m.event.sums.size()));
             for (uint32_t sum : m.event.sums) w.U32(sum);
             break;
+        case NetKind::TakeOver: w.U8(m.seat), w.U32(m.index); break;
     }
 }
 
@@ -145,11 +146,15 @@ bool ReadPayload(Reader& r, NetMessage& m) {
             for (size_t i = 0; i < sums && r.Ok(); ++i) m.event.sums.push_back(r.U32());
             return r.Ok();
         }
+        case NetKind::TakeOver:
+            m.seat = r.Bounded(static_cast<int>(r.U8()), 1, kCarsMax);
+            m.index = r.U32();
+            return r.Ok();
     }
     return false;
 }
 
-bool KnownKind(uint32_t kind) { return kind >= 1 && kind <= static_cast<uint32_t>(NetKind::Stop); }
+bool KnownKind(uint32_t kind) { return kind >= 1 && kind <= static_cast<uint32_t>(NetKind::TakeOver); }
 }  // namespace
 
 std::string EncodeNetMessage(const NetMessage& message) {

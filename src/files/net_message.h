@@ -25,6 +25,7 @@ enum class NetKind : uint8_t {
     Decision = 5,  // a decision of a car seated on the sender's machine (relayed by the host)
     Check = 6,     // the check of the state a machine made as a turn started
     Stop = 7,      // the race stops everywhere, with why
+    TakeOver = 8,  // host -> all: a joiner left; from a place of the record on, the computer drives his cars
 };
 
 struct NetMessage {
@@ -34,12 +35,12 @@ struct NetMessage {
     std::wstring driver;      // Hello: who drives his car, "Humain", "IA" or "IAC"
     std::string pilotFile;    // Hello: the pilot file's bytes, its integrity text included
     std::wstring text;        // Refused, Stop: what the players are told
-    int seat = 0;             // Welcome: the joiner's machine number (1..)
+    int seat = 0;             // Welcome, TakeOver: the joiner's machine number (1..)
     int seatsTaken = 0;       // Welcome
     int seatsWanted = 0;      // Welcome
     std::string journalHeader;  // Start: the header as the journal writes it
     std::vector<int> carSeats;  // Start: for cars 1..n, the machine deciding it (0: the host, -1: every machine)
-    uint32_t index = 0;         // Decision, Check: the event's place in the race's record (from 0)
+    uint32_t index = 0;         // Decision, Check, TakeOver: the event's place in the race's record (from 0)
     RaceEvent event;            // Decision, Check
 };
 

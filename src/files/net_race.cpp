@@ -10,6 +10,7 @@ namespace {
 constexpr int kHostPeer = 1;                // a joiner's only peer
 constexpr double kJoinersLeaveSeconds = 120;  // the host's wait for its joiners to finish the race
 constexpr double kHostAnswerSeconds = 10;     // a joiner's wait for the host to take his leave
+constexpr int kSilenceMs = 5000;              // a machine silent this long is gone
 
 bool IsCheck(RaceEventKind kind) { return kind == RaceEventKind::TurnStart || kind == RaceEventKind::RaceEnd; }
 
@@ -71,6 +72,7 @@ void NetRace::ThrowIfStopped() const {
 void NetRace::Service(int waitMs) {
     for (const NetLinkEvent& event : link_->Poll(waitMs)) {
         if (event.kind == NetLinkEvent::Kind::Connected) {
+            link_->SetTimeout(event.peer, kSilenceMs);
             if (!Hosting() && !joiners_.empty()) {
                 NetMessage hello;
                 hello.kind = NetKind::Hello;
@@ -102,9 +104,38 @@ void NetRace::HandleLeaving(int peer) {
     if (!started_) {
         for (size_t i = 0; i < joiners_.size(); ++i)
             if (joiners_[i].seat == leaving) joiners_.erase(joiners_.begin() + static_cast<long>(i));
-    } else if (!seatsFinished_.count(leaving)) {
-        StopEverywhere(L"Le joueur de la machine " + Number(leaving) + L" a quitté la course : elle s'arrête.");
+    } else if (!seatsFinished_.count(leaving) && !stopped_) {
+        TakeOverSeat(leaving);
     }
+}
+
+void NetRace::TakeOverSeat(int seat) {
+    NetMessage takeOver;
+    takeOver.kind = NetKind::TakeOver;
+    takeOver.seat = seat;
+    takeOver.index = static_cast<uint32_t>(nextPlace_);
+    Send(takeOver);
+    link_->Flush();
+    NoteTakeOver(seat, nextPlace_);
+}
+
+void NetRace::NoteTakeOver(int seat, size_t place) {
+    if (takenOver_.count(seat)) return;
+    takenOver_[seat] = place;
+    notices_.push_back(L"Le joueur de la machine " + Number(seat) +
+                       L" a quitté la course : l'ordinateur conduit sa voiture.");
+}
+
+bool NetRace::TakenOver(int car) const {
+    if (car < 1 || car > static_cast<int>(carSeats_.size())) return false;
+    const auto seat = takenOver_.find(carSeats_[car - 1]);
+    return seat != takenOver_.end() && seat->second <= nextPlace_;
+}
+
+std::vector<std::wstring> NetRace::TakeNotices() {
+    std::vector<std::wstring> notices;
+    notices.swap(notices_);
+    return notices;
 }
 
 void NetRace::HandleUnreadable(int peer, const std::string& bytes) {
@@ -142,6 +173,9 @@ void NetRace::Handle(int peer, const NetMessage& message) {
             started_ = true;
             break;
         case NetKind::Decision: HandleDecision(peer, message); break;
+        case NetKind::TakeOver:
+            if (!Hosting() && message.seat != seat_) NoteTakeOver(message.seat, message.index);
+            break;
         case NetKind::Check: {
             const auto seat = seatOfPeer_.find(peer);
             if (Hosting() && seat == seatOfPeer_.end()) break;
@@ -255,13 +289,15 @@ bool NetRace::WritesPilotOf(int car) const {
 bool NetRace::DecidedElsewhere(int car) {
     if (car < 1 || car > static_cast<int>(carSeats_.size())) return false;
     const int seat = carSeats_[car - 1];
-    return seat != kSeatEveryMachine && seat != seat_;
+    return seat != kSeatEveryMachine && seat != seat_ && !TakenOver(car);
 }
 
-RaceEvent NetRace::AwaitDecision(size_t index) {
+std::optional<RaceEvent> NetRace::AwaitDecision(size_t index, int car) {
+    nextPlace_ = index;
     for (;;) {
         const auto found = arrived_.find(index);
         if (found != arrived_.end()) return found->second;
+        if (TakenOver(car)) return std::nullopt;
         ThrowIfStopped();
         Service(2);
         if (waitingFrame_) waitingFrame_();
@@ -270,6 +306,7 @@ RaceEvent NetRace::AwaitDecision(size_t index) {
 
 void NetRace::Recorded(size_t index, const RaceEvent& event, bool decidedHere) {
     arrived_.erase(index);
+    nextPlace_ = index + 1;
     if (IsCheck(event.kind)) {
         ownChecks_[index] = event.sums;
         NetMessage check;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -83,8 +84,12 @@ public:
     void SetWaitingFrame(std::function<void()> frame) { waitingFrame_ = std::move(frame); }
 
     bool DecidedElsewhere(int car) override;
-    RaceEvent AwaitDecision(size_t index) override;
+    std::optional<RaceEvent> AwaitDecision(size_t index, int car) override;
     void Recorded(size_t index, const RaceEvent& event, bool decidedHere) override;
+
+    // What the players should be told of the other machines since the last
+    // call (a player gone, his car now driven by the computer).
+    std::vector<std::wstring> TakeNotices();
 
     // The race stops on every machine with `why` (a difference found, the
     // race left): told to the others, then this machine leaves.
@@ -107,6 +112,11 @@ private:
     void ThrowIfStopped() const;
     // The race stops here (told by another machine, or the host gone).
     void Stop(const std::wstring& why);
+    // A joiner left in the middle of the race: from the next place of the
+    // record on, every machine decides his cars as the computer would.
+    void TakeOverSeat(int seat);
+    void NoteTakeOver(int seat, size_t place);
+    bool TakenOver(int car) const;
 
     std::unique_ptr<NetLink> link_;
     int seat_;
@@ -120,6 +130,9 @@ private:
     std::map<size_t, RaceEvent> arrived_;                    // decisions of the other machines, by place
     std::map<size_t, std::vector<uint32_t>> ownChecks_;      // this machine's checks, by place
     std::map<size_t, std::vector<RaceEvent>> theirChecks_;   // checks come before ours
+    std::map<int, size_t> takenOver_;  // seats of joiners gone, and from which place of the record
+    size_t nextPlace_ = 0;             // the place of the record's next event here
+    std::vector<std::wstring> notices_;
     std::set<int> seatsFinished_;  // machines whose race has ended (their last check came)
     bool finished_ = false;
     bool stopped_ = false;

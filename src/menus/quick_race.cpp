@@ -45,7 +45,7 @@ std::vector<std::wstring> RaceSetupRefusals(const QuickRaceOptions& options) {
         refusals.push_back(kChooseCircuitAndPilots);
     else if (!Listed(L"\\circuits\\", options.circuit))
         refusals.push_back(L"Le circuit " + options.circuit + L" n'existe pas.");
-    if (refusals.empty() && options.pilots.size() < 2)
+    if (refusals.empty() && options.pilots.size() + static_cast<size_t>(options.joiningCars) < 2)
         refusals.push_back(kAtLeastTwoPilots);
     for (const QuickRacePilot& pilot : options.pilots)
         if (refusals.empty() && !Listed(L"\\pilotes\\", pilot.name))
@@ -123,7 +123,7 @@ std::vector<std::wstring> SetUpQuickRace(const QuickRaceOptions& options) {
     std::vector<std::wstring> refusals = RaceSetupRefusals(options);
     if (!refusals.empty()) return refusals;
     LoadCircuitFile(options.circuit);
-    if (static_cast<int>(options.pilots.size()) > RaceCarLimit())
+    if (static_cast<int>(options.pilots.size()) + options.joiningCars > RaceCarLimit())
         return {L"Le circuit " + options.circuit + L" n'accepte que " + IntText(RaceCarLimit()) +
                 L" pilotes."};
     LoadPilots(options);

@@ -24,6 +24,9 @@ struct QuickRaceOptions {
     bool decor = true;
     std::wstring circuit;
     std::vector<QuickRacePilot> pilots;
+    // Cars of players joining over the network, loaded after these pilots:
+    // counted with them against the minimum of two and the circuit's places.
+    int joiningCars = 0;
 };
 
 // The usage text printed by --help and after a wrong option.

@@ -2,11 +2,13 @@
 
 #include <enet/enet.h>
 
+#include <chrono>
 #include <cstdint>
 #include <map>
 
 namespace {
 constexpr size_t kChannels = 1;
+constexpr int kGoodbyeMs = 500;
 int linksOpen = 0;  // ENet is started with the first link and stopped after the last
 
 bool StartEnet() {
@@ -27,10 +29,19 @@ struct NetLink::Impl {
     std::map<int, ENetPeer*> peers;
     int nextPeer = 1;
 
+    // Every peer is told goodbye after what was sent to it, and given a
+    // moment to answer: a last message (why the race stops) is not lost.
     ~Impl() {
         if (!host) return;
-        for (auto& [number, peer] : peers) enet_peer_disconnect_now(peer, 0);
-        enet_host_flush(host);
+        for (auto& [number, peer] : peers) enet_peer_disconnect_later(peer, 0);
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kGoodbyeMs);
+        ENetEvent event;
+        while (!peers.empty() && std::chrono::steady_clock::now() < until)
+            if (enet_host_service(host, &event, 10) > 0) {
+                if (event.type == ENET_EVENT_TYPE_RECEIVE) enet_packet_destroy(event.packet);
+                if (event.type == ENET_EVENT_TYPE_DISCONNECT) peers.erase(PeerNumber(event.peer));
+            }
+        for (auto& [number, peer] : peers) enet_peer_reset(peer);
         enet_host_destroy(host);
         StopEnet();
     }

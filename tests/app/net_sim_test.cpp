@@ -46,7 +46,7 @@ struct Machine {
 };
 }  // namespace
 
-class NetSimTest : public GameTest, public ::testing::WithParamInterface<const char*> {
+class NetSimFixture : public GameTest {
 protected:
     // A game folder sharing the build's data and circuits, with every pilot.
     void Prepare(Machine& m) {
@@ -76,6 +76,9 @@ protected:
         return "";
     }
 };
+
+class NetSimTest : public NetSimFixture, public ::testing::WithParamInterface<const char*> {};
+using NetSimKillTest = NetSimFixture;
 
 TEST_P(NetSimTest, AHostAndTwoJoinersPlayTheSameRaceAndEachWritesOnlyItsOwnPilots) {
     Machine host{"hote", {"Brutus", "Max Durand"}, {}, {}, {}};
@@ -116,6 +119,49 @@ TEST_P(NetSimTest, AHostAndTwoJoinersPlayTheSameRaceAndEachWritesOnlyItsOwnPilot
     int code = -1;
     ASSERT_TRUE(check.EndsWithin(60, code));
     EXPECT_EQ(code, 0) << Read(host.folder / "verification.txt");
+}
+
+// A joiner killed in the middle of the race: his car goes on driven by the
+// computer on the other machines, which finish the same race; what the
+// killed machine had written of the journal is their journal's beginning.
+TEST_F(NetSimKillTest, AJoinerKilledMidRaceLeavesHisCarToTheComputerAndTheOthersFinish) {
+    Machine host{"hote", {"Brutus", "Max Durand"}, {}, {}, {}};
+    Machine lea{"joueur1", {"Inès Moreau"}, {}, {}, {}};
+    Machine zoe{"joueur2", {"Camille Faure"}, {}, {}, {}};
+    for (Machine* m : {&host, &lea, &zoe}) Prepare(*m);
+    Start(host, {"--heberger", "0", "--distants", "2", "--circuit", "Autodrome", "--pilot", "Brutus", "--pilot",
+                 "Max Durand", "--graine", "3"});
+    const std::string port = HostPort(host);
+    ASSERT_FALSE(port.empty());
+    Start(lea, {"--rejoindre", "127.0.0.1:" + port, "--pilot", "Inès Moreau"});
+    Start(zoe, {"--rejoindre", "127.0.0.1:" + port, "--pilot", "Camille Faure"});
+    // Killed once his journal holds a few turns.
+    const auto turns = [&lea] {
+        const auto journals = Folder(lea.folder / "courses");
+        int count = 0;
+        for (size_t at = 0; !journals.empty() && (at = journals.begin()->second.find("\ntour ", at)) != std::string::npos; ++at)
+            ++count;
+        return count;
+    };
+    for (int tries = 0; tries < 3000 && turns() < 6; ++tries) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    lea.process->Kill();
+    for (Machine* m : {&host, &zoe}) {
+        int code = -1;
+        ASSERT_TRUE(m->process->EndsWithin(110, code)) << m->name << " still running";
+        EXPECT_EQ(code, 0) << m->name << ": " << Read(m->folder / "sortie.txt");
+    }
+    EXPECT_NE(Read(host.folder / "sortie.txt")
+                  .find(" a quitté la course : l'ordinateur conduit sa voiture."),
+              std::string::npos);
+    const auto journals = Folder(host.folder / "courses");
+    ASSERT_EQ(journals.size(), 1u);
+    EXPECT_EQ(Folder(zoe.folder / "courses"), journals);
+    const std::string& whole = journals.begin()->second;
+    EXPECT_NE(whole.find("\nfin "), std::string::npos);
+    std::string cut = Folder(lea.folder / "courses").begin()->second;
+    cut.resize(cut.rfind('\n') + 1);
+    EXPECT_GT(cut.size(), 0u);
+    EXPECT_EQ(whole.compare(0, cut.size(), cut), 0) << "the killed machine played the same race";
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedCircuits, NetSimTest, ::testing::Values("Anneau", "Serpentin", "Autodrome"));

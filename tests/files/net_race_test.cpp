@@ -68,7 +68,7 @@ protected:
     // What stopped `machine`'s race, as it tells its player.
     static std::wstring StopMessage(NetRace& machine, size_t index) {
         try {
-            machine.AwaitDecision(index);
+            machine.AwaitDecision(index, 4);
         } catch (const NetRaceStopped& stopped) {
             return FromUtf8(stopped.what());
         }
@@ -147,14 +147,14 @@ TEST_F(NetRaceTest, DecisionsReachEveryMachineAtTheirPlaceAndEachMachineDecidesI
 
     const RaceEvent cross{RaceEventKind::Cross, 3, 7, 2, {}};
     j1->Recorded(0, cross, true);
-    EXPECT_EQ(host->AwaitDecision(0), cross);
-    EXPECT_EQ(j2->AwaitDecision(0), cross) << "relayed by the host";
+    EXPECT_EQ(host->AwaitDecision(0, 3), cross);
+    EXPECT_EQ(j2->AwaitDecision(0, 3), cross) << "relayed by the host";
     host->Recorded(0, cross, false);
     j2->Recorded(0, cross, false);
     const RaceEvent answer{RaceEventKind::Answer, 2, 1, 0, {}};
     host->Recorded(1, answer, true);
-    EXPECT_EQ(j1->AwaitDecision(1), answer);
-    EXPECT_EQ(j2->AwaitDecision(1), answer);
+    EXPECT_EQ(j1->AwaitDecision(1, 2), answer);
+    EXPECT_EQ(j2->AwaitDecision(1, 2), answer);
 
     // The same check everywhere goes unnoticed; one machine off stops all.
     const RaceEvent turn{RaceEventKind::TurnStart, 1, 2, 0, {1, 2, 3}};
