@@ -194,5 +194,8 @@ void CheckSounds(const std::string& gameFolder) {
         for (float s : sound.samples) peak = std::max(peak, std::fabs(s));
         if (sound.rate != kSoundRate || sound.samples.size() < kSoundRate / 50 || peak < 0.5f || peak > 0.95f)
             throw std::runtime_error(path + " reads back wrong");
+        // A sound that does not loop starts and ends at rest: no click.
+        const bool ends = std::fabs(sound.samples.front()) < 0.01f && std::fabs(sound.samples.back()) < 0.01f;
+        if (static_cast<Sound>(i) != Sound::Engine && !ends) throw std::runtime_error(path + " clicks at an end");
     }
 }
