@@ -37,12 +37,14 @@ bool HasNode(int car) { return car >= 1 && car <= game.carCount && game.cars[car
 
 core::vector3df CarPosition(int car) { return game.cars[car].sceneNode->getAbsolutePosition(); }
 
-// An engine turns faster on a longer move: a standing car idles, six cells
-// sound twice as high.
+// An engine turns faster on a longer move: a move of one cell sounds at the
+// sound's own pitch, one of six cells twice as high.
 float EnginePitch(float cells) { return 0.8f + std::min(cells, 8.0f) * 0.2f; }
 }  // namespace
 
-std::string SoundFile(Sound sound) { return std::string("data/sons/") + kFileNames[static_cast<int>(sound)] + ".flac"; }
+std::string SoundFile(Sound sound) {
+    return std::string("data/sons/") + kFileNames[static_cast<int>(sound)] + ".flac";
+}
 
 void StartGameSounds(bool on, int volume) {
     if (!on || !OpenAudio()) return;
@@ -61,10 +63,10 @@ void PlayAtPoint(Sound sound, const core::vector3df& at, float gain) {
     PlaySound({static_cast<int>(sound), ToVec(at), false, gain, 1, false});
 }
 
-void PlayAtCar(Sound sound, int car, float gain, float pitch) {
+void PlayAtCar(Sound sound, int car, float gain) {
     if (!HasNode(car) || !Heard(sound)) return;
     PlaceListenerAtCamera();
-    PlaySound({static_cast<int>(sound), ToVec(CarPosition(car)), false, gain, pitch, false});
+    PlaySound({static_cast<int>(sound), ToVec(CarPosition(car)), false, gain, 1, false});
 }
 
 Voice PlayBesidePlayer(Sound sound, float gain, bool loop) {
@@ -72,7 +74,9 @@ Voice PlayBesidePlayer(Sound sound, float gain, bool loop) {
     return PlaySound({static_cast<int>(sound), {}, true, gain, 1, loop});
 }
 
-float ImpactLoudness(int damage) { return std::min(0.35f + 0.1f * static_cast<float>(std::max(damage, 0)), 1.0f); }
+float ImpactLoudness(int damage) {
+    return std::min(0.35f + 0.1f * static_cast<float>(std::max(damage, 0)), 1.0f);
+}
 
 Voice StartEngine(int car, float cells) {
     if (!HasNode(car) || !Heard(Sound::Engine)) return 0;

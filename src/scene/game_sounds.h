@@ -27,7 +27,7 @@ std::string SoundFile(Sound sound);
 void StartGameSounds(bool on, int volume);
 void StopGameSounds();
 
-void PlayAtCar(Sound sound, int car, float gain = 1, float pitch = 1);
+void PlayAtCar(Sound sound, int car, float gain = 1);
 void PlayAtPoint(Sound sound, const irr::core::vector3df& at, float gain = 1);
 Voice PlayBesidePlayer(Sound sound, float gain = 1, bool loop = false);
 

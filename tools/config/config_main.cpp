@@ -153,7 +153,7 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
     gui::IGUIComboBox* journals = AddSettingRow(gui, 5, L"Courses gardées :", counts, settings.journalsKept);
     journals->setToolTipText(L"Nombre de journaux de course gardés dans courses/");
     gui::IGUIComboBox* sound = AddSettingRow(gui, 6, L"Son :", SoundValues(), settings.sound);
-    sound->setToolTipText(L"En course, la touche M coupe et rend le son");
+    sound->setToolTipText(L"En course, la touche O coupe et rend le son");
     std::vector<std::wstring> volumes = VolumeValues();
     if (!IsOneOf(settings.volume, volumes)) volumes.push_back(settings.volume);
     gui::IGUIComboBox* volume = AddSettingRow(gui, 7, L"Volume :", volumes, settings.volume);
