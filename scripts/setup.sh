@@ -7,7 +7,8 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(cmake make g++ pkg-config libirrlicht-dev libfreetype-dev fonts-dejavu-core
-          libgtest-dev libbenchmark-dev libx11-dev libenet-dev xvfb xauth x11-utils x11-xkb-utils xdotool imagemagick
+          libopenal-dev libopenal1 libsndfile1-dev libenet-dev
+          libgtest-dev libbenchmark-dev libx11-dev xvfb xauth x11-utils x11-xkb-utils xdotool imagemagick
           clang libclang-rt-14-dev)
 
 install_packages() {

@@ -4,6 +4,7 @@
 
 #include "app/race_resume.h"
 #include "app/race_start.h"
+#include "core/event_receiver.h"
 #include "core/gadget_catalogue.h"
 #include "core/game_device.h"
 #include "core/game_state.h"
@@ -14,6 +15,7 @@
 #include "menus/quick_race.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "scene/game_sounds.h"
 #include "scene/scene_files.h"
 
 using namespace irr;
@@ -39,6 +41,8 @@ bool OpenGameWindow(const Settings& settings) {
     FillCatalogue();
     game.computerMessages = ComputerMessagesSetting(settings);
     game.journalsKept = JournalsKeptSetting(settings);
+    StartGameSounds(SoundSetting(settings), VolumeSetting(settings));
+    SetButtonClickedHook([] { PlayBesidePlayer(Sound::Click, 0.5f); });
     return true;
 }
 }  // namespace
@@ -95,6 +99,7 @@ int RunGame(int argc, char** argv) {
         // resumed, sends the player back to the menu once he has read why.
         if (RunChosenRace(game.resumeSave) != 0) game.quitToMenu = 1;
     }
+    StopGameSounds();
     ReleaseGameDevice();
     if (game.quitToMenu) {
         RestartGame();

@@ -61,8 +61,15 @@ bool GameEventReceiver::OnEvent(const SEvent& event) {
     }
 }
 
+namespace {
+ButtonClickedHook buttonClickedHook = nullptr;
+}  // namespace
+
+void SetButtonClickedHook(ButtonClickedHook hook) { buttonClickedHook = hook; }
+
 bool GameEventReceiver::OnGuiEvent(const SEvent::SGUIEvent& event) {
     const int id = event.Caller ? event.Caller->getID() : -1;
+    if (event.EventType == gui::EGET_BUTTON_CLICKED && buttonClickedHook) buttonClickedHook();
     if (event.EventType == gui::EGET_CHECKBOX_CHANGED &&
         (id == gui_id::AutoEndTurn || id == gui_id::ShowIntersections ||
          id == gui_id::HideWalls || id == gui_id::ShowTrail || id == gui_id::ShowRisks)) {

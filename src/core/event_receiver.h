@@ -16,6 +16,10 @@ private:
     bool OnKeyEvent(const irr::SEvent::SKeyInput& event);
 };
 
+// Called when any button is clicked (the game installs its click's sound).
+using ButtonClickedHook = void (*)();
+void SetButtonClickedHook(ButtonClickedHook hook);
+
 // Ids of the race screen, the message window, the car menu and the menus.
 namespace gui_id {
 constexpr int EndTurn = 101;

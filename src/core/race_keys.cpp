@@ -5,6 +5,7 @@
 #include "core/event_receiver.h"
 #include "core/game_device.h"
 #include "core/game_state.h"
+#include "platform/audio.h"
 #include "platform/window_keyboard.h"
 
 using namespace irr;
@@ -39,6 +40,7 @@ void Click(int id) {
 }
 
 constexpr int kRosterLetter = 'L';  // the roster of the race shown or hidden
+constexpr int kMuteLetter = 'O';    // the sound cut and given back
 
 int ColumnControlOfLetter(int letter) {
     for (const ColumnKey& key : ColumnKeys())
@@ -91,6 +93,7 @@ void PressRaceKey(const RaceKey& key) {
         case RaceKey::Pad: game.keys.padDigit = key.value; break;
         case RaceKey::Letter:
             if (key.value == kRosterLetter) game.rosterShown = !game.rosterShown;
+            else if (key.value == kMuteLetter) SetAudioMuted(!AudioMuted());
             else if (const int id = ColumnControlOfLetter(key.value)) Click(id);
             break;
         case RaceKey::CameraHome: game.keys.cameraHome = 1; break;

@@ -5,7 +5,7 @@
 // as a click could not reach it. The others are requests that the loop in
 // progress takes: a digit of the numeric keypad and Return for the choice
 // of a cross, Escape to leave an aiming screen. Space pauses and resumes a
-// race that no person plays.
+// race that no person plays. O cuts the sound and gives it back.
 #pragma once
 
 #include <irrlicht.h>

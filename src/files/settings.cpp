@@ -23,6 +23,8 @@ bool ReadSettings(Settings& settings) {
         else if (name == L"synchro") settings.synchro = value;
         else if (name == L"messagesordinateurs") settings.computerMessages = value;
         else if (name == L"journaux") settings.journalsKept = value;
+        else if (name == L"son") settings.sound = value;
+        else if (name == L"volume") settings.volume = value;
     });
 }
 
@@ -82,6 +84,22 @@ const std::vector<std::wstring>& JournalsKeptValues() {
     return values;
 }
 
+const std::vector<std::wstring>& SoundValues() { return SynchroValues(); }
+
+bool SoundSetting(const Settings& settings) { return settings.sound != L"Inactif"; }
+
+bool IsVolume(const std::wstring& text) {
+    return !text.empty() && text.size() <= 3 && text.find_first_not_of(L"0123456789") == std::wstring::npos &&
+           std::stoi(text) <= 100;
+}
+
+int VolumeSetting(const Settings& settings) { return IsVolume(settings.volume) ? std::stoi(settings.volume) : 80; }
+
+const std::vector<std::wstring>& VolumeValues() {
+    static const std::vector<std::wstring> values = {L"0", L"25", L"50", L"80", L"100"};
+    return values;
+}
+
 SIrrlichtCreationParameters DeviceParameters(const Settings& settings) {
     SIrrlichtCreationParameters params;
     // Direct3D does not exist here: its values and the default give OpenGL.
@@ -105,6 +123,8 @@ bool WriteSettingsFile(const std::string& folder, const Settings& settings) {
     if (!settings.computerMessages.empty())
         text += L"<messagesordinateurs>" + settings.computerMessages + L"</messagesordinateurs>\n";
     if (!settings.journalsKept.empty()) text += L"<journaux>" + settings.journalsKept + L"</journaux>\n";
+    if (!settings.sound.empty()) text += L"<son>" + settings.sound + L"</son>\n";
+    if (!settings.volume.empty()) text += L"<volume>" + settings.volume + L"</volume>\n";
     text += L"</config>\n";
     return WriteFileAtomically(folder + "/config.xml", ToLatin1(text));
 }

@@ -1,5 +1,5 @@
 // The settings of "config.xml": the display, mapped to the engine's device
-// parameters, and how long the computers' messages stay open; reading them
+// parameters, how long the computers' messages stay open and the sound; reading them
 // and writing them (for the settings program).
 #pragma once
 
@@ -19,6 +19,9 @@ struct Settings {
     // stay valid.
     std::wstring computerMessages;
     std::wstring journalsKept;
+    // "son" and "volume": absent from older files too.
+    std::wstring sound;
+    std::wstring volume;
 };
 
 // Reads "config.xml" from the working directory. The text of an element is
@@ -47,6 +50,15 @@ bool IsJournalCount(const std::wstring& text);
 // The numbers the settings program offers (any other is written by hand or
 // with its option).
 const std::vector<std::wstring>& JournalsKeptValues();
+
+// Whether the game is heard: "Actif" (also when missing or unknown) or "Inactif".
+const std::vector<std::wstring>& SoundValues();
+bool SoundSetting(const Settings& settings);
+// The volume, a whole number from 0 to 100; a missing or wrong value gives 80.
+int VolumeSetting(const Settings& settings);
+bool IsVolume(const std::wstring& text);
+// The volumes the settings program offers.
+const std::vector<std::wstring>& VolumeValues();
 
 // Device parameters for the settings; values outside the table give the
 // defaults (OpenGL, 1024 x 768, full screen, synchronisation on).

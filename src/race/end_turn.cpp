@@ -5,6 +5,7 @@
 #include "core/game_state.h"
 #include "rules/race_results.h"
 #include "rules/race_standing.h"
+#include "scene/game_sounds.h"
 #include "ui/car_message.h"
 #include "ui/dice_dialog.h"
 
@@ -14,10 +15,12 @@ bool IsStillMoving(const CarRecord& car) {
            car.targetY != -1;
 }
 
-// The first to cross the line is told to keep out of the way while others race.
-void CongratulateFirstFinisher(int index) {
+// The crowd cheers each car crossing the line; the first to cross it is
+// told to keep out of the way while others race.
+void CongratulateFinisher(int index) {
     const CarRecord& car = game.cars[index];
     const bool justFinished = car.finishOrder != -1 && car.finishOrder == game.roundNumber;
+    if (justFinished) PlayAtCar(Sound::Crowd, index);
     const int carsStillRacing = game.carCount - CarsOutOfRace();
     if (!justFinished || CarsFinished() != 1 || carsStillRacing <= 2) return;
     DiceDialogAboutCar(car.pilotName + L" vous avez passé la ligne d'arrivée premier.\n" +
@@ -42,7 +45,7 @@ void EndTurn() {
         CheckState(RaceEventKind::RaceEnd, 0, 0);
         EndProgram();
     }
-    CongratulateFirstFinisher(game.currentCar);
+    CongratulateFinisher(game.currentCar);
 
     const int previous = game.currentCar;
     CarRecord& current = game.cars[game.currentCar];

@@ -11,6 +11,7 @@
 #include "rules/loss_of_control.h"
 #include "rules/side_words.h"
 #include "scene/explosion.h"
+#include "scene/game_sounds.h"
 #include "ui/car_message.h"
 
 using namespace irr;
@@ -212,6 +213,7 @@ void DetectCarImpacts(int mover, MovePath& path, bool spin, int spinSign, Collis
 void SettleCarImpact(int mover, const CollisionEvent& event) {
     const CarRecord& a = game.cars[mover];
     const CarRecord& b = game.cars[event.otherCar];
+    PlayAtCar(Sound::CarHit, mover, ImpactLoudness(event.damageToMover + event.damageToOther));
     PlayExplosionAtCar(mover);
     DiceDialogAboutCar(L"Collision lourde entre véhicules \n Bousculeur COTE : " + event.moverSide +
                            L" \n Bousculé   COTE : " + event.otherSide,

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "rules/race_results.h"
 #include "scene/explosion.h"
+#include "scene/game_sounds.h"
 #include "scene/scene_files.h"
 #include "ui/car_message.h"
 #include "ui/message_window.h"
@@ -131,6 +132,7 @@ void BurnOutCar(int car) {
     CarRecord& record = game.cars[car];
     RemoveAllGadgets(car);
     ShowBurnt(record);
+    PlayAtCar(Sound::BurnOut, car);
     PlayExplosionAtCar(car);
     PilotFate(car);
     for (int side = SideFront; side <= SideLeft; ++side) record.sides[side].structure = 0;

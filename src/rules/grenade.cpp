@@ -12,6 +12,7 @@
 #include "rules/gadget_charges.h"
 #include "rules/shot_impact.h"
 #include "scene/cross_markers.h"
+#include "scene/game_sounds.h"
 #include "ui/car_message.h"
 
 namespace {
@@ -60,6 +61,8 @@ void HitByGrenade(int thrower, int index) {
 
 void ThrowGrenade(int index, int side, CellStep centre) {
     SpendFirstCharge(index, kLauncher, side);
+    const f32 cell = static_cast<f32>(game.circuit.cellSize);
+    PlayAtPoint(Sound::Grenade, {static_cast<f32>(centre.x) * cell, 0, static_cast<f32>(centre.y) * cell});
     const int skill = game.cars[index].shootingSkill;
     if (RollTestForCar(L"Test de tir :\n", index, skill, true) <= skill) {
         for (int i = 1; i <= game.carCount; ++i)

@@ -13,6 +13,7 @@
 #include "scene/aiming_marks.h"
 #include "scene/aiming_screen.h"
 #include "scene/car_pick.h"
+#include "scene/game_sounds.h"
 #include "scene/line_of_sight.h"
 #include "ui/car_message.h"
 
@@ -103,6 +104,7 @@ void FiringSequence(int car, int target, const std::wstring& name, const Weapon&
         shooter.hasActed = 1;
         return;
     }
+    PlayAtCar(weapon.spent ? Sound::Bazooka : Sound::Pistol, car);
     if (RollTestForCar(L"Test de tir.", car, shooter.shootingSkill - malus, false, 0, false) <=
         shooter.shootingSkill - malus)
         HitTarget(car, target, weapon);

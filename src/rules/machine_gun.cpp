@@ -13,6 +13,7 @@
 #include "scene/aiming_screen.h"
 #include "scene/car_pick.h"
 #include "scene/explosion.h"
+#include "scene/game_sounds.h"
 #include "scene/wall_test.h"
 #include "ui/car_message.h"
 
@@ -95,6 +96,7 @@ void FiringSequence(int car, int target, const Mount& mount) {
                      mount.weaponWords, malus))
         return;
     CarRecord& shooter = game.cars[car];
+    PlayAtCar(Sound::MachineGun, car);
     const int skill = mount.rear ? shooter.shootingSkill / 2 : shooter.shootingSkill;
     if (RollTestForCar(mount.testText, car, skill - malus, false, 0, false) > skill - malus) {
         TellShotOutcome(car, target, false);

@@ -18,6 +18,7 @@
 #include "rules/move_risks.h"
 #include "scene/camera_control.h"
 #include "scene/cross_markers.h"
+#include "scene/game_sounds.h"
 #include "scene/race_frame.h"
 #include "ui/car_message.h"
 #include "ui/dice_dialog.h"
@@ -224,5 +225,6 @@ void SkidMove(int index) {
     game.dialog.aboutCar = index;
     DiceDialog(text, static_cast<int>(at.X), static_cast<int>(at.Y), static_cast<int>(at.Z), -1,
                true, car.colour);
+    PlayAtCar(Sound::Tyres, index);
     CommitMove(index, k);
 }

@@ -14,6 +14,7 @@
 #include "rules/sideswipes.h"
 #include "rules/wall_impact.h"
 #include "scene/camera_control.h"
+#include "scene/game_sounds.h"
 #include "scene/race_frame.h"
 
 using namespace irr;
@@ -60,13 +61,14 @@ bool Settle(int index, const CollisionEvent& event) {
 }
 
 // The animated pass; true when the car met a wall, which ends the move.
-bool AnimatePass(int index, const MovePath& path, bool spin, int spinSign, CollisionEvents& events) {
+bool AnimatePass(int index, const MovePath& path, bool spin, int spinSign, CollisionEvents& events, Voice engine) {
     CarRecord& car = game.cars[index];
     bool oilTested = false, wallMet = false;
     OilMarks oilMarks;
     ForEachStep(path, [&](f32 t, bool last) {
         const bool testOil = !oilTested && !car.skidPending;
         AnimateStep(car, path, t, spin, spinSign);
+        FollowWithEngine(engine, index, path.length / static_cast<f32>(game.circuit.cellSize));
         if (testOil) oilTested = OilStep(index, path, t, oilMarks);
         for (CollisionEvent& event : events) {
             if (!EventFiresAt(event, t, path.step, last)) continue;
@@ -121,7 +123,11 @@ MoveOutcome ExecuteMove(int index, bool spin, bool stopAfter) {
     MovePath path = PathOf(car);
     CollisionEvents events = DetectCollisions(index, path, spin, spinSign);
     SetCarInMotion(index);
-    const bool wallMet = AnimatePass(index, path, spin, spinSign, events);
+    const f32 cells = path.length / static_cast<f32>(game.circuit.cellSize);
+    const Voice engine = StartEngine(index, cells);
+    if (spin) PlayAtCar(Sound::Tyres, index);
+    const bool wallMet = AnimatePass(index, path, spin, spinSign, events, engine);
+    StopVoice(engine);
     SetCarInMotion(0);
     HideOilBeingLaid();
     if (wallMet) return {true, true, true};

@@ -3,6 +3,7 @@
 #include "core/fitted_gadgets.h"
 #include "core/game_state.h"
 #include "rules/gadget_charges.h"
+#include "scene/game_sounds.h"
 #include "ui/car_message.h"
 
 namespace {
@@ -29,4 +30,5 @@ void SprayOil(int index) {
     CarRecord& car = game.cars[index];
     car.oilSprayed = 1;
     car.hasActed = 1;
+    PlayAtCar(Sound::Oil, index);
 }

@@ -2,6 +2,7 @@
 #include "rules/damage.h"
 #include "rules/side_words.h"
 #include "rules/sideswipes.h"
+#include "scene/game_sounds.h"
 #include "ui/car_message.h"
 
 namespace {
@@ -63,6 +64,7 @@ void BrushCar(int a, const CollisionEvent& event) {
 }  // namespace
 
 void SettleSideswipe(int car, const CollisionEvent& event) {
+    PlayAtCar(event.kind == CollisionKind::LightWall ? Sound::WallHit : Sound::CarHit, car, ImpactLoudness(0));
     if (event.kind == CollisionKind::LightWall) {
         if (game.cars[car].inRace) BrushWall(car, event);
     } else if (event.kind == CollisionKind::LightCar) {

@@ -10,6 +10,7 @@
 #include "rules/trail_at_car.h"
 #include "rules/wall_line.h"
 #include "scene/explosion.h"
+#include "scene/game_sounds.h"
 #include "scene/wall_test.h"
 #include "ui/car_message.h"
 
@@ -190,6 +191,7 @@ bool DetectWallImpact(int index, const MovePath& path, CollisionEvents& events) 
 
 void SettleWallImpact(int index, const CollisionEvent& event) {
     CarRecord& car = game.cars[index];
+    PlayAtCar(Sound::WallHit, index, ImpactLoudness(event.damageToMover));
     PlayExplosionAtCar(index);
     car.ReplaceLastTrailPoint(event.preImpactX, event.preImpactY);
     car.AppendTrailPoint(static_cast<f32>(event.reboundCellX), static_cast<f32>(event.reboundCellY));

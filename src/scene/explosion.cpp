@@ -4,6 +4,7 @@
 #include "core/game_state.h"
 #include "platform/clock.h"
 #include "scene/camera_control.h"
+#include "scene/game_sounds.h"
 #include "scene/race_frame.h"
 
 using namespace irr;
@@ -31,6 +32,7 @@ void ExplosionFrame(const core::vector3df& at, int number) {
 
 void PlayExplosion(int x, int y, int z, int lastImage) {
     const core::vector3df at(static_cast<f32>(x), static_cast<f32>(y), static_cast<f32>(z));
+    PlayAtPoint(Sound::Explosion, at);
     for (int number = kFirstImage; number <= lastImage; ++number) ExplosionFrame(at, number);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/text.h"
 #include "scene/camera_control.h"
+#include "scene/game_sounds.h"
 #include "scene/race_frame.h"
 #include "ui/hud.h"
 #include "ui/message_countdown.h"
@@ -96,6 +97,8 @@ DialogOutcome RunDialogLoop(const MessageWindow& w, const core::vector3df& ancho
     DialogState& dialog = game.dialog;
     DieRoll roll;
     DialogOutcome outcome;
+    // The die rattles while it rolls and slows down, and knocks as it comes to rest.
+    const Voice rattle = dialog.dieFaces != 0 ? PlayBesidePlayer(Sound::DieRolling, 0.5f, true) : 0;
     while (dialog.dialogOpen == 1) {
         PumpFrameOrEnd();
         ApplyScript(dialog, roll, script);
@@ -108,6 +111,8 @@ DialogOutcome RunDialogLoop(const MessageWindow& w, const core::vector3df& ancho
         if (AdvanceDie(dialog, roll)) {
             outcome.result = roll.face;
             dialog.dialogOpen = 0;
+            StopVoice(rattle);
+            PlayBesidePlayer(Sound::DieStop);
         }
         if (roll.face != shown) ShowFace(w, roll.face);
         if (dialog.dieState == 2) w.button->setVisible(false);
@@ -120,6 +125,7 @@ DialogOutcome RunDialogLoop(const MessageWindow& w, const core::vector3df& ancho
         DrawDialogFrame(w, anchor, highlightedCar, colour, countdown);
         SleepMilliseconds(static_cast<int>(game.frameDelay));
     }
+    StopVoice(rattle);
     outcome.facesRolled = roll.facesRolled;
     return outcome;
 }

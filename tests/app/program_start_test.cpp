@@ -40,18 +40,19 @@ TEST_F(ProgramStartTest, AQuickRaceWithoutConfigHandsOverWithItsArguments) {
 TEST_F(ProgramStartTest, TheSettingsProgramWritesTheFileFromItsOptions) {
     const CommandRun run = RunWithoutDisplay(Config() +
                                       " --driver EDT_OPENGL --resolution 800*600"
-                                      " --modeecran Fenetre --synchro Inactif --messages Long");
+                                      " --modeecran Fenetre --synchro Inactif --messages Long --volume 35");
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(ReadFile("config.xml"),
               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<config>\n"
               "<driver>EDT_OPENGL</driver>\n<resolution>800*600</resolution>\n"
               "<modeecran>Fenetre</modeecran>\n<synchro>Inactif</synchro>\n"
-              "<messagesordinateurs>Long</messagesordinateurs>\n<journaux>50</journaux>\n</config>\n");
+              "<messagesordinateurs>Long</messagesordinateurs>\n<journaux>50</journaux>\n"
+              "<son>Actif</son>\n<volume>35</volume>\n</config>\n");
 }
 
 TEST_F(ProgramStartTest, TheSettingsProgramRefusesUnknownOptionsAndValues) {
     for (const char* options : {"--driver EDT_VULKAN", "--couleur bleu", "--resolution",
-                                "--modeecran fenetre"}) {
+                                "--modeecran fenetre", "--son Oui", "--volume 101"}) {
         const CommandRun run = RunWithoutDisplay(Config() + " " + options);
         EXPECT_EQ(run.exitCode, 2) << options;
         EXPECT_NE(run.output.find("Utilisation"), std::string::npos) << options;

@@ -22,7 +22,8 @@ protected:
         return {p.DriverType, p.WindowSize, p.Fullscreen, p.Vsync};
     }
     static auto Fields(const Settings& s) {
-        return std::make_tuple(s.driver, s.resolution, s.screenMode, s.synchro, s.computerMessages, s.journalsKept);
+        return std::make_tuple(s.driver, s.resolution, s.screenMode, s.synchro, s.computerMessages, s.journalsKept,
+                               s.sound, s.volume);
     }
 };
 
@@ -32,8 +33,11 @@ TEST_F(SettingsTest, OnlyTheDriverGivenKeepsEveryOtherDefault) {
     const SIrrlichtCreationParameters params = DeviceParameters(ReadBack());
     EXPECT_FALSE(params.Stencilbuffer);
     EXPECT_EQ(params.Bits, 16);
-    // A file older than the computers' messages setting gives them a short reading time.
+    // A file older than the computers' messages setting gives them a short
+    // reading time; one older than the sound is heard at 80.
     EXPECT_EQ(ComputerMessagesSetting(ReadBack()), ComputerMessages::Short);
+    EXPECT_TRUE(SoundSetting(ReadBack()));
+    EXPECT_EQ(VolumeSetting(ReadBack()), 80);
 }
 
 TEST_F(SettingsTest, ValuesAreComparedExactly) {
@@ -49,7 +53,8 @@ TEST_F(SettingsTest, DirectXValuesAndSoftwareMapToTheRenderersOfThisPlatform) {
     const std::pair<const wchar_t*, video::E_DRIVER_TYPE> drivers[] = {
         {L"EDT_DIRECTX9", video::EDT_OPENGL}, {L"EDT_DIRECTX8", video::EDT_OPENGL}, {L"EDT_SOFTWARE", video::EDT_SOFTWARE}};
     for (const auto& [driver, type] : drivers)
-        EXPECT_EQ(Device({driver, L"", L"Fenetre", L"Inactif", L"", L""}), std::make_tuple(type, size, false, false));
+        EXPECT_EQ(Device({driver, L"", L"Fenetre", L"Inactif", L"", L"", L"", L""}),
+                  std::make_tuple(type, size, false, false));
 }
 
 TEST_F(SettingsTest, TextGoesToTheLastElementOpenedWhateverTheNesting) {
@@ -59,7 +64,7 @@ TEST_F(SettingsTest, TextGoesToTheLastElementOpenedWhateverTheNesting) {
               "<synchro>Inactif</synchro></root>");
     // The text after <b/> belongs to "b", the element opened last; "resolution"
     // keeps the name its own element node stored.
-    EXPECT_EQ(Fields(ReadBack()), Fields({L"EDT_SOFTWARE", L"resolution", L"", L"Inactif", L"", L""}));
+    EXPECT_EQ(Fields(ReadBack()), Fields({L"EDT_SOFTWARE", L"resolution", L"", L"Inactif", L"", L"", L"", L""}));
 }
 
 TEST_F(SettingsTest, AnEmptyElementStoresItsOwnName) {
@@ -80,17 +85,22 @@ TEST_F(SettingsTest, AMissingFileIsReportedAndAGarbledOneDoesNotCrash) {
 }
 
 TEST_F(SettingsTest, WrittenSettingsReadBackExactly) {
-    const Settings written{L"EDT_SOFTWARE", L"800*600", L"Full screen", L"Actif", L"Long", L"200"};
+    const Settings written{L"EDT_SOFTWARE", L"800*600", L"Full screen", L"Actif", L"Long", L"200", L"Inactif", L"0"};
     ASSERT_TRUE(WriteSettingsFile(workDir, written));
     const Settings settings = ReadBack();
     EXPECT_EQ(Fields(settings), Fields(written));
     EXPECT_NE(ReadFile("config.xml").find("<modeecran>Full screen</modeecran>"), std::string::npos);
     EXPECT_EQ(ComputerMessagesSetting(settings), ComputerMessages::Long);
     EXPECT_EQ(JournalsKeptSetting(settings), 200);
-    EXPECT_EQ(ComputerMessagesSetting({L"", L"", L"", L"", L"Inactif", L""}), ComputerMessages::Waiting);
-    // A journal count out of range, or not a number, keeps the last 50.
+    EXPECT_FALSE(SoundSetting(settings));
+    EXPECT_EQ(VolumeSetting(settings), 0);
+    EXPECT_EQ(ComputerMessagesSetting({L"", L"", L"", L"", L"Inactif", L"", L"", L""}), ComputerMessages::Waiting);
+    // A journal count out of range, or not a number, keeps the last 50; a
+    // volume likewise 80.
     for (const wchar_t* wrong : {L"", L"0", L"100001", L"-5", L"12x", L"99999999999"})
-        EXPECT_EQ(JournalsKeptSetting({L"", L"", L"", L"", L"", wrong}), 50) << ToUtf8(wrong);
+        EXPECT_EQ(JournalsKeptSetting({L"", L"", L"", L"", L"", wrong, L"", L""}), 50) << ToUtf8(wrong);
+    for (const wchar_t* wrong : {L"", L"101", L"-5", L"5x", L"0100"})
+        EXPECT_EQ(VolumeSetting({L"", L"", L"", L"", L"", L"", L"", wrong}), 80) << ToUtf8(wrong);
 }
 
 TEST_F(SettingsTest, TheSettingsProgramNamesTheRenderersAsAPlayerWouldAndOffersOnlyThoseThatCanShow) {
@@ -106,7 +116,8 @@ TEST_F(SettingsTest, TheSettingsProgramNamesTheRenderersAsAPlayerWouldAndOffersO
     std::vector<std::wstring> shown;
     for (const std::wstring& value : DriverValues()) {
         shown.push_back(RendererOf(value, both).name);
-        EXPECT_EQ(RendererOf(value, both).driver, DeviceParameters({value, L"", L"", L"", L"", L""}).DriverType);
+        EXPECT_EQ(RendererOf(value, both).driver,
+                  DeviceParameters({value, L"", L"", L"", L"", L"", L"", L""}).DriverType);
     }
     EXPECT_EQ(shown, (std::vector<std::wstring>{L"OpenGL", L"Logiciel", L"OpenGL", L"OpenGL"}));
     EXPECT_EQ(RendererOf(L"EDT_OPENGL", software).name, L"Logiciel");

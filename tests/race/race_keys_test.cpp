@@ -5,6 +5,7 @@
 #include "core/fitted_gadgets.h"
 #include "core/game_state.h"
 #include "core/random.h"
+#include "platform/audio.h"
 #include "race/race_loop.h"
 #include "support/shot_fixture.h"
 #include "ui/dice_dialog.h"
@@ -62,6 +63,7 @@ TEST_F(RaceKeysTest, LettersPressTheColumnControlsThatAPersonCouldClick) {
     player.When([] { return Playing(1); }, [this] {
         player.Press(KEY_KEY_U);  // "Auto fin tour" unticked
         player.Press(KEY_KEY_N);  // no nitro: the button is hidden and nothing happens
+        player.Press(KEY_KEY_O);  // the sound cut
         ClickMarkerTwice(8);
     });
     player.When([] { return game.cars[1].hasMoved == 1 && game.dialog.dialogOpen == 0; }, [&] {
@@ -73,6 +75,7 @@ TEST_F(RaceKeysTest, LettersPressTheColumnControlsThatAPersonCouldClick) {
     LeaveWhenCarPlays(2);
     RunRace();
     EXPECT_EQ(game.cars[1].autoEndTurn, 0);
+    EXPECT_TRUE(AudioMuted());
     EXPECT_EQ(currentCarBeforeF, 1) << "the turn waited for \"Fin Tour\"";
     EXPECT_EQ(game.currentCar, 2);
     EXPECT_EQ(player.DialogTexts().size(), 1u) << "nothing but the question of \"Quitter\"";

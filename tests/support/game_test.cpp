@@ -13,6 +13,7 @@
 #include "core/gadget_catalogue.h"
 #include "core/game_state.h"
 #include "core/random.h"
+#include "platform/audio.h"
 #include "platform/clock.h"
 #include "scene/circuit_scene.h"
 #include "ui/race_screen.h"
@@ -74,6 +75,7 @@ void GameTest::TearDown() {
     SetFrameHook(nullptr);
     SetEndProgramHandler(nullptr);
     ReleaseGameDevice();
+    CloseAudio();  // opened only by the tests that listen
     ClearQueuedDieResults();
     SetClockOverride(-1);
     SetMillisecondClockOverride(-1);

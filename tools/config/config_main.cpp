@@ -1,5 +1,5 @@
 // skarvoll3d-config: the settings program. It shows the four display
-// settings and how long the computers' messages stay open, writes
+// settings, how long the computers' messages stay open and the sound, writes
 // "config.xml" into the working directory and starts the game in its place.
 // With options it writes the file without a window.
 #include <irrlicht.h>
@@ -23,18 +23,23 @@ namespace {
 
 const char* const kUsage =
     "Utilisation : skarvoll3d-config [--driver V --resolution V --modeecran V --synchro V\n"
-    "                                  --messages V --journaux N] [-- ARGUMENTS DU JEU]\n"
+    "                                  --messages V --journaux N --son V --volume N]\n"
+    "                                 [-- ARGUMENTS DU JEU]\n"
     "  --driver      EDT_OPENGL (OpenGL) | EDT_SOFTWARE (Logiciel) | EDT_DIRECTX9 | EDT_DIRECTX8\n"
     "  --resolution  1024*768 | 800*600\n"
     "  --modeecran   Fenetre | \"Full screen\"\n"
     "  --synchro     Actif | Inactif\n"
     "  --messages    Inactif | Court | Long   (messages des ordinateurs)\n"
     "  --journaux    N   (journaux de course gardés dans courses/, de 1 à 100000)\n"
+    "  --son         Actif | Inactif\n"
+    "  --volume      N   (de 0 à 100)\n"
     "Sans option, une fenêtre permet de choisir ces réglages, puis le jeu démarre ;\n"
     "les arguments placés après « -- » sont alors transmis au jeu.\n";
 
 // Settings that suit a Linux desktop.
-Settings DefaultSettings() { return {L"EDT_OPENGL", L"1024*768", L"Fenetre", L"Inactif", L"Court", L"50"}; }
+Settings DefaultSettings() {
+    return {L"EDT_OPENGL", L"1024*768", L"Fenetre", L"Inactif", L"Court", L"50", L"Actif", L"80"};
+}
 
 bool IsOneOf(const std::wstring& value, const std::vector<std::wstring>& values) {
     for (const std::wstring& v : values)
@@ -55,9 +60,11 @@ bool ParseOptions(int argc, char** argv, Settings& settings) {
         else if (option == "--modeecran") field = &settings.screenMode, allowed = &ScreenModeValues();
         else if (option == "--synchro") field = &settings.synchro, allowed = &SynchroValues();
         else if (option == "--messages") field = &settings.computerMessages, allowed = &ComputerMessagesValues();
-        if (option == "--journaux") {
-            if (!IsJournalCount(value)) return false;
-            settings.journalsKept = value;
+        else if (option == "--son") field = &settings.sound, allowed = &SoundValues();
+        if (option == "--journaux" || option == "--volume") {
+            const bool journals = option == "--journaux";
+            if (journals ? !IsJournalCount(value) : !IsVolume(value)) return false;
+            (journals ? settings.journalsKept : settings.volume) = value;
             continue;
         }
         if (!field || !IsOneOf(value, *allowed)) return false;
@@ -116,7 +123,7 @@ enum class WindowOutcome { Saved, Closed, Failed };
 // The settings window: what the player did with it.
 WindowOutcome RunSettingsWindow(Settings& settings) {
     SaveButtonReceiver receiver;
-    IrrlichtDevice* device = createDevice(video::EDT_SOFTWARE, core::dimension2du(440, 370), 16,
+    IrrlichtDevice* device = createDevice(video::EDT_SOFTWARE, core::dimension2du(440, 450), 16,
                                           false, false, false, &receiver);
     if (!device) {
         std::fprintf(stderr, "Impossible d'ouvrir la fenêtre de configuration.\n%s", kUsage);
@@ -145,14 +152,20 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
     if (!IsOneOf(settings.journalsKept, counts)) counts.push_back(settings.journalsKept);
     gui::IGUIComboBox* journals = AddSettingRow(gui, 5, L"Courses gardées :", counts, settings.journalsKept);
     journals->setToolTipText(L"Nombre de journaux de course gardés dans courses/");
-    gui->addButton(core::recti(160, 310, 280, 340), nullptr, kSaveButton, L"Enregistrer");
+    gui::IGUIComboBox* sound = AddSettingRow(gui, 6, L"Son :", SoundValues(), settings.sound);
+    sound->setToolTipText(L"En course, la touche O coupe et rend le son");
+    std::vector<std::wstring> volumes = VolumeValues();
+    if (!IsOneOf(settings.volume, volumes)) volumes.push_back(settings.volume);
+    gui::IGUIComboBox* volume = AddSettingRow(gui, 7, L"Volume :", volumes, settings.volume);
+    volume->setToolTipText(L"De 0 à 100");
+    gui->addButton(core::recti(160, 390, 280, 420), nullptr, kSaveButton, L"Enregistrer");
     // A row's drop-down list opens over the rows below it: those are drawn
     // first, and the list's background hides them.
     gui::IGUISkin* skin = gui->getSkin();
     video::SColor listBackground = skin->getColor(gui::EGDC_3D_HIGH_LIGHT);
     listBackground.setAlpha(255);
     skin->setColor(gui::EGDC_3D_HIGH_LIGHT, listBackground);
-    for (gui::IGUIComboBox* box : {journals, messages, synchro, mode, resolution, driver})
+    for (gui::IGUIComboBox* box : {volume, sound, journals, messages, synchro, mode, resolution, driver})
         gui->getRootGUIElement()->bringToFront(box);
 
     while (!receiver.saveRequested && device->run()) {
@@ -163,8 +176,8 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
     }
     if (receiver.saveRequested) {
         const size_t renderer = static_cast<size_t>(std::max(0, driver->getSelected()));
-        settings = {renderers[renderer].value, Selected(resolution), Selected(mode),
-                    Selected(synchro),         Selected(messages),   Selected(journals)};
+        settings = {renderers[renderer].value, Selected(resolution), Selected(mode),  Selected(synchro),
+                    Selected(messages),         Selected(journals),   Selected(sound), Selected(volume)};
     }
     device->closeDevice();
     device->run();
@@ -201,6 +214,8 @@ int main(int argc, char** argv) {
         if (IsOneOf(current.computerMessages, ComputerMessagesValues()))
             settings.computerMessages = current.computerMessages;
         if (IsJournalCount(current.journalsKept)) settings.journalsKept = current.journalsKept;
+        if (IsOneOf(current.sound, SoundValues())) settings.sound = current.sound;
+        if (IsVolume(current.volume)) settings.volume = current.volume;
     }
     const WindowOutcome outcome = RunSettingsWindow(settings);
     if (outcome != WindowOutcome::Saved) return outcome == WindowOutcome::Closed ? 0 : 1;

@@ -1,5 +1,5 @@
 // skarvoll3d-datagen <game folder> <DejaVu font folder>
-// Writes the game's art, fonts, circuits and sample pilots into the game
+// Writes the game's art, fonts, circuits, sample pilots and sounds into the game
 // folder. Everything is drawn by this program; the same build always writes
 // the same files.
 #include <irrlicht.h>
@@ -21,6 +21,7 @@
 #include "rules_pictures.h"
 #include "race_images.h"
 #include "sample_pilots.h"
+#include "sounds.h"
 
 using namespace irr;
 
@@ -45,11 +46,13 @@ int main(int argc, char** argv) {
         WriteInterfaceImages(folder, argv[2]);
         WriteRulesPictures(folder, argv[2]);
         WriteSamplePilots(argv[1]);
+        WriteSounds(argv[1]);
         // What was written, read back as the game reads it: a fault fails the build.
         std::vector<std::string> circuits;
         for (const CircuitDesign& design : CircuitDesigns()) circuits.push_back(design.name);
         CheckArt(device, argv[1], circuits);
         CheckCircuits(device, argv[1], circuits);
+        CheckSounds(argv[1]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "skarvoll3d-datagen: %s\n", error.what());
         status = 1;
