@@ -165,7 +165,7 @@ void SetAudioMuted(bool muted) {
 
 bool AudioMuted() { return mutedSet; }
 
-void PlaceListener(const Vec3& position, const Vec3& at, const Vec3& up) {
+void PlaceListener(const SoundPoint& position, const SoundPoint& at, const SoundPoint& up) {
     if (!audio.context) return;
     alListener3f(AL_POSITION, position.x, position.y, position.z);
     const ALfloat orientation[6] = {at.x - position.x, at.y - position.y, at.z - position.z, up.x, up.y, up.z};
@@ -181,7 +181,7 @@ Voice PlaySound(const SoundStart& start) {
     alSourceStop(source.id);
     alSourcei(source.id, AL_BUFFER, static_cast<ALint>(audio.buffers[start.number]));
     alSourcei(source.id, AL_SOURCE_RELATIVE, start.atListener ? AL_TRUE : AL_FALSE);
-    const Vec3 at = start.atListener ? Vec3{} : start.position;
+    const SoundPoint at = start.atListener ? SoundPoint{} : start.position;
     alSource3f(source.id, AL_POSITION, at.x, at.y, at.z);
     alSourcef(source.id, AL_GAIN, std::clamp(start.gain, 0.0f, 1.0f));
     alSourcef(source.id, AL_PITCH, std::clamp(start.pitch, 0.25f, 4.0f));
@@ -192,7 +192,7 @@ Voice PlaySound(const SoundStart& start) {
     return (source.generation << kVoiceBits) | static_cast<unsigned>(index + 1);
 }
 
-void MoveVoice(Voice voice, const Vec3& position, float pitch) {
+void MoveVoice(Voice voice, const SoundPoint& position, float pitch) {
     Source* source = SourceOf(voice);
     if (!source) return;
     alSource3f(source->id, AL_POSITION, position.x, position.y, position.z);

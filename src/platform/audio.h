@@ -36,16 +36,16 @@ void SetAudioMuted(bool muted);
 bool AudioMuted();
 
 // The listener: where it stands, where it looks and which way is up.
-struct Vec3 {
+struct SoundPoint {
     float x = 0, y = 0, z = 0;
 };
-void PlaceListener(const Vec3& position, const Vec3& at, const Vec3& up);
+void PlaceListener(const SoundPoint& position, const SoundPoint& at, const SoundPoint& up);
 
 // A sound playing, or 0 for none. A voice ends by itself unless it loops.
 using Voice = unsigned;
 struct SoundStart {
     int number = 0;
-    Vec3 position;
+    SoundPoint position;
     bool atListener = false;  // heard beside the listener wherever it looks
     float gain = 1;
     float pitch = 1;
@@ -53,7 +53,7 @@ struct SoundStart {
 };
 Voice PlaySound(const SoundStart& start);
 // Moves a voice and changes its pitch; nothing when it has ended.
-void MoveVoice(Voice voice, const Vec3& position, float pitch);
+void MoveVoice(Voice voice, const SoundPoint& position, float pitch);
 void StopVoice(Voice voice);
 // Stops every voice.
 void StopAllVoices();

@@ -23,7 +23,7 @@ bool Heard(Sound sound) {
     return true;
 }
 
-Vec3 ToVec(const core::vector3df& v) { return {v.X, v.Y, v.Z}; }
+SoundPoint ToVec(const core::vector3df& v) { return {v.X, v.Y, v.Z}; }
 
 // The listener is the camera: placed before each sound starts.
 void PlaceListenerAtCamera() {
