@@ -66,6 +66,7 @@ void DrawDialogFrame(const MessageWindow& w, const core::vector3df& anchor, int 
     if (anchor.X != -1 && anchor.Y != -1 && anchor.Z != -1) DrawAnchor(w, anchor, colour);
     ShowCurrentCarOnColumn();
     ShowPauseStatus();
+    ShowSoundStatus();
     game.guiEnvironment->drawAll();
     countdown.Draw(w.window->getAbsolutePosition());
     game.videoDriver->endScene();

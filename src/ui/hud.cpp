@@ -5,6 +5,7 @@
 #include "core/game_state.h"
 #include "files/race_save.h"
 #include "files/value_text.h"
+#include "platform/audio.h"
 #include "platform/text.h"
 #include "ui/race_screen.h"
 #include "ui/roster.h"
@@ -161,6 +162,14 @@ void ShowCurrentCarOnColumn() {
     UpdateTurnControls(car, human);
     UpdateActionButtons(car, human);
     UpdateRoster();
+    ShowSoundStatus();
+}
+
+void ShowSoundStatus() {
+    static bool mutedShown = false;
+    if (AudioMuted() == mutedShown) return;
+    mutedShown = AudioMuted();
+    ShowStatus(mutedShown ? L"Son coupé : touche O pour le rétablir" : L"Son rétabli", 150, false);
 }
 
 void ShowPauseStatus() {

@@ -24,3 +24,5 @@ void ShowCurrentCarOnColumn();
 // While a race that no person plays is paused, the status line says so and
 // how to resume it; called once per drawn frame of the race and its messages.
 void ShowPauseStatus();
+// The status line says so when the sound is cut (key O) or given back.
+void ShowSoundStatus();

@@ -9,6 +9,7 @@
 #include "race/race_loop.h"
 #include "support/shot_fixture.h"
 #include "ui/dice_dialog.h"
+#include "ui/race_screen.h"
 
 using namespace irr;
 
@@ -60,12 +61,17 @@ TEST_F(RaceKeysTest, TheKeypadPicksTheCrossesAsTheyShowFromTheCamera) {
 
 TEST_F(RaceKeysTest, LettersPressTheColumnControlsThatAPersonCouldClick) {
     int currentCarBeforeF = 0;
+    bool mutedSaid = false;
     player.When([] { return Playing(1); }, [this] {
         player.Press(KEY_KEY_U);  // "Auto fin tour" unticked
         player.Press(KEY_KEY_N);  // no nitro: the button is hidden and nothing happens
-        player.Press(KEY_KEY_O);  // the sound cut
-        ClickMarkerTwice(8);
+        player.Press(KEY_KEY_O);  // the sound cut, and the status line says so
     });
+    player.When([] { return std::wstring(raceScreen.statusLine->getText()) == L"Son coupé : touche O pour le rétablir"; },
+                [&, this] {
+                    mutedSaid = AudioMuted();
+                    ClickMarkerTwice(8);
+                });
     player.When([] { return game.cars[1].hasMoved == 1 && game.dialog.dialogOpen == 0; }, [&] {
         player.AtFrame(5, [&] {
             currentCarBeforeF = game.currentCar;
@@ -76,6 +82,7 @@ TEST_F(RaceKeysTest, LettersPressTheColumnControlsThatAPersonCouldClick) {
     RunRace();
     EXPECT_EQ(game.cars[1].autoEndTurn, 0);
     EXPECT_TRUE(AudioMuted());
+    EXPECT_TRUE(mutedSaid) << "the status line says the sound is cut";
     EXPECT_EQ(currentCarBeforeF, 1) << "the turn waited for \"Fin Tour\"";
     EXPECT_EQ(game.currentCar, 2);
     EXPECT_EQ(player.DialogTexts().size(), 1u) << "nothing but the question of \"Quitter\"";
