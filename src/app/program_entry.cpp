@@ -12,6 +12,7 @@
 #include "files/settings.h"
 #include "menus/menu_screens.h"
 #include "menus/quick_race.h"
+#include "platform/game_folders.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "scene/scene_files.h"
@@ -64,6 +65,7 @@ int RunChosenRace(const std::string& resumed) {
 }  // namespace
 
 int RunGame(int argc, char** argv) {
+    if (!PreparePlayerFolders()) return 1;
     QuickRaceOptions quickRace;
     RecoverSavedRaces(JournalFolder());
     const bool resume = argc == 2 && std::string(argv[1]) == "--reprendre";

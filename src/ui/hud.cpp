@@ -5,6 +5,7 @@
 #include "core/game_state.h"
 #include "files/race_save.h"
 #include "files/value_text.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/race_screen.h"
 #include "ui/roster.h"
@@ -13,7 +14,7 @@ using namespace irr;
 
 namespace {
 gui::IGUIFont* BoldFont() {
-    gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdanabold.bmp");
+    gui::IGUIFont* font = game.guiEnvironment->getFont(GamePath(L"\\data\\fontes\\verdanabold.bmp").c_str());
     return font ? font : game.guiEnvironment->getSkin()->getFont();
 }
 
