@@ -8,7 +8,8 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(cmake make g++ pkg-config libirrlicht-dev libfreetype-dev fonts-dejavu-core
           libgtest-dev libbenchmark-dev libx11-dev xvfb xauth x11-utils x11-xkb-utils xdotool imagemagick
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev
+          desktop-file-utils appstream dpkg-dev)
 
 install_packages() {
     local missing=()
