@@ -1,12 +1,11 @@
 #include "platform/game_folders.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -32,13 +31,14 @@ std::string XdgFolder(const char* variable, const char* fallback) {
     return {};
 }
 
-// Every folder of `path` that is missing, made.
+// Every folder of `path` that is missing, made; true when the last one can
+// be written in.
 bool MakeFolders(const std::string& path) {
     if (path.empty()) return false;
     for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string part = path.substr(0, slash);
         if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
-        if (slash == std::string::npos) return IsFolder(path);
+        if (slash == std::string::npos) return IsFolder(path) && access(path.c_str(), W_OK) == 0;
     }
 }
 
@@ -57,8 +57,7 @@ bool Refuse(const std::string& folder) {
         std::fprintf(stderr, "Dossier personnel introuvable : HOME (ou XDG_DATA_HOME et XDG_CONFIG_HOME) "
                              "doit nommer un dossier existant, où le jeu range pilotes et réglages.\n");
     else
-        std::fprintf(stderr, "Impossible d'écrire dans le dossier %s : %s.\n", folder.c_str(),
-                     std::strerror(errno));
+        std::fprintf(stderr, "Impossible d'écrire dans le dossier %s.\n", folder.c_str());
     return false;
 }
 
