@@ -9,7 +9,8 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 PACKAGES=(cmake make g++ pkg-config libirrlicht-dev libfreetype-dev fonts-dejavu-core
           libopenal-dev libopenal1 libsndfile1-dev libenet-dev
           libgtest-dev libbenchmark-dev libx11-dev xvfb xauth x11-utils x11-xkb-utils xdotool imagemagick
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev
+          desktop-file-utils appstream dpkg-dev)
 
 install_packages() {
     local missing=()

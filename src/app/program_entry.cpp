@@ -13,6 +13,7 @@
 #include "files/settings.h"
 #include "menus/menu_screens.h"
 #include "menus/quick_race.h"
+#include "platform/game_folders.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "scene/game_sounds.h"
@@ -68,6 +69,7 @@ int RunChosenRace(const std::string& resumed) {
 }  // namespace
 
 int RunGame(int argc, char** argv) {
+    if (!PreparePlayerFolders()) return 1;
     QuickRaceOptions quickRace;
     RecoverSavedRaces(JournalFolder());
     const bool resume = argc == 2 && std::string(argv[1]) == "--reprendre";

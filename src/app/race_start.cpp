@@ -14,12 +14,13 @@
 #include "scene/scene_files.h"
 #include "ui/dice_dialog.h"
 #include "ui/race_screen.h"
+#include "platform/paths.h"
 
 using namespace irr;
 
 namespace {
 void LoadRaceScreenData() {
-    if (gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdana.bmp"))
+    if (gui::IGUIFont* font = game.guiEnvironment->getFont(GamePath(L"\\data\\fontes\\verdana.bmp").c_str()))
         game.guiEnvironment->getSkin()->setFont(font);
     game.loadingBarImage = LoadGameTexture(L"\\data\\loading\\barre_chargement.jpg");
 }

@@ -13,6 +13,7 @@
 #include "core/game_device.h"
 #include "files/pilot_file.h"
 #include "platform/clock.h"
+#include "platform/game_folders.h"
 #include "platform/text.h"
 #include "race/computer_driver.h"
 #include "race/computer_move_times.h"
@@ -97,6 +98,7 @@ int RunSimulator(int argc, char** argv) {
         std::fputs(SimUsage().c_str(), stdout);
         return 0;
     }
+    if (!PreparePlayerFolders()) return 1;
     if (!options.seedGiven) options.seed = static_cast<uint32_t>(std::time(nullptr));
     KeepPilotFiles(!options.write);
     SetDialogsAnswerThemselves(true);

@@ -13,6 +13,7 @@
 #include "ui/fonts.h"
 #include "ui/message_window.h"
 #include "ui/notice.h"
+#include "platform/paths.h"
 
 using namespace irr;
 
@@ -52,7 +53,7 @@ gui::IGUIButton* AddResumeButton(int x0, int y0) {
 }
 
 void UseMenuFont() {
-    if (gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdana.bmp"))
+    if (gui::IGUIFont* font = game.guiEnvironment->getFont(GamePath(L"\\data\\fontes\\verdana.bmp").c_str()))
         game.guiEnvironment->getSkin()->setFont(font);
 }
 

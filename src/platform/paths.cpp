@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/game_folders.h"
 #include "platform/text.h"
 
 std::string WorkingDirectory() {
@@ -26,18 +27,25 @@ std::wstring SlashPath(const std::wstring& path) {
     return out;
 }
 
-std::string GamePath(const std::wstring& relative) {
-    std::string rel = ToUtf8(SlashPath(relative));
-    std::string dir = WorkingDirectory();
-    if (rel.empty()) return dir;
-    if (rel.front() != '/') dir += '/';
-    return dir + rel;
+std::vector<std::string> GamePaths(const std::wstring& relative) {
+    const std::string rel = ToUtf8(SlashPath(relative));
+    std::vector<std::string> paths = FoldersOf(rel);
+    for (std::string& path : paths)
+        if (!rel.empty()) path += (rel.front() == '/' ? "" : "/") + rel;
+    return paths;
 }
 
-std::vector<std::wstring> ListXmlEntries(const std::string& folder) {
-    std::vector<std::wstring> names;
+std::string GamePath(const std::wstring& relative) {
+    const std::vector<std::string> paths = GamePaths(relative);
+    for (const std::string& path : paths)
+        if (access(path.c_str(), F_OK) == 0) return path;
+    return paths.front();
+}
+
+namespace {
+void AddXmlEntries(const std::string& folder, std::vector<std::wstring>& names) {
     DIR* dir = opendir(folder.c_str());
-    if (!dir) return names;
+    if (!dir) return;
     while (dirent* entry = readdir(dir)) {
         const std::string name = entry->d_name;
         if (name.size() < 4 || name.compare(name.size() - 4, 4, ".xml") != 0) continue;
@@ -47,10 +55,21 @@ std::vector<std::wstring> ListXmlEntries(const std::string& folder) {
         names.push_back(FromUtf8(name.substr(0, name.size() - 4)));
     }
     closedir(dir);
+}
+}  // namespace
+
+std::vector<std::wstring> ListXmlEntries(const std::string& folder) {
+    return ListXmlEntries(std::vector<std::string>{folder});
+}
+
+std::vector<std::wstring> ListXmlEntries(const std::vector<std::string>& folders) {
+    std::vector<std::wstring> names;
+    for (const std::string& folder : folders) AddXmlEntries(folder, names);
     std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
         const std::wstring keyA = AlphabeticalKey(a), keyB = AlphabeticalKey(b);
         return keyA != keyB ? keyA < keyB : a < b;
     });
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 

@@ -7,9 +7,12 @@
 // The current working directory, without a trailing slash.
 std::string WorkingDirectory();
 
-// Working directory + a game path such as "\pilotes\Max.xml" or
-// "data/croix.ms3d": backslashes become slashes and the wide text is encoded
-// to UTF-8 for the file system.
+// A game path such as "\pilotes\Max.xml" or "data/croix.ms3d" below each
+// folder that may hold it (platform/game_folders.h; the working directory
+// alone for a portable game): backslashes become slashes and the wide text
+// is encoded to UTF-8 for the file system.
+std::vector<std::string> GamePaths(const std::wstring& relative);
+// The first of them that exists, else the first: where to read or write it.
 std::string GamePath(const std::wstring& relative);
 // The same with backslashes turned into slashes, kept wide (for the engine).
 std::wstring SlashPath(const std::wstring& path);
@@ -18,6 +21,8 @@ std::wstring SlashPath(const std::wstring& path);
 // decoded from UTF-8, in alphabetical order (the system's own order is
 // arbitrary, and players look for a pilot or circuit by its name).
 std::vector<std::wstring> ListXmlEntries(const std::string& folder);
+// The same over several folders, each name once.
+std::vector<std::wstring> ListXmlEntries(const std::vector<std::string>& folders);
 
 // The files of `folder` whose names end in `extension` (and are longer),
 // newest first: by the time each was last written, then by name.

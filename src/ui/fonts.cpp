@@ -1,10 +1,11 @@
 #include "ui/fonts.h"
 
 #include "core/game_state.h"
+#include "platform/paths.h"
 
 using namespace irr;
 
-gui::IGUIFont* SmallFont() { return game.guiEnvironment->getFont("data/fontes/toshopsmall.bmp"); }
+gui::IGUIFont* SmallFont() { return game.guiEnvironment->getFont(GamePath(L"\\data\\fontes\\toshopsmall.bmp").c_str()); }
 
 void UseSmallFont(gui::IGUIElement* element) {
     gui::IGUIFont* font = SmallFont();

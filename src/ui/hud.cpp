@@ -6,6 +6,7 @@
 #include "files/race_save.h"
 #include "files/value_text.h"
 #include "platform/audio.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/race_screen.h"
 #include "ui/roster.h"
@@ -14,7 +15,7 @@ using namespace irr;
 
 namespace {
 gui::IGUIFont* BoldFont() {
-    gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdanabold.bmp");
+    gui::IGUIFont* font = game.guiEnvironment->getFont(GamePath(L"\\data\\fontes\\verdanabold.bmp").c_str());
     return font ? font : game.guiEnvironment->getSkin()->getFont();
 }
 

@@ -58,7 +58,7 @@ void CreateHudPlate(int screenWidth) {
     raceScreen.hudColourImage = gui->addImage(plate);
     raceScreen.hudColourImage->setScaleImage(true);
     raceScreen.hudCarText = gui->addStaticText(L"", plate, true, true);
-    if (gui::IGUIFont* bold = gui->getFont("data/fontes/verdanabold.bmp"))
+    if (gui::IGUIFont* bold = gui->getFont(GamePath(L"\\data\\fontes\\verdanabold.bmp").c_str()))
         raceScreen.hudCarText->setOverrideFont(bold);
 }
 

@@ -5,7 +5,11 @@
 # and Brutus (the computer), play it
 # to its end and come back to the home menu; then check the pilot files the
 # race wrote and close the window from its close button.
-# Usage: menu_race_test.sh GAME_DIR COLOUR_CENTROID PILOT_SUMMARY CLOSE_WINDOW WORK_DIR
+# Usage: menu_race_test.sh GAME_DIR COLOUR_CENTROID PILOT_SUMMARY CLOSE_WINDOW WORK_DIR [BUILD_DIR]
+# With BUILD_DIR, the same from the game installed out of it into a prefix
+# below WORK_DIR, for a player whose home is a fresh folder: the pilots,
+# races and settings must land in his XDG folders and nothing below the
+# prefix may change.
 #
 # The race is played with the keyboard alone, a French one. The person stays
 # on her start cell: at each of her turns the keypad's 5 takes the middle
@@ -16,11 +20,29 @@
 set -euo pipefail
 GAME_DIR="$1"; CENTROID="$2"; SUMMARY="$3"; CLOSE="$4"; WORK="$5"
 source "$(dirname "$0")/xvfb_session.sh"
+[ -d "$WORK" ] && chmod -R u+w "$WORK"
 rm -rf "$WORK"; mkdir -p "$WORK"; cd "$WORK"
-cp -r "$GAME_DIR"/. "$WORK"/
 ZOE="Zoé Lefèvre-Crêt"
-rm -f config.xml "pilotes/$ZOE.xml"
-./skarvoll3d-config --driver EDT_OPENGL --resolution 1024*768 --modeecran Fenetre --synchro Inactif
+BIN=.
+if [ -n "${6:-}" ]; then
+    PREFIX="$WORK/prefix"
+    cmake --install "$6" --prefix "$PREFIX" > /dev/null
+    # Tests run as root, whom no permission stops: the prefix's listing
+    # before and after tells whether anything wrote there.
+    chmod -R a-w "$PREFIX"
+    prefix_listing() { find "$PREFIX" -printf '%p %s %m %T@\n' | sort; }
+    prefix_listing > "$WORK/prefix_before"
+    export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/reglages" XDG_DATA_HOME="$WORK/home/donnees"
+    mkdir "$HOME"
+    BIN="$PREFIX/bin"; GAME_DIR="$PREFIX/share/skarvoll3d"
+    "$BIN"/skarvoll3d-config --driver EDT_OPENGL --resolution 1024*768 --modeecran Fenetre --synchro Inactif
+    cd "$XDG_DATA_HOME/skarvoll3d"
+    [ -f pilotes/Brutus.xml ] || { echo "FAILED: the sample pilots were not copied" >&2; exit 1; }
+else
+    cp -r "$GAME_DIR"/. "$WORK"/
+    rm -f config.xml "pilotes/$ZOE.xml"
+    ./skarvoll3d-config --driver EDT_OPENGL --resolution 1024*768 --modeecran Fenetre --synchro Inactif
+fi
 start_xvfb
 # A French keyboard, as the players': "é" and "è" are keys of their own,
 # digits need Shift, and "^" is a dead key that waits for its letter.
@@ -46,7 +68,7 @@ wait_until() {  # CONDITION SECONDS WHAT
     done
 }
 
-./skarvoll3d > game.log 2>&1 &
+"$BIN"/skarvoll3d > "$WORK/game.log" 2>&1 &
 GAME_PID=$!
 # The size the settings program wrote.
 geometry=$(xwininfo -id "$(wait_for_window "Skarvoll 3D 0.64")")
@@ -141,4 +163,9 @@ for _ in $(seq 100); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.1; don
 kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not close from its close button"
 wait "$GAME_PID" && status=0 || status=$?
 [ "$status" -eq 0 ] || fail "the game exited with $status"
+if [ -n "${6:-}" ]; then
+    [ -f "$XDG_CONFIG_HOME/skarvoll3d/config.xml" ] || fail "config.xml is not in the player's settings folder"
+    ls courses/*.journal > /dev/null || fail "the race journal is not in the player's courses/"
+    prefix_listing | diff "$WORK/prefix_before" - || fail "the game wrote below its prefix"
+fi
 echo "home menu, workshop, race setup, a race to its end and back, closed: all played"

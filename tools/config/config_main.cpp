@@ -1,6 +1,7 @@
 // skarvoll3d-config: the settings program. It shows the four display
 // settings, how long the computers' messages stay open and the sound, writes
-// "config.xml" into the working directory and starts the game in its place.
+// "config.xml" (into the working directory, or the player's settings folder
+// for an installed game) and starts the game in its place.
 // With options it writes the file without a window.
 #include <irrlicht.h>
 
@@ -13,6 +14,7 @@
 #include "files/renderers.h"
 #include "files/settings.h"
 #include "platform/display.h"
+#include "platform/game_folders.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/text.h"
@@ -74,8 +76,9 @@ bool ParseOptions(int argc, char** argv, Settings& settings) {
 }
 
 bool Save(const Settings& settings) {
-    if (WriteSettingsFile(WorkingDirectory(), settings)) return true;
-    std::fprintf(stderr, "Impossible d'écrire config.xml dans %s\n", WorkingDirectory().c_str());
+    const std::string folder = FoldersOf("config.xml").front();
+    if (WriteSettingsFile(folder, settings)) return true;
+    std::fprintf(stderr, "Impossible d'écrire config.xml dans %s\n", folder.c_str());
     return false;
 }
 
@@ -131,7 +134,7 @@ WindowOutcome RunSettingsWindow(Settings& settings) {
     }
     device->setWindowCaption(L"Skarvoll 3D - Configuration");
     gui::IGUIEnvironment* gui = device->getGUIEnvironment();
-    const std::string font = ExecutableDirectory() + "/data/fontes/verdana.bmp";
+    const std::string font = GamePath(L"\\data\\fontes\\verdana.bmp");
     if (FileExists(font))
         if (gui::IGUIFont* loaded = gui->getFont(font.c_str())) gui->getSkin()->setFont(loaded);
     gui->addStaticText(L"Réglages du jeu", core::recti(20, 15, 420, 35));
@@ -196,6 +199,7 @@ int main(int argc, char** argv) {
     int optionCount = 1;
     while (optionCount < argc && std::strcmp(argv[optionCount], "--") != 0) ++optionCount;
     const std::vector<std::string> gameArguments(argv + std::min(optionCount + 1, argc), argv + argc);
+    if (!PreparePlayerFolders()) return 1;
     Settings settings = DefaultSettings();
     if (optionCount > 1) {
         if (!ParseOptions(optionCount, argv, settings)) {

@@ -1,6 +1,8 @@
-// skarvoll3d-datagen <game folder> <DejaVu font folder>
-// Writes the game's art, fonts, circuits, sample pilots and sounds into the game
-// folder. Everything is drawn by this program; the same build always writes
+// skarvoll3d-datagen <game folder> <DejaVu font folder> [<install folder>]
+// Writes the game's art, fonts, circuits, sample pilots and sounds into the
+// game folder; with a third folder, also the desktop icons and the sample
+// pilots as shipped (the game folder's pilots may be a player's) for
+// installing. Everything is drawn by this program; the same build always writes
 // the same files.
 #include <irrlicht.h>
 
@@ -17,6 +19,7 @@
 #include "circuits.h"
 #include "data_folder.h"
 #include "explosion.h"
+#include "icons.h"
 #include "interface_images.h"
 #include "rules_pictures.h"
 #include "race_images.h"
@@ -26,8 +29,8 @@
 using namespace irr;
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <game folder> <font folder>\n", argv[0]);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: %s <game folder> <font folder> [<install folder>]\n", argv[0]);
         return 2;
     }
     SIrrlichtCreationParameters params;
@@ -45,6 +48,10 @@ int main(int argc, char** argv) {
         WriteCircuits(folder, argv[2]);
         WriteInterfaceImages(folder, argv[2]);
         WriteRulesPictures(folder, argv[2]);
+        if (argc == 4) {
+            WriteIcons(DataFolder(device->getVideoDriver(), argv[3]));
+            WriteSamplePilots(argv[3]);
+        }
         WriteSamplePilots(argv[1]);
         WriteSounds(argv[1]);
         // What was written, read back as the game reads it: a fault fails the build.
