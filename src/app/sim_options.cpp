@@ -87,7 +87,7 @@ std::string SimUsage() {
            "       skarvoll3d-sim --heberger PORT --circuit NOM [--pilot ...] [--distants N] [--graine S]\n"
            "       skarvoll3d-sim --rejoindre HOTE:PORT --pilot NOM[:IA|:IAC]\n"
            "  Fait courir des pilotes conduits par l'ordinateur, sans fenêtre, et affiche leurs\n"
-           "  résultats. À lancer depuis le dossier du jeu.\n"
+           "  résultats.\n"
            "  --circuit NOM           le circuit (fichier circuits/NOM.xml)\n"
            "  --pilot NOM[:IA|:IAC]   un pilote (fichier pilotes/NOM.xml), à répéter ; par défaut\n"
            "                          tous les pilotes, dans l'ordre alphabétique, autant que le\n"
