@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/net_setup.h"
 #include "app/race_replay.h"
 #include "app/sim_race.h"
 #include "core/decisions.h"
@@ -23,57 +24,9 @@
 #include "ui/race_screen.h"
 
 namespace {
-constexpr int kScratchCar = 0;  // the joiners' pilots are checked in it
-
 void Say(const std::wstring& text) {
     std::printf("%s\n", ToUtf8(text).c_str());
     std::fflush(stdout);
-}
-
-bool KnownDriver(const std::wstring& word) { return word == L"Humain" || word == L"IA" || word == L"IAC"; }
-
-// Why a joiner's pilot cannot race beside the host's pilots; empty when he can.
-std::wstring JoinerRefusal(const NetPilot& pilot, const std::vector<QuickRacePilot>& hostPilots) {
-    if (!KnownDriver(pilot.driver)) return L"Conducteur inconnu : " + pilot.driver + L".";
-    for (const QuickRacePilot& own : hostPilots)
-        if (own.name == pilot.name) return L"Le pilote " + pilot.name + L" est déjà dans la course.";
-    if (!ReadPilotFileBytes(kScratchCar, pilot.fileBytes) || game.cars[kScratchCar].pilotName != pilot.name ||
-        ComputeSecu(kScratchCar) != game.cars[kScratchCar].secu)
-        return pilot.name + L" est invalide : son Xml semble avoir été modifié à la main";
-    return L"";
-}
-
-// The host's pilots, then a car per joiner, checked as the race setup does.
-std::vector<std::wstring> SetUpHostedCars(const SimOptions& o, const std::vector<NetPilot>& joiners) {
-    QuickRaceOptions race;
-    race.circuit = o.circuit;
-    race.decor = false;
-    race.pilots = o.pilots;
-    race.joiningCars = static_cast<int>(joiners.size());
-    std::vector<std::wstring> refusals = SetUpQuickRace(race);
-    if (!refusals.empty()) return refusals;
-    int car = game.carCount;
-    for (const NetPilot& joiner : joiners) {
-        ++car;
-        ReadPilotFileBytes(car, joiner.fileBytes);
-        game.cars[car].colourName = ColourWord((car - 1) % kColourWordCount);
-        game.cars[car].controller = joiner.driver;
-    }
-    game.carCount = car;
-    return IntegrityRefusals(car);
-}
-
-// Who decides each car once the cars are numbered: a joiner his pilot's,
-// the host its persons', every machine alike the host's computers'.
-std::vector<int> CarSeats(const std::vector<NetPilot>& joiners) {
-    std::vector<int> seats;
-    for (int i = 1; i <= game.carCount; ++i) {
-        int seat = IsComputerDriven(game.cars[i]) ? kSeatEveryMachine : kSeatHost;
-        for (const NetPilot& joiner : joiners)
-            if (joiner.name == game.cars[i].pilotName) seat = joiner.seat;
-        seats.push_back(seat);
-    }
-    return seats;
 }
 
 // Plays the race set up here with the other machines; 0 at its end, 1
@@ -133,7 +86,7 @@ int HostSimulatedRace(const SimOptions& o) {
             Say(L"Les joueurs à distance ne sont pas tous venus : la course n'a pas lieu.");
             return 2;
         }
-    std::vector<std::wstring> refusals = SetUpHostedCars(o, session->Joiners());
+    std::vector<std::wstring> refusals = SetUpHostedCars({o.circuit, false, o.pilots}, session->Joiners());
     std::wstring sceneError;
     if (refusals.empty() && !BuildCircuitScene(sceneError)) refusals.push_back(sceneError);
     if (!refusals.empty()) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/net_play.h"
 #include "app/race_resume.h"
 #include "app/race_start.h"
 #include "core/event_receiver.h"
@@ -57,8 +58,10 @@ bool ChooseSaveToResume(std::string& save) {
 }
 
 // The race the home menu or the command line asked for.
-int RunChosenRace(const std::string& resumed) {
+int RunChosenRace(const std::string& resumed, const QuickRaceOptions& quickRace = {}) {
     if (!resumed.empty()) return ResumeRace(resumed);
+    if (quickRace.hostPort >= 0) return HostNetworkRace(quickRace);
+    if (!quickRace.joinAddress.empty()) return JoinNetworkRace(quickRace);
     if (!game.replayJournal.empty()) {
         WatchRace(game.replayJournal);
         game.quitToMenu = 1;
@@ -90,7 +93,7 @@ int RunGame(int argc, char** argv) {
     if (!OpenGameWindow(settings)) return 1;
     int exitCode = 0;
     if (quick || resume) {
-        exitCode = RunChosenRace(resumed);
+        exitCode = RunChosenRace(resumed, quickRace);
         // A race resumed from the command line comes back to the home menu
         // like one resumed from it.
         if (resume) game.quitToMenu = 1;

@@ -80,8 +80,9 @@ ReplayOutcome RunReplay(const RaceJournal& journal) {
     return outcome;
 }
 
-void RecordThisRace() {
+void RecordThisRace() { RecordThisRace(JournalOfThisRace(DateTimeText(CurrentTimeSeconds()))); }
+
+void RecordThisRace(const RaceJournal& header) {
     StartRecording();
-    SaveThisRace(
-        StartJournal(JournalFolder(), JournalOfThisRace(DateTimeText(CurrentTimeSeconds())), game.journalsKept));
+    SaveThisRace(StartJournal(JournalFolder(), header, game.journalsKept));
 }

@@ -25,5 +25,8 @@ bool SetUpReplay(const RaceJournal& journal, const std::wstring& name, std::wstr
 ReplayOutcome RunReplay(const RaceJournal& journal);
 
 // Writes a journal of the race about to run into the journal folder,
-// records its events and saves the race at every turn.
+// records its events and saves the race at every turn; its header is the
+// race as it stands now, or `header` when given (a race over the network
+// starts every machine from the host's).
 void RecordThisRace();
+void RecordThisRace(const RaceJournal& header);

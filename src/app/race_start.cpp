@@ -8,6 +8,7 @@
 #include "core/decisions.h"
 #include "core/game_state.h"
 #include "files/race_journal.h"
+#include "platform/clock.h"
 #include "platform/text.h"
 #include "race/race_loop.h"
 #include "scene/circuit_scene.h"
@@ -25,14 +26,14 @@ void LoadRaceScreenData() {
     game.loadingBarImage = LoadGameTexture(L"\\data\\loading\\barre_chargement.jpg");
 }
 
-// A scene that cannot be built is told on standard error and in the window.
+}  // namespace
+
 void ReportSceneError(const std::wstring& error) {
     std::fprintf(stderr, "%s\n", ToUtf8(error).c_str());
     game.dialog.dieFaces = 0;
     game.dialog.choiceState = 0;
     DiceDialog(error, -1, -1, -1, -1, false, video::SColor(255, 255, 0, 0).color);
 }
-}  // namespace
 
 int WatchRace(const std::string& path) {
     LoadRaceScreenData();
@@ -48,7 +49,9 @@ int WatchRace(const std::string& path) {
     return 0;
 }
 
-int PlayRace() {
+int PlayRace() { return PlayRace(nullptr); }
+
+int PlayRace(const std::function<void(const RaceJournal&)>& starting) {
     LoadRaceScreenData();
     std::wstring sceneError;
     if (!BuildCircuitScene(sceneError)) {
@@ -56,7 +59,23 @@ int PlayRace() {
         return 1;
     }
     CreateStatusLines();
-    RecordThisRace();
+    const RaceJournal header = JournalOfThisRace(DateTimeText(CurrentTimeSeconds()));
+    if (starting) starting(header);
+    RecordThisRace(header);
+    RunRace();
+    CloseRaceSave();
+    StopJournal();
+    return 0;
+}
+
+int PlayRaceFrom(const RaceJournal& header) {
+    LoadRaceScreenData();
+    std::wstring error;
+    if (!SetUpReplay(header, L"de l'hôte", error)) {
+        ReportSceneError(error);
+        return 1;
+    }
+    RecordThisRace(header);
     RunRace();
     CloseRaceSave();
     StopJournal();

@@ -1,6 +1,11 @@
 // The race once it has been set up (from the menus or the command line).
 #pragma once
 
+#include <functional>
+#include <string>
+
+#include "files/race_journal.h"
+
 #include <string>
 
 // With the game window open and the cars loaded: builds the circuit scene
@@ -8,6 +13,15 @@
 // scene could not be built (the reason told on standard error and in the
 // window).
 int PlayRace();
+// Why a race cannot start or go on, told on standard error and in the window.
+void ReportSceneError(const std::wstring& error);
+// The same, `starting` called with the race's journal header once the scene
+// is built and before the first decision (a host starts the other machines).
+int PlayRace(const std::function<void(const RaceJournal&)>& starting);
+// With the game window open and a race's journal header: loads the cars it
+// keeps, builds the scene as it was and plays the race on from its start
+// (a joiner's race over the network). 1 when it cannot be set up.
+int PlayRaceFrom(const RaceJournal& header);
 
 // Resumes the saved race of `savePath` and plays it on, on screen. 1 when
 // it cannot be resumed (the reason shown, the save left as it was).

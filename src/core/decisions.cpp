@@ -32,6 +32,7 @@ const char* KindName(RaceEventKind kind) {
         case RaceEventKind::EndTurn: return "fin de tour";
         case RaceEventKind::TurnStart: return "tour";
         case RaceEventKind::RaceEnd: return "fin";
+        case RaceEventKind::HandOver: return "relève";
     }
     return "?";
 }
@@ -82,6 +83,20 @@ bool NextIs(RaceEventKind kind, int car) {
     return next.kind == kind && next.car == car;
 }
 
+// A person's car whose machine left: the computer drives it from now on,
+// which the record keeps so that a replay does the same at the same place.
+void HandOverToTheComputer(int car) {
+    game.cars[car].controller = L"IA";
+    Record({RaceEventKind::HandOver, car, 0, 0, {}});
+}
+
+// In a replay, a car handed over to the computer here is handed over again.
+void FeedHandOver(int car) {
+    if (nextEvent >= record.size() || !NextIs(RaceEventKind::HandOver, car)) return;
+    game.cars[car].controller = L"IA";
+    Feed();
+}
+
 std::string StateDifference(const std::vector<uint32_t>& expected, const std::vector<uint32_t>& found) {
     if (expected.size() != found.size()) return "nombre de voitures";
     for (size_t i = 0; i < expected.size(); ++i)
@@ -93,6 +108,8 @@ std::string StateDifference(const std::vector<uint32_t>& expected, const std::ve
 void SetPersonDriver(PersonDriver* driver) { personDriver = driver; }
 
 void SetRemoteSeats(RemoteSeats* seats) { remoteSeats = seats; }
+
+bool DecidedOnAnotherMachine(int car) { return remoteSeats && remoteSeats->DecidedElsewhere(car); }
 
 void StartRecording() {
     mode = Mode::Live;
@@ -122,14 +139,22 @@ const std::vector<RaceEvent>& RaceRecord() { return record; }
 void SetRaceEventObserver(std::function<void(const RaceEvent&)> newObserver) { observer = std::move(newObserver); }
 
 int Decide(RaceEventKind kind, int car, const std::function<int()>& ask, const std::vector<int>& offered) {
+    if (mode == Mode::Replay) FeedHandOver(car);
     if (mode == Mode::Replay && !RecordFedWhole()) {
         if (!NextIs(kind, car)) Disagree(kind, car, record[nextEvent], nextEvent + 1);
         const RaceEvent& event = Feed();
         SkipRandom(static_cast<unsigned long long>(event.draws));
         return event.value;
     }
-    if (FromElsewhere(car))
+    if (FromElsewhere(car)) {
         if (const std::optional<RaceEvent> event = AwaitFromElsewhere(kind, car)) return event->value;
+        if (remoteSeats->PersonLeft(car)) {
+            HandOverToTheComputer(car);
+            const int value = offered.empty() ? 0 : offered[offered.size() / 2];
+            Record({kind, car, value, 0, {}});
+            return value;
+        }
+    }
     // A die's faces are drawn again from its recorded stop: they are not
     // the driver's draws.
     const unsigned long long before = RandomDraws();
@@ -141,6 +166,7 @@ int Decide(RaceEventKind kind, int car, const std::function<int()>& ask, const s
 }
 
 bool DecideIfTaken(RaceEventKind kind, int car, int value, bool taken) {
+    if (mode == Mode::Replay) FeedHandOver(car);
     if (mode == Mode::Replay && !RecordFedWhole()) {
         const RaceEvent& next = record[nextEvent];
         if (!NextIs(kind, car) || next.value != value) return false;
@@ -153,6 +179,10 @@ bool DecideIfTaken(RaceEventKind kind, int car, int value, bool taken) {
             if (next->kind != kind || next->car != car || next->value != value) return false;
             AwaitFromElsewhere(kind, car);
             return true;
+        }
+        if (remoteSeats->PersonLeft(car)) {
+            HandOverToTheComputer(car);
+            taken = kind == RaceEventKind::EndTurn;
         }
     }
     if (PersonDriver* standIn = StandInFor(car)) taken = taken || standIn->Take(kind, car, value);

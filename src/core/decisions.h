@@ -23,6 +23,7 @@ enum class RaceEventKind {
     EndTurn,    // the turn of a person's car ended
     TurnStart,  // a check of the state as a turn starts: the value is the round
     RaceEnd,    // a check of the state once the results are settled
+    HandOver,   // a person's car given to the computer: his machine left a race over the network
 };
 
 struct RaceEvent {
@@ -99,9 +100,17 @@ public:
     // Each event as it is recorded at place `index`; `decidedHere` when this
     // machine made it (a decision to send, a check of the state to compare).
     virtual void Recorded(size_t index, const RaceEvent& event, bool decidedHere) = 0;
+    // Whether car `car` was a person's whose machine left: the decision
+    // it was asked for then is a plain one, the same on every machine (the
+    // middle of what is offered; its turn ended), and the computer drives
+    // it from its next turn on.
+    virtual bool PersonLeft(int car) = 0;
 };
 // The seats of the race over the network; null: every car is decided here.
 void SetRemoteSeats(RemoteSeats* seats);
+// Whether car `car` is played on another machine now (its messages close
+// by themselves here, as a computer's do).
+bool DecidedOnAnotherMachine(int car);
 
 // A decision with a value: asked of the driver through `ask` in a live race
 // (the person's screen, or the computer), the next recorded one in a replay.

@@ -9,6 +9,7 @@
 namespace {
 long long framesPumped = 0;
 FrameHook frameHook;
+FrameHook networkPump;
 EndProgramHandler endProgramHandler;
 }  // namespace
 
@@ -17,9 +18,12 @@ bool PumpFrame() {
     ++framesPumped;
     DeliverTypedText();
     DeliverRaceKeys();
+    if (networkPump) networkPump();
     if (frameHook) frameHook();
     return true;
 }
+
+void SetNetworkPump(FrameHook pump) { networkPump = std::move(pump); }
 
 long long FramesPumped() { return framesPumped; }
 

@@ -16,6 +16,10 @@ long long FramesPumped();
 using FrameHook = std::function<void()>;
 void SetFrameHook(FrameHook hook);
 
+// Called once per pumped frame before the hook, during a race over the
+// network: the other machines are answered even while a person thinks.
+void SetNetworkPump(FrameHook pump);
+
 // Ends the program at once: used when the window is closed inside a nested
 // frame loop. Releases the device and exits, unless a handler is installed
 // (tests install one that throws).

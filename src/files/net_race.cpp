@@ -1,5 +1,6 @@
 #include "files/net_race.h"
 
+#include "core/game_state.h"
 #include "core/game_version.h"
 #include "core/state_checksum.h"
 #include "platform/clock.h"
@@ -105,18 +106,18 @@ void NetRace::HandleLeaving(int peer) {
         for (size_t i = 0; i < joiners_.size(); ++i)
             if (joiners_[i].seat == leaving) joiners_.erase(joiners_.begin() + static_cast<long>(i));
     } else if (!seatsFinished_.count(leaving) && !stopped_) {
-        TakeOverSeat(leaving);
+        seatsGone_.insert(leaving);
     }
 }
 
-void NetRace::TakeOverSeat(int seat) {
+void NetRace::TakeOverSeat(int seat, size_t place) {
     NetMessage takeOver;
     takeOver.kind = NetKind::TakeOver;
     takeOver.seat = seat;
-    takeOver.index = static_cast<uint32_t>(nextPlace_);
+    takeOver.index = static_cast<uint32_t>(place);
     Send(takeOver);
     link_->Flush();
-    NoteTakeOver(seat, nextPlace_);
+    NoteTakeOver(seat, place);
 }
 
 void NetRace::NoteTakeOver(int seat, size_t place) {
@@ -128,9 +129,11 @@ void NetRace::NoteTakeOver(int seat, size_t place) {
 
 bool NetRace::TakenOver(int car) const {
     if (car < 1 || car > static_cast<int>(carSeats_.size())) return false;
-    const auto seat = takenOver_.find(carSeats_[car - 1]);
-    return seat != takenOver_.end() && seat->second <= nextPlace_;
+    const auto found = takenOver_.find(carSeats_[car - 1]);
+    return found != takenOver_.end() && found->second <= nextPlace_;
 }
+
+bool NetRace::PersonLeft(int car) { return TakenOver(car) && !IsComputerDriven(game.cars[car]); }
 
 std::vector<std::wstring> NetRace::TakeNotices() {
     std::vector<std::wstring> notices;
@@ -297,6 +300,10 @@ std::optional<RaceEvent> NetRace::AwaitDecision(size_t index, int car) {
     for (;;) {
         const auto found = arrived_.find(index);
         if (found != arrived_.end()) return found->second;
+        // The first decision a gone joiner never sent: every machine stops here.
+        if (Hosting() && car >= 1 && car <= static_cast<int>(carSeats_.size()) &&
+            seatsGone_.count(carSeats_[car - 1]) && !takenOver_.count(carSeats_[car - 1]))
+            TakeOverSeat(carSeats_[car - 1], index);
         if (TakenOver(car)) return std::nullopt;
         ThrowIfStopped();
         Service(2);
@@ -360,5 +367,8 @@ void NetRace::Finish() {
     // The joiners finish the race in their own time: their last checks are
     // still compared, and the link stays until they have left.
     const double start = SteadySeconds();
-    while (!seatOfPeer_.empty() && SteadySeconds() - start < kJoinersLeaveSeconds) Service(10);
+    while (!seatOfPeer_.empty() && SteadySeconds() - start < kJoinersLeaveSeconds) {
+        Service(10);
+        if (waitingFrame_) waitingFrame_();
+    }
 }

@@ -80,12 +80,20 @@ public:
     // Answers the other machines for up to `waitMs`, waiting for nothing
     // (a screen showing who has joined, a machine with nothing to decide).
     void Listen(int waitMs) { Service(waitMs); }
+    // Answers the other machines without waiting, and throws NetRaceStopped
+    // once the race has stopped: on every frame of the race, whatever is
+    // on screen.
+    void KeepUp() {
+        Service(0);
+        ThrowIfStopped();
+    }
     // Called on every frame spent waiting for another machine.
     void SetWaitingFrame(std::function<void()> frame) { waitingFrame_ = std::move(frame); }
 
     bool DecidedElsewhere(int car) override;
     std::optional<RaceEvent> AwaitDecision(size_t index, int car) override;
     void Recorded(size_t index, const RaceEvent& event, bool decidedHere) override;
+    bool PersonLeft(int car) override;
 
     // What the players should be told of the other machines since the last
     // call (a player gone, his car now driven by the computer).
@@ -112,9 +120,10 @@ private:
     void ThrowIfStopped() const;
     // The race stops here (told by another machine, or the host gone).
     void Stop(const std::wstring& why);
-    // A joiner left in the middle of the race: from the next place of the
-    // record on, every machine decides his cars as the computer would.
-    void TakeOverSeat(int seat);
+    // A joiner left in the middle of the race: from the first place of the
+    // record where a decision of his is needed and never came, every
+    // machine decides his cars (all stop there, none can pass it).
+    void TakeOverSeat(int seat, size_t place);
     void NoteTakeOver(int seat, size_t place);
     bool TakenOver(int car) const;
 
@@ -130,7 +139,8 @@ private:
     std::map<size_t, RaceEvent> arrived_;                    // decisions of the other machines, by place
     std::map<size_t, std::vector<uint32_t>> ownChecks_;      // this machine's checks, by place
     std::map<size_t, std::vector<RaceEvent>> theirChecks_;   // checks come before ours
-    std::map<int, size_t> takenOver_;  // seats of joiners gone, and from which place of the record
+    std::set<int> seatsGone_;          // joiners gone in the middle of the race (host)
+    std::map<int, size_t> takenOver_;  // their seats, and from which place of the record
     size_t nextPlace_ = 0;             // the place of the record's next event here
     std::vector<std::wstring> notices_;
     std::set<int> seatsFinished_;  // machines whose race has ended (their last check came)

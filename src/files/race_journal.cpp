@@ -30,6 +30,7 @@ const EventWord kWords[] = {
     {RaceEventKind::DieStop, "de"},       {RaceEventKind::Target, "cible"},
     {RaceEventKind::Button, "bouton"},    {RaceEventKind::EndTurn, "fin_tour"},
     {RaceEventKind::TurnStart, "tour"},   {RaceEventKind::RaceEnd, "fin"},
+    {RaceEventKind::HandOver, "releve"},
 };
 
 const char* WordOf(RaceEventKind kind) {

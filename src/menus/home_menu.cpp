@@ -52,11 +52,6 @@ gui::IGUIButton* AddResumeButton(int x0, int y0) {
                                           gui_id::Resume, L"Reprendre une course");
 }
 
-void UseMenuFont() {
-    if (gui::IGUIFont* font = game.guiEnvironment->getFont(GamePath(L"\\data\\fontes\\verdana.bmp").c_str()))
-        game.guiEnvironment->getSkin()->setFont(font);
-}
-
 // Opens the screen the player asked for; the screens leave lastGuiId set
 // when the player asked for another screen from their column.
 void OpenAskedScreen(int x0, int y0) {

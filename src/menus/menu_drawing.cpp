@@ -2,6 +2,7 @@
 
 #include "core/game_state.h"
 #include "platform/clock.h"
+#include "platform/paths.h"
 #include "ui/notice.h"
 
 using namespace irr;
@@ -33,4 +34,9 @@ void DrawStretchedImage(video::ITexture* texture, const core::recti& source,
                         const core::recti& destination) {
     if (!texture) return;
     game.videoDriver->draw2DImage(texture, destination, source);
+}
+
+void UseMenuFont() {
+    if (gui::IGUIFont* font = game.guiEnvironment->getFont(GamePath(L"\\data\\fontes\\verdana.bmp").c_str()))
+        game.guiEnvironment->getSkin()->setFont(font);
 }

@@ -24,3 +24,6 @@ void DrawWholeImage(irr::video::ITexture* texture, int x, int y);
 // The source rectangle of the texture stretched into the destination.
 void DrawStretchedImage(irr::video::ITexture* texture, const irr::core::recti& source,
                         const irr::core::recti& destination);
+
+// The menus' font (the skin's) for every text and button made after.
+void UseMenuFont();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "core/gadget_catalogue.h"
@@ -95,13 +96,48 @@ std::string QuickRaceUsage() {
            "                          avec « :IA », l'ordinateur qui conduit seulement ; avec\n"
            "                          « :IAC », l'ordinateur qui se bat avec les armes de sa voiture\n"
            "  --sans-decor            sans décor ni spectateurs\n"
+           "  --heberger PORT         héberge la course en réseau sur ce port (7777 d'habitude) ;\n"
+           "                          elle part quand les joueurs à distance sont tous venus\n"
+           "  --distants N            le nombre de joueurs à distance (1 par défaut)\n"
+           "  --rejoindre HOTE[:PORT] rejoint la course hébergée là avec le pilote de --pilot\n"
            "  --help                  affiche cette aide\n";
 }
 
-bool ParseQuickRaceArgs(int argc, char** argv, QuickRaceOptions& options, std::string& error) {
+namespace {
+// A whole number from first to last, the whole text read.
+bool ReadWholeNumber(const std::string& text, int first, int last, int& value) {
+    char* end = nullptr;
+    const long number = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || number < first || number > last) return false;
+    value = static_cast<int>(number);
+    return true;
+}
+
+// The network's options: "--heberger PORT", "--distants N", "--rejoindre HOTE[:PORT]".
+bool ReadNetworkOption(const std::string& option, const std::string& value, QuickRaceOptions& options,
+                       std::string& error) {
+    if (option == "--heberger" && !ReadWholeNumber(value, 0, 65535, options.hostPort))
+        error = "Port invalide : " + value + " (de 0 à 65535).";
+    else if (option == "--distants" && !ReadWholeNumber(value, 1, 18, options.places))
+        error = "Nombre de joueurs à distance invalide : " + value + " (de 1 à 18).";
+    else if (option == "--rejoindre") {
+        const size_t colon = value.rfind(':');
+        options.joinAddress = value.substr(0, colon);
+        if (options.joinAddress.empty() ||
+            (colon != std::string::npos && !ReadWholeNumber(value.substr(colon + 1), 1, 65535, options.joinPort)))
+            error = "Adresse invalide : " + value + " (HOTE ou HOTE:PORT, par exemple 192.168.1.5:7777).";
+    }
+    return error.empty();
+}
+
+bool IsNetworkOption(const char* arg) {
+    return !std::strcmp(arg, "--heberger") || !std::strcmp(arg, "--distants") || !std::strcmp(arg, "--rejoindre");
+}
+
+bool ParseArgs(int argc, char** argv, QuickRaceOptions& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
-        const bool takesValue = !std::strcmp(arg, "--circuit") || !std::strcmp(arg, "--pilot");
+        const bool takesValue = !std::strcmp(arg, "--circuit") || !std::strcmp(arg, "--pilot") || IsNetworkOption(arg);
         if (takesValue && i + 1 >= argc) {
             error = std::string("Il manque la valeur de l'option ") + arg + ".";
             return false;
@@ -111,10 +147,24 @@ bool ParseQuickRaceArgs(int argc, char** argv, QuickRaceOptions& options, std::s
         else if (!std::strcmp(arg, "--circuit")) options.circuit = FromUtf8(argv[++i]);
         else if (!std::strcmp(arg, "--pilot"))
             options.pilots.push_back(ReadPilotOption(FromUtf8(argv[++i]), Driver::Person));
-        else {
+        else if (IsNetworkOption(arg)) {
+            if (!ReadNetworkOption(arg, argv[i + 1], options, error)) return false;
+            ++i;
+        } else {
             error = std::string("Option inconnue : ") + arg + ".";
             return false;
         }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParseQuickRaceArgs(int argc, char** argv, QuickRaceOptions& options, std::string& error) {
+    if (!ParseArgs(argc, argv, options, error)) return false;
+    if (!options.joinAddress.empty() && options.pilots.size() != 1) {
+        error = "Pour rejoindre une course, il faut un pilote et un seul (--pilot NOM).";
+        return false;
     }
     return true;
 }
@@ -147,6 +197,14 @@ bool PrepareQuickRace(int argc, char** argv, QuickRaceOptions& options, int& exi
         exitCode = 0;
         return false;
     }
+    // A joiner brings his one pilot; the host checks the rest.
+    if (!options.joinAddress.empty()) {
+        if (Listed(L"\\pilotes\\", options.pilots.front().name)) return true;
+        PrintMessages({L"Le pilote " + options.pilots.front().name + L" n'existe pas."});
+        exitCode = 2;
+        return false;
+    }
+    if (options.hostPort >= 0) options.joiningCars = options.places;
     const std::vector<std::wstring> refusals = SetUpWithoutWindow(options);
     if (!refusals.empty()) {
         PrintMessages(refusals);

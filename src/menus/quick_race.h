@@ -19,6 +19,9 @@ struct QuickRacePilot {
 // ":IAC", matched exactly at the end); `unmarked` for a name without one.
 QuickRacePilot ReadPilotOption(const std::wstring& value, Driver unmarked);
 
+// The port a race over the network is hosted on when none is given.
+constexpr int kDefaultNetPort = 7777;
+
 struct QuickRaceOptions {
     bool help = false;
     bool decor = true;
@@ -27,6 +30,12 @@ struct QuickRaceOptions {
     // Cars of players joining over the network, loaded after these pilots:
     // counted with them against the minimum of two and the circuit's places.
     int joiningCars = 0;
+    // A race over the network: hosted on a port (0: any free one) for
+    // `places` players joining, or joined at an address and port.
+    int hostPort = -1;  // -1: not hosting
+    int places = 1;
+    std::string joinAddress;  // empty: not joining
+    int joinPort = kDefaultNetPort;
 };
 
 // The usage text printed by --help and after a wrong option.

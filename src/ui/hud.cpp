@@ -157,7 +157,8 @@ void ShowCurrentCarOnColumn() {
     if (!ColumnReady()) return;
     const CarRecord& car = game.cars[game.currentCar];
     // A replay's persons play from the record: nobody clicks their buttons.
-    const bool human = !IsComputerDriven(car) && !Replaying();
+    // A person's car played on another machine is watched here.
+    const bool human = !IsComputerDriven(car) && !Replaying() && !DecidedOnAnotherMachine(game.currentCar);
     UpdatePlate(car);
     UpdateWalls(car);
     UpdateTurnControls(car, human);

@@ -41,7 +41,8 @@ bool ClosesByItself(const DialogState& dialog) {
     if (dialog.dieFaces != 0 || dialog.choiceState != 0) return false;
     if (Replaying()) return true;
     const int car = dialog.aboutCar;
-    if (car >= 1 && car <= game.carCount && IsComputerDriven(game.cars[car])) return true;
+    if (car >= 1 && car <= game.carCount && (IsComputerDriven(game.cars[car]) || DecidedOnAnotherMachine(car)))
+        return true;
     return NoPersonInRace();
 }
 

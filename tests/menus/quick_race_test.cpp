@@ -1,6 +1,8 @@
 // A race started from the command line: its options, and the race setup's
 // checks on the circuit and the pilots.
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "core/game_state.h"
 #include "menus/quick_race.h"
@@ -30,6 +32,19 @@ TEST(QuickRaceArgs, ReadTheCircuitThePilotsAndTheirDrivers) {
     EXPECT_FALSE(Parse({"--sans-decor"}).decor);
     Parse({"--couleur", "bleu"}, false);
     Parse({"--circuit", "Anneau", "--pilot"}, false);
+}
+
+TEST(QuickRaceArgs, HostingAndJoiningOverTheNetwork) {
+    const QuickRaceOptions host = Parse({"--heberger", "0", "--distants", "3", "--circuit", "Anneau", "--pilot", "Max"});
+    EXPECT_EQ(std::make_tuple(host.hostPort, host.places), std::make_tuple(0, 3));
+    const QuickRaceOptions join = Parse({"--rejoindre", "192.168.1.5", "--pilot", "Max"});
+    EXPECT_EQ(std::make_tuple(join.joinAddress, join.joinPort), std::make_tuple(std::string("192.168.1.5"), 7777));
+    EXPECT_EQ(Parse({"--rejoindre", "localhost:8000", "--pilot", "Max"}).joinPort, 8000);
+    for (const std::vector<const char*>& wrong : std::vector<std::vector<const char*>>{
+             {"--heberger", "70000"}, {"--distants", "0"}, {"--rejoindre", ":7777", "--pilot", "Max"},
+             {"--rejoindre", "hote:port", "--pilot", "Max"}, {"--rejoindre", "hote"},  // no pilot
+             {"--rejoindre", "hote", "--pilot", "Max", "--pilot", "Léa"}})
+        Parse(wrong, false);
 }
 
 TEST(QuickRaceArgs, OnlyAnExactSuffixChoosesTheComputerDriver) {
