@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/net_setup.h"
+#include "menus/net_setup.h"
 #include "app/race_start.h"
 #include "core/decisions.h"
 #include "core/event_receiver.h"
@@ -56,8 +56,9 @@ bool WaitOnScreen(const std::function<std::wstring()>& text, const std::function
 // While another machine decides: the race shown, the camera free, the
 // status line saying so (and what the other machines told).
 void WaitingFrame(NetRace& session) {
-    PumpFrameOrEnd();
     for (const std::wstring& notice : session.TakeNotices()) ShowStatus(notice, 400, false);
+    if (ShowWaitingScreen()) return;
+    PumpFrameOrEnd();
     CameraControl();
     DrawRaceFrame();
 }
@@ -71,8 +72,12 @@ int PlayWithTheOthers(NetRace& session, const std::function<int()>& play) {
     SetNetworkPump([&session] { session.KeepUp(); });
     int code = 0;
     std::wstring why;
+    bool left = false;
     try {
         code = play();
+        // "Quitter" or "Sauvegarder" before the results: this machine leaves
+        // the race (the host's leaving ends it everywhere).
+        left = RaceRecord().empty() || RaceRecord().back().kind != RaceEventKind::RaceEnd;
     } catch (const NetRaceStopped& stopped) {
         why = FromUtf8(stopped.what());
     } catch (const ReplayStopped& different) {
@@ -84,8 +89,11 @@ int PlayWithTheOthers(NetRace& session, const std::function<int()>& play) {
     SetRemoteSeats(nullptr);
     SetPilotFilesWrittenHere(nullptr);
     StopRecording();
-    if (why.empty()) {
-        // The others finish in their own time; the window stays alive.
+    if (left && session.Hosting()) {
+        session.StopEverywhere(L"L'hôte a quitté la course : elle s'arrête.");
+    } else if (why.empty()) {
+        // The others finish in their own time (a joiner who left is taken
+        // for gone); the window stays alive.
         session.SetWaitingFrame(PumpFrameOrEnd);
         session.Finish();
     } else {
@@ -123,12 +131,7 @@ int HostNetworkRace(const QuickRaceOptions& options) {
         ReportSceneError(refusals.front());
         return 1;
     }
-    const std::vector<NetPilot> joiners = session->Joiners();
-    return PlayWithTheOthers(*session, [&] {
-        return PlayRace([&](const RaceJournal& header) {
-            session->StartRace(JournalHeaderText(header), CarSeats(joiners));
-        });
-    });
+    return PlayHostedRace(*session);
 }
 
 int JoinNetworkRace(const QuickRaceOptions& options) {
@@ -158,11 +161,25 @@ int JoinNetworkRace(const QuickRaceOptions& options) {
         ReportSceneError(FromUtf8(refused.what()));
         return 1;
     }
+    return PlayJoinedRace(*session);
+}
+
+int PlayHostedRace(NetRace& session) {
+    const std::vector<NetPilot> joiners = session.Joiners();
+    return PlayWithTheOthers(session, [&] {
+        return PlayRace([&](const RaceJournal& header) {
+            session.StartRace(JournalHeaderText(header), CarSeats(joiners));
+        });
+    });
+}
+
+int PlayJoinedRace(NetRace& session) {
     RaceJournal header;
-    if (!ReadJournalText(session->JournalHeader(), "hôte", header, error)) {
-        session->StopEverywhere(L"Une machine n'a pas pu lire le départ de la course.");
+    std::wstring error;
+    if (!ReadJournalText(session.JournalHeader(), "hôte", header, error)) {
+        session.StopEverywhere(L"Une machine n'a pas pu lire le départ de la course.");
         ReportSceneError(error);
         return 1;
     }
-    return PlayWithTheOthers(*session, [&] { return PlayRaceFrom(header); });
+    return PlayWithTheOthers(session, [&] { return PlayRaceFrom(header); });
 }

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/net_setup.h"
+#include "menus/net_setup.h"
 #include "app/race_replay.h"
 #include "app/sim_race.h"
 #include "core/decisions.h"

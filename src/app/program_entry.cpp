@@ -13,6 +13,7 @@
 #include "files/race_save.h"
 #include "files/settings.h"
 #include "menus/menu_screens.h"
+#include "menus/network_race.h"
 #include "menus/quick_race.h"
 #include "platform/game_folders.h"
 #include "platform/paths.h"
@@ -60,6 +61,8 @@ bool ChooseSaveToResume(std::string& save) {
 // The race the home menu or the command line asked for.
 int RunChosenRace(const std::string& resumed, const QuickRaceOptions& quickRace = {}) {
     if (!resumed.empty()) return ResumeRace(resumed);
+    if (const std::unique_ptr<NetRace> network = TakeNetworkRace())
+        return network->Hosting() ? PlayHostedRace(*network) : PlayJoinedRace(*network);
     if (quickRace.hostPort >= 0) return HostNetworkRace(quickRace);
     if (!quickRace.joinAddress.empty()) return JoinNetworkRace(quickRace);
     if (!game.replayJournal.empty()) {

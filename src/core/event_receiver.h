@@ -56,6 +56,7 @@ constexpr int Credits = 10006;
 constexpr int Replays = 10007;
 constexpr int Resume = 10008;
 constexpr int Rules = 10009;
+constexpr int JoinRace = 10015;
 // The pilot workshop: "Ajouter au côté" and "Supprimer gadget sélectionné"
 // are one button per side, id + side index.
 constexpr int AddToSide = 10010;
@@ -76,8 +77,11 @@ constexpr int StructurePointsLeft = 10107;
 constexpr int StructureBox = 10110;  // + side index, 1 to 4
 // The choice of a pilot to edit.
 constexpr int PilotChoice = 10200;
-// The race setup's launch button.
+// The race setup's launch button, what it says of the race it hosts, and
+// who joined for each remote row (+ row).
 constexpr int Launch = 20000;
+constexpr int HostingStatus = 20001;
+constexpr int RemoteRow = 20100;
 // The choice of a race to watch again: its list and its button.
 constexpr int ReplayList = 20010;
 constexpr int ReplayButton = 20011;
@@ -89,6 +93,13 @@ constexpr int RulesPrevious = 20030;
 constexpr int RulesNext = 20031;
 constexpr int RulesTitle = 20032;
 constexpr int RulesText = 20033;
+// The join screen: the host's address, the pilot, his driver, the button
+// and what the screen says of the joining.
+constexpr int JoinAddress = 20040;
+constexpr int JoinPilot = 20041;
+constexpr int JoinDriver = 20042;
+constexpr int JoinButton = 20043;
+constexpr int JoinStatus = 20044;
 }  // namespace gui_id
 
 // True for the ids of the menu screens, whose clicks go to lastGuiId.

@@ -32,8 +32,9 @@ NetRace::~NetRace() = default;
 
 std::unique_ptr<NetRace> NetRace::Host(uint16_t port, int places, std::wstring& error) {
     std::string why;
-    // A few connections more than places, to tell late joiners the race is full.
-    std::unique_ptr<NetLink> link = NetLink::Host(port, places + 4, why);
+    // Connections for the most places a race has and a few more, to tell
+    // late joiners the race is full.
+    std::unique_ptr<NetLink> link = NetLink::Host(port, kMaxNetPlaces + 4, why);
     if (!link) {
         error = FromUtf8(why);
         return nullptr;
@@ -263,6 +264,21 @@ bool NetRace::ServeLobby(int waitMs, const std::function<std::wstring(const NetP
     refusal_ = refusal;
     Service(waitMs);
     return static_cast<int>(joiners_.size()) >= places_;
+}
+
+void NetRace::SetPlaces(int places) {
+    places_ = places;
+    while (!started_ && static_cast<int>(joiners_.size()) > places_) {
+        const int seat = joiners_.back().seat;
+        joiners_.pop_back();
+        for (auto peer = seatOfPeer_.begin(); peer != seatOfPeer_.end(); ++peer) {
+            if (peer->second != seat) continue;
+            link_->Send(peer->first, EncodeNetMessage(TextMessage(NetKind::Refused, L"L'hôte a retiré votre place.")));
+            link_->Disconnect(peer->first);
+            seatOfPeer_.erase(peer);
+            break;
+        }
+    }
 }
 
 void NetRace::StartRace(const std::string& journalHeader, const std::vector<int>& carSeats) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/decisions.h"
+#include "core/game_state.h"
 #include "files/net_message.h"
 
 class NetLink;
@@ -39,6 +40,8 @@ struct NetPilot {
 // The machine deciding a car: the host, a joiner, or (the host's computer
 // drivers) every machine alike.
 constexpr int kSeatHost = 0, kSeatEveryMachine = -1;
+// The most joiners a race takes: one per car.
+constexpr int kMaxNetPlaces = kMaxCars;
 
 class NetRace : public RemoteSeats {
 public:
@@ -63,6 +66,10 @@ public:
     // True once every place is taken.
     bool ServeLobby(int waitMs, const std::function<std::wstring(const NetPilot&)>& refusal);
     const std::vector<NetPilot>& Joiners() const { return joiners_; }
+    int Places() const { return places_; }
+    // Host, before the race: the places change (the race setup's rows);
+    // the last joiners beyond them are told their place is gone.
+    void SetPlaces(int places);
     // Host: the race starts everywhere from this journal header; car k+1
     // is decided on machine carSeats[k].
     void StartRace(const std::string& journalHeader, const std::vector<int>& carSeats);

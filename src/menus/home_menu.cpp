@@ -29,6 +29,7 @@ const ColumnButton kColumn[] = {
     {gui_id::EditPilot, 55, L"Editer Pilote"}, {gui_id::NewRace, 80, L"Nouvelle course"},
     {gui_id::Replays, 105, L"Revoir une course"}, {gui_id::Credits, 130, L"Credits"},
     {gui_id::QuitGame, 155, L"Quitter"},          {gui_id::Rules, 180, L"Règles"},
+    {gui_id::JoinRace, 205, L"Rejoindre"},
 };
 gui::IGUIButton* AddColumnButton(int x0, int y0, const ColumnButton& b) {
     gui::IGUIButton* button = game.guiEnvironment->addButton(
@@ -65,6 +66,7 @@ void OpenAskedScreen(int x0, int y0) {
         case gui_id::Replays: ReplayChoice(x0, y0); break;
         case gui_id::Resume: ResumeChoice(x0, y0); break;
         case gui_id::Rules: RulesScreen(x0, y0); break;
+        case gui_id::JoinRace: JoinScreen(x0, y0); break;
         case gui_id::QuitGame: EndProgram();
         default: break;
     }

@@ -19,6 +19,7 @@ bool MenuColumnFrame(int ownButton) {
         case gui_id::Replays:
         case gui_id::Resume:
         case gui_id::Rules:
+        case gui_id::JoinRace:
             return true;
         case gui_id::QuitGame:
             EndProgram();

@@ -29,6 +29,11 @@ void CreditsScreen(int x0, int y0);
 // "< Précédente" and "Suivante >", until the player leaves them.
 void RulesScreen(int x0, int y0);
 
+// Joining a race hosted on another machine: its address, a pilot and his
+// driver, then the wait for the host's start; the race joined is kept
+// (network_race.h) and the menus end (raceStart), as for a race.
+void JoinScreen(int x0, int y0);
+
 // The pilot workshop: creates a pilot (newPilot) or edits the one loaded
 // into car record 0; runs until the player leaves it.
 void PilotWorkshop(int x0, int y0, bool newPilot);

@@ -112,7 +112,21 @@ bool ReadWholeNumber(const std::string& text, int first, int last, int& value) {
     value = static_cast<int>(number);
     return true;
 }
+}  // namespace
 
+bool ReadHostAddress(const std::string& value, std::string& address, int& port) {
+    const size_t colon = value.rfind(':');
+    address = value.substr(0, colon);
+    port = kDefaultNetPort;
+    return !address.empty() &&
+           (colon == std::string::npos || ReadWholeNumber(value.substr(colon + 1), 1, 65535, port));
+}
+
+std::wstring HostAddressRefusal(const std::string& value) {
+    return L"Adresse invalide : " + FromUtf8(value) + L" (HOTE ou HOTE:PORT, par exemple 192.168.1.5:7777).";
+}
+
+namespace {
 // The network's options: "--heberger PORT", "--distants N", "--rejoindre HOTE[:PORT]".
 bool ReadNetworkOption(const std::string& option, const std::string& value, QuickRaceOptions& options,
                        std::string& error) {
@@ -120,13 +134,8 @@ bool ReadNetworkOption(const std::string& option, const std::string& value, Quic
         error = "Port invalide : " + value + " (de 0 à 65535).";
     else if (option == "--distants" && !ReadWholeNumber(value, 1, 18, options.places))
         error = "Nombre de joueurs à distance invalide : " + value + " (de 1 à 18).";
-    else if (option == "--rejoindre") {
-        const size_t colon = value.rfind(':');
-        options.joinAddress = value.substr(0, colon);
-        if (options.joinAddress.empty() ||
-            (colon != std::string::npos && !ReadWholeNumber(value.substr(colon + 1), 1, 65535, options.joinPort)))
-            error = "Adresse invalide : " + value + " (HOTE ou HOTE:PORT, par exemple 192.168.1.5:7777).";
-    }
+    else if (option == "--rejoindre" && !ReadHostAddress(value, options.joinAddress, options.joinPort))
+        error = ToUtf8(HostAddressRefusal(value));
     return error.empty();
 }
 

@@ -22,6 +22,12 @@ QuickRacePilot ReadPilotOption(const std::wstring& value, Driver unmarked);
 // The port a race over the network is hosted on when none is given.
 constexpr int kDefaultNetPort = 7777;
 
+// "HOTE" or "HOTE:PORT": the address and the port (7777 when none is
+// given); false when either is missing or wrong.
+bool ReadHostAddress(const std::string& value, std::string& address, int& port);
+// What the player is told of an address that cannot be read.
+std::wstring HostAddressRefusal(const std::string& value);
+
 struct QuickRaceOptions {
     bool help = false;
     bool decor = true;

@@ -7,6 +7,7 @@
 #include "menus/menu_column.h"
 #include "menus/menu_drawing.h"
 #include "menus/menu_screens.h"
+#include "menus/network_race.h"
 #include "menus/race_cars.h"
 #include "menus/race_setup_screen.h"
 #include "scene/scene_files.h"
@@ -84,10 +85,14 @@ bool RaceSetupFrame(RaceSetupScreen& s) {
     UpkeepNotice();
     if (game.lastGuiId == gui_id::Launch) {
         game.lastGuiId = 0;
-        if (LaunchRace(s)) return false;
+        if (LaunchRace(s)) {
+            if (s.hosting) KeepNetworkRace(std::move(s.hosting));
+            return false;
+        }
     }
     FollowCircuitChoice(s);
     FollowPilotChoices(s);
+    FollowRemoteRows(s);
     DrawMenuScreen(s.x0, s.y0, [&s] { DrawRaceSetupImages(s); }, true);
     return true;
 }

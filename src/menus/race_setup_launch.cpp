@@ -1,13 +1,19 @@
 // "LANCER": the race setup's checks, in the order the player is told them.
+#include <string>
+
 #include "core/game_state.h"
+#include "menus/net_setup.h"
 #include "menus/race_cars.h"
 #include "menus/race_setup_screen.h"
 #include "ui/notice.h"
 
 namespace {
-int PilotIn(const RaceSetupScreen& s, int row) { return Selected(s.rows[row].pilot); }
+// The row's pilot chosen here; 0 for none, and for a remote row, whose
+// pilot is the joiner's.
+int PilotIn(const RaceSetupScreen& s, int row) { return IsRemoteRow(s, row) ? 0 : Selected(s.rows[row].pilot); }
 
-// The driver combo's items in order: "Humain", "IA", "IA combative".
+// The driver combo's items in order: "Humain", "IA", "IA combative" (then
+// "À distance", the joiner's own).
 Driver DriverChosen(irr::gui::IGUIComboBox* combo) {
     switch (Selected(combo)) {
     case 1: return Driver::Computer;
@@ -27,8 +33,27 @@ bool SamePilotTwice(const RaceSetupScreen& s) {
 
 int RowsWithPilot(const RaceSetupScreen& s) {
     int count = 0;
-    for (int i = 1; i <= RaceCarLimit(); ++i) count += PilotIn(s, i) != 0;
+    for (int i = 1; i <= RaceCarLimit(); ++i) count += PilotIn(s, i) != 0 || IsRemoteRow(s, i);
     return count;
+}
+
+// Why the remote rows cannot race yet: a place still waits for its player,
+// or a joiner's pilot is now chosen in a row too. Empty when they can.
+std::wstring RemoteRowsRefusal(const RaceSetupScreen& s) {
+    int rows = 0, joined = 0;
+    for (int i = 1; i <= RaceCarLimit(); ++i) {
+        if (!IsRemoteRow(s, i)) continue;
+        ++rows;
+        const NetPilot* joiner = JoinerOfRow(s, i);
+        if (!joiner) continue;
+        ++joined;
+        const std::wstring refusal = RefusalBesideRows(s, *joiner);
+        if (!refusal.empty()) return refusal;
+    }
+    if (joined < rows)
+        return L"En attente des joueurs à distance : " + std::to_wstring(joined) + L" venu(s) sur " +
+               std::to_wstring(rows) + L".";
+    return L"";
 }
 
 bool Refuse(const std::wstring& message) {
@@ -41,8 +66,12 @@ int LoadChosenPilots(const RaceSetupScreen& s) {
     int k = 0;
     for (int i = 1; i <= RaceCarLimit(); ++i) {
         const int pilot = PilotIn(s, i);
-        if (pilot == 0 || pilot >= static_cast<int>(s.pilotNames.size())) continue;
         const RaceSetupRow& row = s.rows[i];
+        if (const NetPilot* joiner = JoinerOfRow(s, i)) {
+            LoadJoinerCar(++k, *joiner, ColourWord(Selected(row.colour)));
+            continue;
+        }
+        if (pilot == 0 || pilot >= static_cast<int>(s.pilotNames.size())) continue;
         LoadRaceCar(++k, s.pilotNames[pilot], ColourWord(Selected(row.colour)),
                     DriverChosen(row.driver));
     }
@@ -55,6 +84,10 @@ bool LaunchRace(const RaceSetupScreen& s) {
     if (SamePilotTwice(s)) valid = Refuse(kSamePilotTwice);
     if (Selected(s.circuit) == 0) valid = Refuse(kChooseCircuitAndPilots);
     if (valid && RowsWithPilot(s) < 2) valid = Refuse(kAtLeastTwoPilots);
+    if (valid) {
+        const std::wstring remote = RemoteRowsRefusal(s);
+        if (!remote.empty()) valid = Refuse(remote);
+    }
     if (!valid) return false;
     const int cars = LoadChosenPilots(s);
     for (const std::wstring& refusal : IntegrityRefusals(cars)) valid = Refuse(refusal);

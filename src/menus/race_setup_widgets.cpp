@@ -12,6 +12,7 @@ using namespace irr;
 
 namespace {
 constexpr int kOpaqueSkinColour = 3;
+const video::SColor kHeadingYellow(255, 250, 200, 40);  // the picture's headings
 
 void SetSkinColourAlpha(u32 alpha) {
     gui::IGUISkin* skin = game.guiEnvironment->getSkin();
@@ -47,7 +48,12 @@ void AddRow(RaceSetupScreen& s, int i) {
     row.driver->addItem(L"Humain");
     row.driver->addItem(L"IA");
     row.driver->addItem(L"IA combative");
+    row.driver->addItem(L"À distance");
     row.driver->setSelected(0);
+    row.remote = game.guiEnvironment->addStaticText(L"", core::recti(s.x0 + 125, top, s.x0 + 279, bottom), true,
+                                                    false, nullptr, gui_id::RemoteRow + i);
+    row.remote->setOverrideColor(kHeadingYellow);
+    row.remote->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_CENTER);
 }
 }  // namespace
 
@@ -56,7 +62,6 @@ int Selected(gui::IGUIComboBox* combo) { return std::max(combo->getSelected(), 0
 void AddRaceSetupWidgets(RaceSetupScreen& s) {
     SetSkinColourAlpha(255);
     AddCircuitChoice(s);
-    const video::SColor kHeadingYellow(255, 250, 200, 40);  // the picture's headings
     // Its label in the headings' yellow: the skin's black is lost on the dark picture.
     s.decor = AddLabelledCheckBox(true, core::recti(s.x0 + 678, s.y0 + 317, s.x0 + 798, s.y0 + 337),
                                   -1, {L"Activer décor", nullptr, kHeadingYellow});
@@ -67,15 +72,21 @@ void AddRaceSetupWidgets(RaceSetupScreen& s) {
         core::recti(s.x0 + 681, s.y0 + 525, s.x0 + 782, s.y0 + 566), nullptr, gui_id::Launch,
         L"LANCER");
     s.launch->setVisible(false);
+    s.hostingText = game.guiEnvironment->addStaticText(
+        L"", core::recti(s.x0 + 527, s.y0 + 345, s.x0 + 795, s.y0 + 515), false, true, nullptr, gui_id::HostingStatus);
+    s.hostingText->setOverrideColor(kHeadingYellow);
 }
 
 void RemoveRaceSetupWidgets(RaceSetupScreen& s) {
+    s.hosting.reset();
+    s.hostingText->remove();
     s.circuit->remove();
     s.decor->remove();
     s.launch->remove();
     for (int i = 1; i <= kRaceSetupRows; ++i)
-        for (gui::IGUIComboBox* combo : {s.rows[i].pilot, s.rows[i].colour, s.rows[i].driver})
-            combo->remove();
+        for (gui::IGUIElement* element : std::initializer_list<gui::IGUIElement*>{
+                 s.rows[i].pilot, s.rows[i].colour, s.rows[i].driver, s.rows[i].remote})
+            element->remove();
     SetSkinColourAlpha(game.dialog.skinAlphas[kOpaqueSkinColour]);
 }
 
@@ -85,6 +96,7 @@ void HideAllRows(RaceSetupScreen& s) {
         row.pilot->setVisible(false);
         row.colour->setVisible(false);
         row.driver->setVisible(false);
+        row.remote->setVisible(false);
         row.pilot->clear();
     }
 }

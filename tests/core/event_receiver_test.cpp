@@ -80,8 +80,8 @@ TEST_F(EventReceiverTest, ButtonsSetTheirRequestsAndIds) {
     AddButton(10013, 360);
     player.ClickButton(10013);
     EXPECT_EQ(game.lastGuiId, 10013);
-    AddButton(10015, 390);  // not a menu id
-    player.ClickButton(10015);
+    AddButton(10016, 390);  // not a menu id
+    player.ClickButton(10016);
     EXPECT_EQ(game.lastGuiId, 10013);
     AddButton(gui_id::EndTurn, 420);
     player.ClickButton(gui_id::EndTurn);

@@ -8,6 +8,11 @@
 #include "core/game_state.h"
 #include "files/pilot_file.h"
 #include "menus/menu_screens.h"
+#include "menus/network_race.h"
+#include "menus/quick_race.h"
+#include "menus/race_setup_screen.h"
+#include "platform/paths.h"
+#include "platform/text.h"
 #include "support/menu_fixture.h"
 
 using namespace irr;
@@ -176,7 +181,7 @@ TEST_F(RaceSetupTest, WithoutCircuitOrPilotFoldersTheChoicesHoldOnlyTheirFirstIt
     Run({[] { EXPECT_EQ(Items(Circuit()), Texts{L"Choisir le circuit :"}); }});
 }
 
-TEST_F(RaceSetupTest, EachRowChoosesItsDriverAmongThreeAndTheCarsAreLoadedWithIt) {
+TEST_F(RaceSetupTest, EachRowChoosesItsDriverAndTheCarsAreLoadedWithIt) {
     // The game's own font, as the menus use it.
     ASSERT_TRUE(CopyFromGameFolder("data/fontes"));
     gui::IGUIFont* font = game.guiEnvironment->getFont("data/fontes/verdana.bmp");
@@ -189,7 +194,7 @@ TEST_F(RaceSetupTest, EachRowChoosesItsDriverAmongThreeAndTheCarsAreLoadedWithIt
         ChoosePilot(3, L"Noé");
     });
     player.AtFrame(3, [font] {
-        EXPECT_EQ(Items(Driver(1)), (Texts{L"Humain", L"IA", L"IA combative"}));
+        EXPECT_EQ(Items(Driver(1)), (Texts{L"Humain", L"IA", L"IA combative", L"À distance"}));
         EXPECT_EQ(Chosen(Driver(1)), L"Humain") << "a person drives unless the player chooses";
         ScriptedPlayer::SelectComboItem(Driver(1), 2);
         ScriptedPlayer::SelectComboItem(Driver(2), 1);
@@ -225,4 +230,63 @@ TEST_F(RaceSetupTest, ACircuitFileWithoutItsMaximumOffersNoRows) {
              EXPECT_EQ(ShownPilotRows(), 0) << "nothing kept from the circuit chosen before";
              EXPECT_TRUE(Shown(ScriptedPlayer::Element(gui_id::Launch)));
          }});
+}
+
+// A row "À distance" hosts the race: the row waits for its player, who is
+// refused when his pilot races here already, takes the row once another
+// comes, and "LANCER" starts only then, his car in the row's place.
+TEST_F(RaceSetupTest, ARowPlayedFromAfarHostsTheRaceAndTakesItsJoinersCar) {
+    SetHostingPort(0);
+    std::unique_ptr<NetRace> joiner;
+    std::wstring refused;
+    const auto join = [&joiner](const std::wstring& name) {
+        const std::wstring status = ScriptedPlayer::TextOf(gui_id::HostingStatus);
+        const size_t port = status.find(L"port ") + 5;
+        NetPilot pilot{0, name, L"IA", ""};
+        ASSERT_TRUE(ReadWholeFile(PilotFilePath(name), pilot.fileBytes));
+        std::wstring error;
+        joiner = NetRace::Join("127.0.0.1", static_cast<uint16_t>(std::stoi(status.substr(port))), pilot, error);
+        ASSERT_TRUE(joiner) << ToUtf8(error);
+    };
+    player.Whenever([&joiner] { return joiner != nullptr; },
+                    [&joiner, &refused] {
+                        try {
+                            joiner->AwaitStart(0);
+                        } catch (const NetRaceStopped& stop) {
+                            refused = FromUtf8(stop.what());
+                            joiner.reset();
+                        }
+                    });
+    player.AtFrame(1, [] { ChooseCircuit(L"Anneau"); });
+    player.AtFrame(2, [] {
+        ChoosePilot(1, L"Max");
+        ChoosePilot(2, L"Léa");
+        ChoosePilot(3, L"Noé");
+    });
+    player.AtFrame(3, [] { ScriptedPlayer::SelectComboItem(Driver(3), L"À distance"); });
+    player.AtFrame(5, [&, this] {
+        EXPECT_FALSE(Shown(Pilot(3)));
+        EXPECT_EQ(ScriptedPlayer::TextOf(gui_id::RemoteRow + 3), L"en attente...");
+        EXPECT_NE(ScriptedPlayer::TextOf(gui_id::HostingStatus).find(L"Joueurs à distance venus : 0 sur 1."),
+                  std::wstring::npos);
+        Launch();
+        join(L"Max");
+    });
+    player.When([&refused] { return !refused.empty(); }, [&, this] {
+        EXPECT_EQ(refused, L"Le pilote Max est déjà dans la course.");
+        EXPECT_EQ(ScriptedPlayer::NoticeTexts().back(), L"En attente des joueurs à distance : 0 venu(s) sur 1.");
+        player.CloseNotice();
+        join(L"Noé");
+    });
+    player.When([] { return ScriptedPlayer::TextOf(gui_id::RemoteRow + 3) == L"Noé"; }, [this] { Launch(); });
+    RaceSetup(kOrigin.X, kOrigin.Y);
+    ASSERT_EQ(game.raceStart, 1);
+    ASSERT_EQ(game.carCount, 3);
+    EXPECT_EQ(std::make_tuple(game.cars[3].pilotName, game.cars[3].colourName, game.cars[3].controller),
+              std::make_tuple(std::wstring(L"Noé"), std::wstring(L"vert"), std::wstring(L"IA")));
+    const std::unique_ptr<NetRace> hosted = TakeNetworkRace();
+    ASSERT_TRUE(hosted && hosted->Hosting());
+    ASSERT_EQ(hosted->Joiners().size(), 1u);
+    EXPECT_EQ(hosted->Joiners().front().name, L"Noé");
+    SetHostingPort(kDefaultNetPort);
 }

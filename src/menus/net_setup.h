@@ -19,6 +19,10 @@ struct HostedRace {
 // Why a joiner's pilot cannot race beside the host's pilots; empty when he can.
 std::wstring JoinerRefusal(const NetPilot& pilot, const std::vector<QuickRacePilot>& hostPilots);
 
+// Loads a joiner's pilot into car `car`, in the colour `colour` and with
+// his own driver.
+void LoadJoinerCar(int car, const NetPilot& joiner, const std::wstring& colour);
+
 // Loads the circuit, the host's pilots, then a car per joiner (colours in
 // turn, his driver), checked as the race setup does; the refusals.
 std::vector<std::wstring> SetUpHostedCars(const HostedRace& race, const std::vector<NetPilot>& joiners);

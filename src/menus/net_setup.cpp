@@ -1,4 +1,4 @@
-#include "app/net_setup.h"
+#include "menus/net_setup.h"
 
 #include "core/game_state.h"
 #include "files/pilot_file.h"
@@ -20,6 +20,12 @@ std::wstring JoinerRefusal(const NetPilot& pilot, const std::vector<QuickRacePil
     return L"";
 }
 
+void LoadJoinerCar(int car, const NetPilot& joiner, const std::wstring& colour) {
+    ReadPilotFileBytes(car, joiner.fileBytes);
+    game.cars[car].colourName = colour;
+    game.cars[car].controller = joiner.driver;
+}
+
 std::vector<std::wstring> SetUpHostedCars(const HostedRace& hosted, const std::vector<NetPilot>& joiners) {
     QuickRaceOptions race;
     race.circuit = hosted.circuit;
@@ -31,9 +37,7 @@ std::vector<std::wstring> SetUpHostedCars(const HostedRace& hosted, const std::v
     int car = game.carCount;
     for (const NetPilot& joiner : joiners) {
         ++car;
-        ReadPilotFileBytes(car, joiner.fileBytes);
-        game.cars[car].colourName = ColourWord((car - 1) % kColourWordCount);
-        game.cars[car].controller = joiner.driver;
+        LoadJoinerCar(car, joiner, ColourWord((car - 1) % kColourWordCount));
     }
     game.carCount = car;
     return IntegrityRefusals(car);
