@@ -146,6 +146,10 @@ int Decide(RaceEventKind kind, int car, const std::function<int()>& ask, const s
         SkipRandom(static_cast<unsigned long long>(event.draws));
         return event.value;
     }
+    // Over the network, the screen's own question ("Quitter") is this
+    // machine's alone: no other machine asks it, so it is no decision of
+    // the race.
+    if (car == 0 && mode == Mode::Live && remoteSeats) return ask();
     if (FromElsewhere(car)) {
         if (const std::optional<RaceEvent> event = AwaitFromElsewhere(kind, car)) return event->value;
         if (remoteSeats->PersonLeft(car)) {

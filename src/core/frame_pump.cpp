@@ -10,6 +10,7 @@ namespace {
 long long framesPumped = 0;
 FrameHook frameHook;
 FrameHook networkPump;
+FrameHook waitingScreen;
 EndProgramHandler endProgramHandler;
 }  // namespace
 
@@ -24,6 +25,14 @@ bool PumpFrame() {
 }
 
 void SetNetworkPump(FrameHook pump) { networkPump = std::move(pump); }
+
+void SetWaitingScreen(FrameHook screen) { waitingScreen = std::move(screen); }
+
+bool ShowWaitingScreen() {
+    if (!waitingScreen) return false;
+    waitingScreen();
+    return true;
+}
 
 long long FramesPumped() { return framesPumped; }
 

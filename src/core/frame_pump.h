@@ -20,6 +20,12 @@ void SetFrameHook(FrameHook hook);
 // network: the other machines are answered even while a person thinks.
 void SetNetworkPump(FrameHook pump);
 
+// While another machine decides, one frame of what the screen shows then
+// instead of the race (a die rolled over there rolls here too); empty to
+// remove. ShowWaitingScreen is false when none is set.
+void SetWaitingScreen(FrameHook screen);
+bool ShowWaitingScreen();
+
 // Ends the program at once: used when the window is closed inside a nested
 // frame loop. Releases the device and exits, unless a handler is installed
 // (tests install one that throws).

@@ -93,78 +93,164 @@ void ApplyScript(DialogState& dialog, const DieRoll& roll, ScriptedAnswer* scrip
     if (dialog.dieState == 0 && roll.facesRolled == script->facesRolled) dialog.dieState = 1;
 }
 
-DialogOutcome RunDialogLoop(const MessageWindow& w, const core::vector3df& anchor, int highlightedCar,
-                            video::SColor colour, MessageCountdown& countdown, ScriptedAnswer* script) {
-    DialogState& dialog = game.dialog;
-    DieRoll roll;
-    DialogOutcome outcome;
-    // The die rattles while it rolls and slows down, and knocks as it comes to rest.
-    const Voice rattle = dialog.dieFaces != 0 ? PlayBesidePlayer(Sound::DieRolling, 0.5f, true) : 0;
-    while (dialog.dialogOpen == 1) {
+// The window's frames, one at a time: the die rolled and stopped, the
+// answer clicked, the camera and the race drawn behind.
+class DialogFrames {
+public:
+    DialogFrames(const MessageWindow& w, const core::vector3df& anchor, int highlightedCar, video::SColor colour,
+                 MessageCountdown& countdown, ScriptedAnswer* script)
+        : w_(w), anchor_(anchor), highlightedCar_(highlightedCar), colour_(colour), countdown_(countdown),
+          script_(script),
+          // The die rattles while it rolls and slows down, and knocks as it comes to rest.
+          rattle_(game.dialog.dieFaces != 0 ? PlayBesidePlayer(Sound::DieRolling, 0.5f, true) : 0) {}
+    ~DialogFrames() { StopVoice(rattle_); }
+    DialogFrames(const DialogFrames&) = delete;
+    DialogFrames& operator=(const DialogFrames&) = delete;
+
+    // One frame; false once the window has closed.
+    bool Step() {
+        DialogState& dialog = game.dialog;
+        if (dialog.dialogOpen != 1) return false;
         PumpFrameOrEnd();
-        ApplyScript(dialog, roll, script);
-        if (countdown.Over()) dialog.dialogOpen = 0;
+        ApplyScript(dialog, roll_, script_);
+        if (countdown_.Over()) dialog.dialogOpen = 0;
         if (dialog.choiceState >= 11 && dialog.choiceState <= 14) {
-            outcome.result = dialog.choiceState - 10;
+            outcome_.result = dialog.choiceState - 10;
             dialog.dialogOpen = 0;
         }
-        const int shown = roll.face;
-        if (AdvanceDie(dialog, roll)) {
-            outcome.result = roll.face;
+        const int shown = roll_.face;
+        if (AdvanceDie(dialog, roll_)) {
+            outcome_.result = roll_.face;
             dialog.dialogOpen = 0;
-            StopVoice(rattle);
+            StopVoice(rattle_);
             PlayBesidePlayer(Sound::DieStop);
         }
-        if (roll.face != shown) ShowFace(w, roll.face);
-        if (dialog.dieState == 2) w.button->setVisible(false);
+        if (roll_.face != shown) ShowFace(w_, roll_.face);
+        if (dialog.dieState == 2) w_.button->setVisible(false);
         // A replay's "Quitter" waits for the message to close.
         const u8 leaving = Replaying() ? game.actionRequests[RequestQuit] : 0;
         ClearActionRequests();
         game.actionRequests[RequestQuit] = leaving;
         CameraControl();
         RunRaceScreenEventHandler();
-        DrawDialogFrame(w, anchor, highlightedCar, colour, countdown);
+        DrawDialogFrame(w_, anchor_, highlightedCar_, colour_, countdown_);
         SleepMilliseconds(static_cast<int>(game.frameDelay));
+        return dialog.dialogOpen == 1;
     }
-    StopVoice(rattle);
-    outcome.facesRolled = roll.facesRolled;
-    return outcome;
+
+    // The die rolled again from its first face to its `count`-th at once
+    // (the race's random source taken back to where the roll began).
+    void RollAgainTo(int count) {
+        roll_ = DieRoll();
+        while (roll_.facesRolled < count) AdvanceDie(game.dialog, roll_);
+        ShowFace(w_, roll_.face);
+    }
+    int FacesRolled() const { return roll_.facesRolled; }
+
+    DialogOutcome Outcome() const { return {outcome_.result, roll_.facesRolled}; }
+
+private:
+    const MessageWindow& w_;
+    core::vector3df anchor_;
+    int highlightedCar_;
+    video::SColor colour_;
+    MessageCountdown& countdown_;
+    ScriptedAnswer* script_;
+    Voice rattle_;
+    DieRoll roll_;
+    DialogOutcome outcome_;
+};
+
+DialogOutcome RunDialogLoop(const MessageWindow& w, const core::vector3df& anchor, int highlightedCar,
+                            video::SColor colour, MessageCountdown& countdown, ScriptedAnswer* script) {
+    DialogFrames frames(w, anchor, highlightedCar, colour, countdown, script);
+    while (frames.Step()) {
+    }
+    return frames.Outcome();
 }
+
+// The message's window, shown while one lives: its text, place and
+// controls, and the count-down of a message that closes by itself.
+class ShownWindow {
+public:
+    ShownWindow(const std::wstring& text, const core::vector3df& anchor, bool placeNearAnchor, bool scripted)
+        : w_(TheMessageWindow()) {
+        DialogState& dialog = game.dialog;
+        w_.button->setText(L"Fermer");
+        SetDialogOpaque(true, false);
+        w_.text->setText(text.substr(0, kMaxDialogText).c_str());
+        // A text too long for the small window is shown whole in the large one.
+        enlarged_ = !DialogLayoutIsLarge() && w_.text->getTextHeight() > w_.text->getRelativePosition().getHeight();
+        if (enlarged_) DialogLayout(true);
+        if (placeNearAnchor) PlaceMessageWindow(w_, anchor, dialog.aboutCar);
+        RememberPlace(w_, dialog.aboutCar);
+        dialog.dialogOpen = 1;
+        ShowControls(w_, dialog);
+        // What a replay shows was decided already: its buttons are not the
+        // watcher's to press.
+        if (scripted) {
+            if (dialog.dieFaces != 0) w_.button->setVisible(false);
+            for (int i = 1; i <= 4; ++i) w_.choices[i]->setEnabled(false);
+        }
+        w_.window->setVisible(true);
+        game.guiEnvironment->getRootGUIElement()->bringToFront(w_.window);
+        countdown = MessageCountdown(ClosesByItself(dialog) ? ReadingTimeMs(w_.text->getText()) : 0);
+    }
+    ~ShownWindow() {
+        w_.button->setVisible(true);
+        for (int i = 1; i <= 4; ++i) w_.choices[i]->setEnabled(true);
+        w_.window->setVisible(false);
+        SetDialogOpaque(false, false);
+        if (enlarged_) DialogLayout(false);
+    }
+    ShownWindow(const ShownWindow&) = delete;
+    ShownWindow& operator=(const ShownWindow&) = delete;
+    const MessageWindow& Window() const { return w_; }
+
+    MessageCountdown countdown{0};
+
+private:
+    const MessageWindow& w_;
+    bool enlarged_ = false;
+};
 
 // The message shown in the window until it is answered or closes.
 DialogOutcome RunWindow(const std::wstring& text, const core::vector3df& anchor, int highlightedCar,
                         bool placeNearAnchor, u32 colour, ScriptedAnswer* script) {
-    const MessageWindow& w = TheMessageWindow();
-    DialogState& dialog = game.dialog;
-    w.button->setText(L"Fermer");
-    SetDialogOpaque(true, false);
-    w.text->setText(text.substr(0, kMaxDialogText).c_str());
-    // A text too long for the small window is shown whole in the large one.
-    const bool enlarged = !DialogLayoutIsLarge() &&
-                          w.text->getTextHeight() > w.text->getRelativePosition().getHeight();
-    if (enlarged) DialogLayout(true);
-    if (placeNearAnchor) PlaceMessageWindow(w, anchor, dialog.aboutCar);
-    RememberPlace(w, dialog.aboutCar);
-    dialog.dialogOpen = 1;
-    ShowControls(w, dialog);
-    // What a replay shows was decided already: its buttons are not the
-    // watcher's to press.
-    if (script) {
-        if (dialog.dieFaces != 0) w.button->setVisible(false);
-        for (int i = 1; i <= 4; ++i) w.choices[i]->setEnabled(false);
+    ShownWindow shown(text, anchor, placeNearAnchor, script != nullptr);
+    return RunDialogLoop(shown.Window(), anchor, highlightedCar, video::SColor(colour), shown.countdown, script);
+}
+
+// While one lives, the frames spent waiting for another machine show it.
+class WaitingScreen {
+public:
+    explicit WaitingScreen(FrameHook frame) { SetWaitingScreen(std::move(frame)); }
+    ~WaitingScreen() { SetWaitingScreen(nullptr); }
+    WaitingScreen(const WaitingScreen&) = delete;
+    WaitingScreen& operator=(const WaitingScreen&) = delete;
+};
+
+// A die rolled by a person at another machine rolls here from the moment
+// his does, and stops where he stopped it: the faces rolled while his stop
+// was awaited are drawn again from the race's random source once it comes
+// (the roll goes on to his stop, or comes back to it), so the race draws
+// exactly what his did.
+int RollAlongWithTheRoller(const std::wstring& text, const core::vector3df& anchor, int highlightedCar,
+                           bool placeNearAnchor, u32 colour, const std::function<int()>& awaitStop) {
+    ScriptedAnswer script;  // no stop yet: the die rolls on
+    ShownWindow shown(text, anchor, placeNearAnchor, true);
+    DialogFrames frames(shown.Window(), anchor, highlightedCar, video::SColor(colour), shown.countdown, &script);
+    int stop = 0;
+    {
+        RandomUntouched rolledWhileWaiting;
+        WaitingScreen screen([&frames] { frames.Step(); });
+        stop = awaitStop();
     }
-    w.window->setVisible(true);
-    game.guiEnvironment->getRootGUIElement()->bringToFront(w.window);
-
-    MessageCountdown countdown(ClosesByItself(dialog) ? ReadingTimeMs(w.text->getText()) : 0);
-    const DialogOutcome outcome = RunDialogLoop(w, anchor, highlightedCar, video::SColor(colour), countdown, script);
-
-    w.button->setVisible(true);
-    for (int i = 1; i <= 4; ++i) w.choices[i]->setEnabled(true);
-    w.window->setVisible(false);
-    SetDialogOpaque(false, false);
-    if (enlarged) DialogLayout(false);
-    return outcome;
+    frames.RollAgainTo(std::min(frames.FacesRolled(), stop));
+    script.facesRolled = stop;
+    while (frames.Step()) {
+    }
+    return frames.Outcome().result;
 }
 
 // A decision answered without the window's own loop (the record of a
@@ -202,6 +288,9 @@ int DecideInWindow(const std::wstring& text, const core::vector3df& anchor, int 
     };
     std::vector<int> answers;
     for (int i = 1; i <= dialog.choiceState && i <= 4; ++i) answers.push_back(i);
+    if (kind == RaceEventKind::DieStop && !dialogsAnswerThemselves && DecidedOnAnotherMachine(dialog.aboutCar))
+        return RollAlongWithTheRoller(text, anchor, highlightedCar, placeNearAnchor, colour,
+                                      [&] { return Decide(kind, dialog.aboutCar, ask, answers); });
     const int decided = Decide(kind, dialog.aboutCar, ask, answers);
     return asked ? result : ShowDecided(text, anchor, highlightedCar, placeNearAnchor, colour, decided);
 }

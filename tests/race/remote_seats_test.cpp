@@ -61,3 +61,24 @@ TEST_F(RemoteSeatsTest, APersonWhoseMachineLeftIsHandedOverToTheComputerOnceAndT
     EXPECT_LT(handOvers[0], movesOfCar2[0]) << "handed over at its first decision, before its first move";
     StopRecording();
 }
+
+// "Quitter" asks this machine's player only: answered "Non", the race goes
+// on and the record, which every machine must share, holds nothing of it.
+TEST_F(RemoteSeatsTest, QuitterOverTheNetworkIsNoDecisionOfTheRace) {
+    SetRemoteSeats(&gone);
+    StartRecording();
+    bool asked = false;
+    player.When(ChoiceShown, [&asked] {
+        asked = true;
+        game.actionRequests[RequestQuit] = 1;
+    });
+    player.Whenever(ChoiceShown, [this] { ClickMarkerTwice(5); });
+    LeaveWhen([] { return game.roundNumber == 2 && game.currentCar == 1; });
+    player.AnswerDialogs(2);
+    RunRace();
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(player.SawDialogTexts(
+        {L"Etes vous sûr de vouloir retourner au menu sans finir la course et sans sauvegarder ?"}));
+    for (const RaceEvent& event : RaceRecord()) EXPECT_NE(event.car, 0) << static_cast<int>(event.kind);
+    StopRecording();
+}

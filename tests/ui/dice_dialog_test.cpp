@@ -1,8 +1,10 @@
 // The message window: dice that roll until stopped and slow down to the face
 // returned, questions, notices, placement away from the car spoken about.
+#include <optional>
 #include <set>
 #include <string>
 
+#include "core/decisions.h"
 #include "core/event_receiver.h"
 #include "core/frame_pump.h"
 #include "core/game_state.h"
@@ -212,4 +214,59 @@ TEST_F(DiceDialogTest, ATextTooLongForTheSmallWindowIsShownWholeInTheLargeOne) {
     EXPECT_EQ(widthSeen, 300);
     EXPECT_FALSE(DialogLayoutIsLarge());  // back to the small window afterwards
     EXPECT_EQ(TheMessageWindow().window->getRelativePosition().getWidth(), 200);
+}
+
+namespace {
+// Car 2 is played on another machine, whose player stops his die after
+// `stop` faces; his stop comes after `waitFrames` frames here.
+class DieRolledElsewhere : public RemoteSeats {
+public:
+    DieRolledElsewhere(int stop, int waitFrames) : stop_(stop), waitFrames_(waitFrames) {}
+    bool DecidedElsewhere(int car) override { return car == 2; }
+    std::optional<RaceEvent> AwaitDecision(size_t, int car) override {
+        for (int frame = 0; frame < waitFrames_; ++frame) {
+            if (!ShowWaitingScreen()) PumpFrameOrEnd();
+            facesWhileWaiting.insert(ShownFace());
+            buttonShown = buttonShown || ScriptedPlayer::Shown(gui_id::MessageButton);
+        }
+        return RaceEvent{RaceEventKind::DieStop, car, stop_, 0, {}};
+    }
+    void Recorded(size_t, const RaceEvent&, bool) override {}
+    bool PersonLeft(int) override { return false; }
+    std::set<int> facesWhileWaiting;
+    bool buttonShown = false;
+
+private:
+    int stop_, waitFrames_;
+};
+}  // namespace
+
+// A die rolled at another machine rolls here while its roller rolls it, and
+// comes to rest on his face with the race's random source where his is,
+// whether his stop comes before or after as many faces rolled here.
+TEST_F(DiceDialogTest, ADieRolledAtAnotherMachineRollsHereTooAndStopsWhereItsRollerStoppedIt) {
+    for (const auto& [stop, waitFrames] : {std::pair{150, 20}, std::pair{5, 60}}) {
+        SetRandomState(1234);
+        const unsigned long long expectedStart = RandomDraws();
+        const int expectedFace = RollStoppedDie(6, stop);
+        const uint32_t expectedState = RandomState();
+        const unsigned long long expectedDraws = RandomDraws();
+        SetRandomState(1234);
+        const unsigned long long drawsBefore = RandomDraws();
+        DieRolledElsewhere elsewhere(stop, waitFrames);
+        SetRemoteSeats(&elsewhere);
+        StartRecording();
+        game.dialog.dieFaces = 6;
+        game.dialog.aboutCar = 2;
+        const int face = DiceDialog(L"Faites un test de pilotage", -1, -1, -1, -1, false, kWhite);
+        SetRemoteSeats(nullptr);
+        EXPECT_GE(elsewhere.facesWhileWaiting.size(), 4u) << "the die rolls while the stop is awaited";
+        EXPECT_FALSE(elsewhere.buttonShown) << "the die is not this player's to stop";
+        EXPECT_EQ(face, expectedFace) << stop;
+        EXPECT_EQ(RandomState(), expectedState) << stop;
+        EXPECT_EQ(RandomDraws() - drawsBefore, expectedDraws - expectedStart) << stop;
+        ASSERT_EQ(RaceRecord().size(), 1u);
+        EXPECT_EQ(RaceRecord().front().value, stop);
+        StopRecording();
+    }
 }
