@@ -11,6 +11,10 @@
 #include "app/sim_race.h"
 #include "core/game_state.h"
 #include "files/circuit_file.h"
+#include "files/pilot_file.h"
+#include "race/computer_driver.h"
+#include "scene/race_frame.h"
+#include "ui/dice_dialog.h"
 #include "support/command_run.h"
 #include "support/game_test.h"
 
@@ -64,6 +68,11 @@ TEST_F(CircuitMakerTest, AHandDrawnMapBecomesACircuitTheComputersRaceToTheEnd) {
     EXPECT_EQ(game.circuit.circuitMaxCars, 4);
     EXPECT_GE(game.circuit.checkpointCount, 4);
     EXPECT_EQ(game.circuit.crowdGroupCount, 1);
+    // Raced again in this process, as the simulator races.
+    KeepPilotFiles(true);
+    SetDialogsAnswerThemselves(true);
+    DrawSearchFrames(false);
+    DrawFramesEvery(0);
     SimRaceResult result;
     std::vector<std::wstring> refusals;
     ASSERT_TRUE(RunSimulatedRace(L"Boucle", PilotsThatFit(L"Boucle"), 11, result, refusals));

@@ -20,7 +20,8 @@ DecorEntry Animated(DecorEntry d, int frames, int speed) {
 }
 
 std::vector<CrowdModelEntry> CrowdModels() {
-    auto model = [](const std::wstring& description, int variant, const std::string& shirt, int speedMin, int speedMax) {
+    auto model = [](const std::wstring& description, int variant, const std::string& shirt, int speedMin,
+                    int speedMax) {
         CrowdModelEntry m;
         m.description = description;
         m.mesh = "data/foule/supporter_" + std::to_string(variant) + ".ms3d";
@@ -37,4 +38,3 @@ std::vector<CrowdModelEntry> CrowdModels() {
 CrowdGroupEntry Crowd(int people, int x1, int z1, int x2, int z2, int angle, int y) {
     return {people, x1, y, z1, x2, y, z2, angle - 12, angle + 12};
 }
-

@@ -353,10 +353,13 @@ bool MoveClear(const CircuitLayout& layout, Cell from, Cell to) {
 
 bool GateClear(const CircuitLayout& layout, const Gate& gate) { return Clear(layout, gate.from, gate.to, 0.08f); }
 
-bool MoveSlipsPastGate(const CircuitLayout& layout, const Gate& gate) {
+size_t FirstGateSlippedPast(const CircuitLayout& layout) {
     const std::vector<Move> moves = DrivenMoves(layout);
-    const Cell a = Nearest(gate.from), b = Nearest(gate.to);
-    return SlipsPastEnd(layout, moves, a, b) || SlipsPastEnd(layout, moves, b, a);
+    for (size_t n = 0; n < layout.gates.size(); ++n) {
+        const Cell a = Nearest(layout.gates[n].from), b = Nearest(layout.gates[n].to);
+        if (SlipsPastEnd(layout, moves, a, b) || SlipsPastEnd(layout, moves, b, a)) return n;
+    }
+    return layout.gates.size();
 }
 
 bool GateInSight(const CircuitLayout& layout, const Gate& from, const Gate& next) { return SeesMiddle(layout, from, next); }

@@ -5,6 +5,7 @@
 // and walls stand wherever a track cell meets another cell.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,13 +59,14 @@ std::vector<Point2> DenseLine(const std::vector<Point2>& line);
 std::optional<Point2> PlaceGates(CircuitLayout& layout, float start);
 
 // The game's move model on a layout: whether a car's move between two cell
-// centres meets no wall; whether a gate stays clear of the walls; whether a
-// move a car can make from the start grid passes the gate's line just past
-// one of its ends without the game counting it; whether the computer, aiming
-// at the middle of `next` from anywhere on `from`, sees it.
+// centres meets no wall; whether a gate stays clear of the walls; the first
+// of the layout's gates whose line a move a car can make from the start grid
+// passes just past one of its ends, where the game does not count it (the
+// number of gates when none); whether the computer, aiming at the middle of
+// `next` from anywhere on `from`, sees it.
 bool MoveClear(const CircuitLayout& layout, Cell from, Cell to);
 bool GateClear(const CircuitLayout& layout, const Gate& gate);
-bool MoveSlipsPastGate(const CircuitLayout& layout, const Gate& gate);
+size_t FirstGateSlippedPast(const CircuitLayout& layout);
 bool GateInSight(const CircuitLayout& layout, const Gate& from, const Gate& next);
 
 // Throws when the design does not make a playable circuit (a bend too

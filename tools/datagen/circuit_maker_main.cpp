@@ -53,12 +53,18 @@ bool ParseOptions(int argc, char** argv, MakerOptions& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (arg == "--aide" || arg == "--help") o.help = true;
-        else if (arg == "--dossier" && hasValue) o.folder = argv[++i];
-        else if (arg == "--courses" && hasValue) o.races = std::atoi(argv[++i]);
-        else if (arg == "--graine" && hasValue) o.seed = argv[++i];
-        else if (arg.rfind("--", 0) == 0 || !o.map.empty()) return false;
-        else o.map = arg;
+        if (arg == "--aide" || arg == "--help")
+            o.help = true;
+        else if (arg == "--dossier" && hasValue)
+            o.folder = argv[++i];
+        else if (arg == "--courses" && hasValue)
+            o.races = std::atoi(argv[++i]);
+        else if (arg == "--graine" && hasValue)
+            o.seed = argv[++i];
+        else if (arg.rfind("--", 0) == 0 || !o.map.empty())
+            return false;
+        else
+            o.map = arg;
     }
     return o.help || (!o.map.empty() && o.races >= 0);
 }
@@ -98,7 +104,8 @@ bool Write(const std::string& root, const CircuitLayout& layout, const CircuitFi
 // The simulator's races on the new circuit, run from its game folder.
 int Simulate(const MakerOptions& o, const std::string& root, const std::string& name) {
     if (!o.folder.empty()) std::filesystem::current_path(root);
-    std::vector<std::string> args = {"skarvoll3d-sim", "--circuit", name, "--courses", std::to_string(o.races), "--graine", o.seed};
+    const std::string races = std::to_string(o.races);
+    std::vector<std::string> args = {"skarvoll3d-sim", "--circuit", name, "--courses", races, "--graine", o.seed};
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     std::printf("\n%d courses simulées entre ordinateurs :\n", o.races);

@@ -21,8 +21,8 @@ std::string Trimmed(const std::string& text) {
 
 bool ValidName(const std::string& name) {
     return !name.empty() && name.size() <= 40 && std::all_of(name.begin(), name.end(), [](char c) {
-               return std::isalnum(static_cast<unsigned char>(c)) || c == ' ' || c == '-';
-           });
+        return std::isalnum(static_cast<unsigned char>(c)) || c == ' ' || c == '-';
+    });
 }
 
 void ReadSetting(TrackMap& map, const std::string& line, int number) {
@@ -31,7 +31,8 @@ void ReadSetting(TrackMap& map, const std::string& line, int number) {
     const std::string key = Trimmed(line.substr(0, equals)), value = Trimmed(line.substr(equals + 1));
     if (key == "nom") {
         if (!ValidName(value))
-            RefuseLine(number, "le nom ne peut tenir que des lettres sans accents, des chiffres, des espaces et des tirets");
+            RefuseLine(number,
+                       "le nom ne peut tenir que des lettres sans accents, des chiffres, des espaces et des tirets");
         map.name = value;
     } else if (key == "spectateurs") {
         map.crowdSize = std::atoi(value.c_str());

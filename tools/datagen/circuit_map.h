@@ -37,7 +37,7 @@ public:
 
 struct TrackMap {
     std::string name;
-    int crowdSize = 12;           // the most people in one crowd
+    int crowdSize = 12;             // the most people in one crowd
     std::vector<std::string> rows;  // the grid as drawn, top line first, padded with spaces
     int firstRowLine = 0;           // line number of the top row in the file
 

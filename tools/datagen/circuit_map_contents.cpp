@@ -52,7 +52,8 @@ void AddCrowd(const TrackMap& map, const CircuitLayout& layout, std::vector<char
         }
     const int people = std::min(map.crowdSize, 3 * static_cast<int>(group.size()));
     const int angle = AngleToTrack(layout, (x1 + x2) / 2.0f, (y1 + y2) / 2.0f);
-    contents.crowdGroups.push_back(Crowd(people, World(x1 - 0.4f), World(y1 - 0.4f), World(x2 + 0.4f), World(y2 + 0.4f), angle));
+    contents.crowdGroups.push_back(
+        Crowd(people, World(x1 - 0.4f), World(y1 - 0.4f), World(x2 + 0.4f), World(y2 + 0.4f), angle));
 }
 
 // On the map's ground, at least a cell away from the track.
@@ -70,7 +71,8 @@ void StartLineDecor(const CircuitLayout& layout, CircuitFileContents& contents) 
     for (const auto& [end, sign] : {std::pair{start.from, 1.0f}, std::pair{start.to, -1.0f}}) {
         const Point2 flag{end.x + 2 * sign * out.x, end.y + 2 * sign * out.y};
         if (!Free(layout, flag)) continue;
-        contents.decor.push_back(Animated(Decor(L"Drapeau à damier", "drapeau", World(flag.x), World(flag.y)), kFlagFrames, 20));
+        contents.decor.push_back(
+            Animated(Decor(L"Drapeau à damier", "drapeau", World(flag.x), World(flag.y)), kFlagFrames, 20));
         break;
     }
     const Point2 middle{(start.from.x + start.to.x) / 2, (start.from.y + start.to.y) / 2};
@@ -79,7 +81,8 @@ void StartLineDecor(const CircuitLayout& layout, CircuitFileContents& contents) 
     const Point2 left{middle.x - (acrossX ? half : 0), middle.y - (acrossX ? 0 : half)};
     const Point2 right{middle.x + (acrossX ? half : 0), middle.y + (acrossX ? 0 : half)};
     if (!Free(layout, left) || !Free(layout, right)) return;
-    DecorEntry gantry = Decor(L"Portique lumineux du départ", "portique", World(middle.x), World(middle.y), acrossX ? 0 : 90);
+    DecorEntry gantry =
+        Decor(L"Portique lumineux du départ", "portique", World(middle.x), World(middle.y), acrossX ? 0 : 90);
     gantry.transparent = true;
     contents.decor.push_back(gantry);
 }
@@ -94,7 +97,8 @@ CircuitFileContents MapContents(const TrackMap& map, const CircuitLayout& layout
         for (int x = 0; x < map.Width(); ++x) {
             const char mark = map.At(x, y);
             if (mark != '^' && mark != '%' && mark != 'Y' && mark != '*') continue;
-            if (BesideTrack(layout, x, y)) map.Refuse({x, y}, std::string("« ") + mark + " » touche la piste : laissez une case entre eux");
+            if (BesideTrack(layout, x, y))
+                map.Refuse({x, y}, std::string("« ") + mark + " » touche la piste : laissez une case entre eux");
             if (mark == '*') {
                 if (!taken[static_cast<size_t>(y) * map.Width() + x]) AddCrowd(map, layout, taken, x, y, contents);
             } else {

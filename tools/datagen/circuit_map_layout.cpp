@@ -48,7 +48,8 @@ void ReadSlots(const TrackMap& map, CircuitLayout& layout) {
         map.Refuse({0, map.Length() - 1}, "il faut au moins deux départs, marqués 1, 2... sur la piste");
     int expected = 1;
     for (const auto& [number, cells] : slots) {
-        if (number != expected) map.Refuse(cells.front(), "il manque le départ " + Number(expected) + " avant celui-ci");
+        if (number != expected)
+            map.Refuse(cells.front(), "il manque le départ " + Number(expected) + " avant celui-ci");
         if (cells.size() > 1) map.Refuse(cells[1], "le départ " + Number(number) + " figure deux fois");
         layout.slots.push_back(cells.front());
         ++expected;
@@ -60,10 +61,13 @@ void ReadSlots(const TrackMap& map, CircuitLayout& layout) {
 // or a column of the map.
 Cell GridDirection(const TrackMap& map, const std::vector<Cell>& slots) {
     const size_t n = slots.size();
-    const Cell front = Offset(slots[0], slots[1]), back = n >= 4 ? Offset(slots[n - 2], slots[n - 1]) : Offset(slots[n - 1], slots[n - 1]);
+    // Twice the middles of the first row and of the last.
+    const Cell front = Offset(slots[0], slots[1]);
+    const Cell back = n >= 4 ? Offset(slots[n - 2], slots[n - 1]) : Offset(slots[n - 1], slots[n - 1]);
     const int dx = front.x - back.x, dy = front.y - back.y;
     if (std::abs(dx) == std::abs(dy))
-        map.Refuse(slots[0], "la grille ne dit pas le sens de départ : le départ 1 devant, le dernier derrière, en ligne ou en colonne");
+        map.Refuse(slots[0], "la grille ne dit pas le sens du départ : le départ 1 devant, le dernier derrière, "
+                             "en ligne ou en colonne");
     return std::abs(dx) > std::abs(dy) ? Cell{dx > 0 ? 1 : -1, 0} : Cell{0, dy > 0 ? 1 : -1};
 }
 
@@ -76,79 +80,95 @@ std::vector<Cell> Across(const CircuitLayout& layout, Cell c, Cell direction) {
     return cells;
 }
 
-// A centre line for a circuit drawn without gates: the track cells are
-// numbered by the moves it takes to reach them from the start line, going
-// away from the grid; the line joins the middles of the cells of each
-// number, smoothed, up to the grid's back.
-std::vector<Point2> DrivenCentreLine(const TrackMap& map, const CircuitLayout& layout, Cell direction) {
-    const Cell slot1 = layout.slots.front(), ahead = Offset(slot1, direction);
-    if (!layout.Open(ahead.x, ahead.y)) map.Refuse(slot1, "pas de piste devant le départ 1");
-    const int w = layout.Width();
-    std::vector<int> distance(layout.open.size(), -1);
-    for (const Cell c : Across(layout, slot1, direction)) distance[static_cast<size_t>(c.y) * w + c.x] = -2;  // the front row: a barrier
-    std::queue<Cell> open;
-    for (const Cell c : Across(layout, ahead, direction)) distance[static_cast<size_t>(c.y) * w + c.x] = 0, open.push(c);
+// Moves from the start line to each track cell, going away from the grid
+// (the front row is a barrier), -1 where none reach; `closing`: the moves
+// to come round behind the grid, -1 when the track does not.
+struct StartDistances {
+    std::vector<int> moves;
     int closing = -1;
-    while (!open.empty()) {
+};
+
+StartDistances FromStartLine(const CircuitLayout& layout, Cell slot1, Cell direction) {
+    const int w = layout.Width();
+    StartDistances d{std::vector<int>(layout.open.size(), -1)};
+    auto at = [&](Cell c) -> int& { return d.moves[static_cast<size_t>(c.y) * w + c.x]; };
+    for (const Cell c : Across(layout, slot1, direction)) at(c) = -2;
+    std::queue<Cell> open;
+    for (const Cell c : Across(layout, Offset(slot1, direction), direction)) at(c) = 0, open.push(c);
+    for (; !open.empty(); open.pop()) {
         const Cell c = open.front();
-        open.pop();
-        const int here = distance[static_cast<size_t>(c.y) * w + c.x];
-        for (int d = 0; d < 8; ++d) {
-            const Cell to{c.x + kDx[d], c.y + kDy[d]};
+        for (int k = 0; k < 8; ++k) {
+            const Cell to{c.x + kDx[k], c.y + kDy[k]};
             if (!layout.Open(to.x, to.y) || !MoveClear(layout, c, to)) continue;
-            int& mark = distance[static_cast<size_t>(to.y) * w + to.x];
-            if (mark == -2 && Dot(c, direction) < Dot(slot1, direction) && closing < 0) closing = here;
-            if (mark != -1) continue;
-            mark = here + 1;
+            const bool behindGrid = at(to) == -2 && Dot(c, direction) < Dot(slot1, direction);
+            if (behindGrid && d.closing < 0) d.closing = at(c);
+            if (at(to) != -1) continue;
+            at(to) = at(c) + 1;
             open.push(to);
         }
     }
-    if (closing < 0) map.Refuse(ahead, "la piste ne fait pas le tour : partie d'ici, elle ne revient pas derrière la grille");
-    std::vector<Point2> sums(static_cast<size_t>(closing) + 1);
-    std::vector<int> counts(sums.size(), 0);
-    for (int y = 0; y < layout.Length(); ++y)
-        for (int x = 0; x < w; ++x) {
-            const int k = distance[static_cast<size_t>(y) * w + x];
-            if (k < 0 || k > closing) continue;
-            sums[k].x += x, sums[k].y += y, ++counts[k];
-        }
-    std::vector<Point2> line;
-    const int n = static_cast<int>(sums.size());
-    for (int k = 0; k < n; ++k) {
-        Point2 p;
-        for (int j = k - 2; j <= k + 2; ++j) {
-            const int i = std::min(std::max(j, 0), n - 1);  // the ends are not smoothed round the start line
-            p.x += sums[i].x / counts[i] / 5, p.y += sums[i].y / counts[i] / 5;
-        }
-        line.push_back(p);
+    return d;
+}
+
+// A centre line for a circuit drawn without gates: the middles of the
+// cells the same number of moves from the start line, smoothed, from the
+// start line round to the grid's back.
+std::vector<Point2> DrivenCentreLine(const TrackMap& map, const CircuitLayout& layout, Cell direction) {
+    const Cell slot1 = layout.slots.front(), ahead = Offset(slot1, direction);
+    if (!layout.Open(ahead.x, ahead.y)) map.Refuse(slot1, "pas de piste devant le départ 1");
+    const StartDistances d = FromStartLine(layout, slot1, direction);
+    if (d.closing < 0)
+        map.Refuse(ahead, "la piste ne fait pas le tour : partie d'ici, elle ne revient pas derrière la grille");
+    const int n = d.closing + 1;
+    std::vector<Point2> middles(static_cast<size_t>(n));
+    std::vector<int> counts(middles.size(), 0);
+    for (size_t i = 0; i < d.moves.size(); ++i) {
+        const int k = d.moves[i];
+        if (k < 0 || k >= n) continue;
+        middles[k].x += static_cast<float>(i % layout.Width()), middles[k].y += static_cast<float>(i / layout.Width());
+        ++counts[k];
     }
+    for (int k = 0; k < n; ++k) middles[k].x /= counts[k], middles[k].y /= counts[k];
+    std::vector<Point2> line(middles.size());
+    for (int k = 0; k < n; ++k)
+        for (int j = k - 2; j <= k + 2; ++j) {
+            const Point2 m = middles[std::min(std::max(j, 0), n - 1)];  // not smoothed across the start line
+            line[k].x += m.x / 5, line[k].y += m.y / 5;
+        }
     return DenseLine(line);
 }
+
+// "la porte « c »" for gate n, counted from 0.
+std::string GateName(size_t n) { return "la porte « " + std::string(1, static_cast<char>('a' + n)) + " »"; }
 
 std::vector<Gate> DrawnGates(const TrackMap& map) {
     std::vector<Gate> gates;
     for (const auto& [number, cells] : Marks(map, GateNumber)) {
-        const std::string letter(1, static_cast<char>('a' + number - 1));
-        if (number != static_cast<int>(gates.size()) + 1)
-            map.Refuse(cells.front(), "la porte « " + letter + " » vient avant la porte « " +
-                                          std::string(1, static_cast<char>('a' + gates.size())) + " », qui manque");
-        if (cells.size() != 2) map.Refuse(cells.front(), "la porte « " + letter + " » doit avoir deux bouts, pas " + Number(cells.size()));
+        const size_t n = static_cast<size_t>(number - 1);
+        if (n != gates.size())
+            map.Refuse(cells.front(), GateName(n) + " vient avant " + GateName(gates.size()) + ", qui manque");
+        if (cells.size() != 2)
+            map.Refuse(cells.front(),
+                       GateName(n) + " doit avoir deux bouts, pas " + Number(static_cast<int>(cells.size())));
         gates.push_back({Centre(cells[0]), Centre(cells[1])});
     }
     return gates;
 }
 
 void CheckDrawnGates(const TrackMap& map, const CircuitLayout& layout) {
-    if (layout.gates.size() < 2) map.Refuse(Nearest(layout.gates.front().from), "il faut au moins deux portes, « a » et « b »");
+    if (layout.gates.size() < 2)
+        map.Refuse(Nearest(layout.gates.front().from), "il faut au moins deux portes, « a » et « b »");
     for (size_t n = 0; n < layout.gates.size(); ++n) {
         const Gate& g = layout.gates[n];
-        const std::string which = "la porte « " + std::string(1, static_cast<char>('a' + n)) + " »";
-        if (!GateClear(layout, g)) map.Refuse(Nearest(g.from), which + " passe trop près d'un mur ou hors de la piste");
-        if (MoveSlipsPastGate(layout, g))
-            map.Refuse(Nearest(g.from), "une voiture peut passer à côté de " + which + " sans la franchir : menez ses bouts jusqu'aux murs");
+        if (!GateClear(layout, g))
+            map.Refuse(Nearest(g.from), GateName(n) + " passe trop près d'un mur ou hors de la piste");
         if (n > 0 && !GateInSight(layout, layout.gates[n - 1], g))
-            map.Refuse(Nearest(g.from), which + " n'est pas en vue depuis la porte d'avant");
+            map.Refuse(Nearest(g.from), GateName(n) + " n'est pas en vue depuis la porte d'avant");
     }
+    const size_t slipped = FirstGateSlippedPast(layout);
+    if (slipped < layout.gates.size())
+        map.Refuse(Nearest(layout.gates[slipped].from), "une voiture peut passer à côté de " + GateName(slipped) +
+                                                            " sans la franchir : menez ses bouts jusqu'aux murs");
 }
 
 long long Side(Point2 a, Point2 b, Cell p) {
@@ -160,7 +180,8 @@ void CheckSlotsBehindStart(const TrackMap& map, const CircuitLayout& layout, Cel
     const Cell behind = Offset(layout.slots.back(), direction, -1);
     for (size_t k = 0; k < layout.slots.size(); ++k)
         if (Side(start.from, start.to, layout.slots[k]) * Side(start.from, start.to, behind) <= 0)
-            map.Refuse(layout.slots[k], "le départ " + Number(static_cast<int>(k) + 1) + " est sur la ligne de départ ou devant elle");
+            map.Refuse(layout.slots[k],
+                       "le départ " + Number(static_cast<int>(k) + 1) + " est sur la ligne de départ ou devant elle");
 }
 
 bool Crosses(Cell from, Cell to, const Gate& g) {
@@ -192,8 +213,8 @@ void CheckDrivable(const TrackMap& map, const CircuitLayout& layout) {
         if (best == gates) continue;
         const Gate& g = layout.gates[best];
         map.Refuse(Nearest(g.from), std::string(best + 1 == gates ? "l'arrivée" : "la porte " + Number(best + 1)) +
-                                        " (de ce bout à " + map.Where(Nearest(g.to)) + ") ne peut être atteinte depuis le départ " +
-                                        Number(static_cast<int>(s) + 1));
+                                        " (de ce bout à " + map.Where(Nearest(g.to)) +
+                                        ") ne peut être atteinte depuis le départ " + Number(static_cast<int>(s) + 1));
     }
 }
 
@@ -208,7 +229,8 @@ CircuitLayout MapLayout(const TrackMap& map) {
     if (layout.gates.empty()) {
         layout.centreLine = DrivenCentreLine(map, layout, direction);
         if (const std::optional<Point2> at = PlaceGates(layout, 0))
-            map.Refuse(Nearest(*at), "aucune porte ne peut être placée ici : marquez les portes de la carte avec « a », « b »...");
+            map.Refuse(Nearest(*at),
+                       "aucune porte ne peut être placée ici : marquez les portes de la carte avec « a », « b »...");
     } else {
         CheckDrawnGates(map, layout);
     }
