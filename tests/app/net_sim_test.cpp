@@ -164,4 +164,4 @@ TEST_F(NetSimKillTest, AJoinerKilledMidRaceLeavesHisCarToTheComputerAndTheOthers
     EXPECT_EQ(whole.compare(0, cut.size(), cut), 0) << "the killed machine played the same race";
 }
 
-INSTANTIATE_TEST_SUITE_P(ShippedCircuits, NetSimTest, ::testing::Values("Anneau", "Serpentin", "Autodrome"));
+INSTANTIATE_TEST_SUITE_P(ShippedCircuits, NetSimTest, ::testing::Values("Anneau", "Serpentin", "Autodrome", "Huit", "Lacets", "Faubourg"));

@@ -22,6 +22,7 @@
 #include "race/race_loop.h"
 #include "scene/race_frame.h"
 #include "support/game_test.h"
+#include "support/shipped_circuit.h"
 #include "support/random_person.h"
 #include "ui/dice_dialog.h"
 
@@ -110,7 +111,7 @@ TEST_P(RaceJournalTest, RacesOfPeoplePlayingAtRandomReplayIdenticallyTurnByTurn)
     std::printf("%d races, %d events, %d turns replayed identically\n", kRacesPerCircuit, events, turns);
 }
 
-INSTANTIATE_TEST_SUITE_P(ShippedCircuits, RaceJournalTest, ::testing::Values(L"Anneau", L"Serpentin", L"Autodrome"),
+INSTANTIATE_TEST_SUITE_P(ShippedCircuits, RaceJournalTest, ::testing::ValuesIn(kShippedCircuits),
                          [](const ::testing::TestParamInfo<const wchar_t*>& info) { return ToUtf8(info.param); });
 
 TEST_F(RaceJournalTest, CutEditedOrDriftingJournalsAreRefusedSayingWhere) {

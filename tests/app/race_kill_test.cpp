@@ -209,7 +209,7 @@ TEST_P(RaceKillTest, KilledAtRandomTheRaceResumesAtItsTurnAndEndsAsIfNeverStoppe
 }
 
 INSTANTIATE_TEST_SUITE_P(CircuitsAndDrivers, RaceKillTest,
-                         ::testing::Combine(::testing::Values("Anneau", "Serpentin", "Autodrome"),
+                         ::testing::Combine(::testing::Values("Anneau", "Serpentin", "Autodrome", "Huit", "Lacets", "Faubourg"),
                                             ::testing::Range(0, 4)),
                          [](const ::testing::TestParamInfo<std::tuple<const char*, int>>& info) {
                              return std::string(std::get<0>(info.param)) + kLineups[std::get<1>(info.param)].name;

@@ -17,13 +17,14 @@ cpack -G DEB -B "$WORK" --config "$BUILD/CPackConfig.cmake" > "$WORK/cpack.log" 
     { cat "$WORK/cpack.log"; fail "cpack could not make the package"; }
 DEB=$(ls "$WORK"/skarvoll3d_*.deb)
 dpkg-deb -c "$DEB" | awk '{print $6}' | sed 's|^\./|/|' > "$WORK/contents"
-for path in /usr/bin/skarvoll3d /usr/bin/skarvoll3d-config /usr/bin/skarvoll3d-sim \
+for path in /usr/bin/skarvoll3d /usr/bin/skarvoll3d-config /usr/bin/skarvoll3d-sim /usr/bin/skarvoll3d-circuit \
     /usr/share/skarvoll3d/data/fontes/verdana.bmp /usr/share/skarvoll3d/circuits/Anneau.xml \
     /usr/share/skarvoll3d/pilotes/Brutus.xml \
     /usr/share/applications/io.github.skarvoll3d.skarvoll3d.desktop \
     /usr/share/metainfo/io.github.skarvoll3d.skarvoll3d.metainfo.xml \
     /usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/skarvoll3d.png \
-    /usr/share/man/man6/skarvoll3d.6 /usr/share/man/man6/skarvoll3d-config.6 /usr/share/man/man6/skarvoll3d-sim.6; do
+    /usr/share/man/man6/skarvoll3d.6 /usr/share/man/man6/skarvoll3d-config.6 /usr/share/man/man6/skarvoll3d-sim.6 \
+    /usr/share/man/man6/skarvoll3d-circuit.6; do
     grep -qx "$path" "$WORK/contents" || fail "the package lacks $path"
 done
 grep -q '/config.xml$\|/courses/' "$WORK/contents" && fail "the package holds a player's file"
@@ -34,8 +35,11 @@ SIM="$WORK/root/usr/bin/skarvoll3d-sim"
 export HOME="$WORK/home"; mkdir "$HOME"
 unset XDG_CONFIG_HOME XDG_DATA_HOME
 PLAYER="$HOME/.local/share/skarvoll3d"
-mkdir -p "$PLAYER/circuits"
-cp "$WORK/root/usr/share/skarvoll3d/circuits/Anneau.xml" "$PLAYER/circuits/Mon Anneau.xml"
+sed 's/^nom = .*/nom = Mon Anneau/' "$SOURCE/docs/boucle.txt" > "$WORK/anneau.txt"
+(cd / && "$WORK/root/usr/bin/skarvoll3d-circuit" --courses 0 "$WORK/anneau.txt") > "$WORK/circuit.log" 2>&1 ||
+    fail "the installed circuit maker did not make the player's circuit: $(cat "$WORK/circuit.log")"
+[ -f "$PLAYER/circuits/Mon Anneau.xml" ] && [ -f "$PLAYER/data/loading/loading_Mon Anneau.jpg" ] ||
+    fail "the circuit maker did not write into $PLAYER"
 (cd / && "$SIM" --circuit "Mon Anneau" --pilot Brutus --pilot "Max Durand" --graine 1) > "$WORK/sim.log" ||
     fail "the installed simulator did not race the player's circuit: $(cat "$WORK/sim.log")"
 [ -f "$PLAYER/pilotes/Brutus.xml" ] || fail "the sample pilots were not copied into $PLAYER/pilotes"

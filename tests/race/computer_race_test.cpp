@@ -11,6 +11,7 @@
 #include "platform/text.h"
 #include "race/race_loop.h"
 #include "support/game_test.h"
+#include "support/shipped_circuit.h"
 
 using namespace irr;
 
@@ -98,7 +99,7 @@ TEST_P(ComputerRaceTest, FourComputerDriversRaceToTheEndInViewAndTheSurvivorsAre
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedCircuits, ComputerRaceTest,
-                         ::testing::Values(L"Anneau", L"Serpentin", L"Autodrome"),
+                         ::testing::ValuesIn(kShippedCircuits),
                          [](const ::testing::TestParamInfo<const wchar_t*>& info) {
                              return ToUtf8(info.param);
                          });

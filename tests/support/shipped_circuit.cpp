@@ -4,7 +4,7 @@
 #include "files/circuit_file.h"
 #include "scene/circuit_scene.h"
 
-const wchar_t* const kShippedCircuits[3] = {L"Anneau", L"Serpentin", L"Autodrome"};
+const wchar_t* const kShippedCircuits[6] = {L"Anneau", L"Serpentin", L"Autodrome", L"Huit", L"Lacets", L"Faubourg"};
 
 void ShippedCircuitTest::SetUp() {
     GameTest::SetUp();

@@ -15,4 +15,4 @@ protected:
 };
 
 // The circuits the game ships with.
-extern const wchar_t* const kShippedCircuits[3];
+extern const wchar_t* const kShippedCircuits[6];

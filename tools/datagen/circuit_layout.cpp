@@ -24,6 +24,20 @@ float SegmentDistance(Point2 p, Point2 a, Point2 b) {
     return Length(Sub(p, Add(a, Times(d, t))));
 }
 
+}  // namespace
+
+std::vector<Point2> DenseLine(const std::vector<Point2>& line) {
+    std::vector<Point2> dense;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const Point2 a = line[i], b = line[(i + 1) % line.size()];
+        const int steps = std::max(1, static_cast<int>(Length(Sub(b, a)) * 4));
+        for (int k = 0; k < steps; ++k) dense.push_back(Add(a, Times(Sub(b, a), static_cast<float>(k) / steps)));
+    }
+    return dense;
+}
+
+namespace {
+
 // Appends the arc rounding corner i to the line: from where it leaves the
 // incoming side to where it joins the outgoing one.
 void RoundCorner(const std::vector<Corner>& corners, size_t i, std::vector<Point2>& line) {
@@ -52,14 +66,7 @@ std::vector<Point2> CentreLine(const std::vector<Corner>& corners) {
     // Rotate so the line begins at the exit of corner 0 (the last arc's end).
     line.insert(line.begin(), line.back());
     line.pop_back();
-    // Fill the straight sides with points every quarter cell.
-    std::vector<Point2> dense;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const Point2 a = line[i], b = line[(i + 1) % line.size()];
-        const int steps = std::max(1, static_cast<int>(Length(Sub(b, a)) * 4));
-        for (int k = 0; k < steps; ++k) dense.push_back(Add(a, Times(Sub(b, a), static_cast<float>(k) / steps)));
-    }
-    return dense;
+    return DenseLine(line);
 }
 
 float DistanceToLine(Point2 p, const std::vector<Point2>& line) {
@@ -316,6 +323,47 @@ std::vector<Cell> StartSlots(const CircuitLayout& layout, Point2 startPoint, Poi
 
 }  // namespace
 
+std::optional<Point2> PlaceGates(CircuitLayout& layout, float start) {
+    const std::vector<Move> moves = DrivenMoves(layout);
+    const std::vector<float> positions = GatePositions(layout, start);
+    float last = positions.front();
+    for (size_t k = 0; k < positions.size(); ++k) {
+        const std::optional<Gate> g = GateNear(layout, moves, positions[k], layout.gates);
+        if (!g) {
+            // A bend may leave no clean gate at one of its marks; the gates
+            // around it then do, unless they end up too far apart.
+            if (k == 0 || k + 1 == positions.size() || positions[k + 1] - last > kLongestGap) {
+                Point2 at, direction;
+                PointAt(layout.centreLine, positions[k], at, direction);
+                return at;
+            }
+            continue;
+        }
+        // Marks close together in a bend can give the same gate twice.
+        if (!layout.gates.empty() && SameGate(*g, layout.gates.back())) continue;
+        layout.gates.push_back(*g);
+        last = positions[k];
+    }
+    return std::nullopt;
+}
+
+bool MoveClear(const CircuitLayout& layout, Cell from, Cell to) {
+    return Clear(layout, Centre(from), Centre(to), kWallReach);
+}
+
+bool GateClear(const CircuitLayout& layout, const Gate& gate) { return Clear(layout, gate.from, gate.to, 0.08f); }
+
+size_t FirstGateSlippedPast(const CircuitLayout& layout) {
+    const std::vector<Move> moves = DrivenMoves(layout);
+    for (size_t n = 0; n < layout.gates.size(); ++n) {
+        const Cell a = Nearest(layout.gates[n].from), b = Nearest(layout.gates[n].to);
+        if (SlipsPastEnd(layout, moves, a, b) || SlipsPastEnd(layout, moves, b, a)) return n;
+    }
+    return layout.gates.size();
+}
+
+bool GateInSight(const CircuitLayout& layout, const Gate& from, const Gate& next) { return SeesMiddle(layout, from, next); }
+
 bool CircuitLayout::Open(int x, int y) const {
     return x >= 0 && y >= 0 && x < design.width && y < design.length && open[static_cast<size_t>(y) * design.width + x];
 }
@@ -341,25 +389,11 @@ CircuitLayout LayOut(const CircuitDesign& design) {
         if (Length(Sub(at, startPoint)) < best) best = Length(Sub(at, startPoint)), start = s;
     }
     layout.slots = StartSlots(layout, startPoint, direction);
-    const std::vector<Move> moves = DrivenMoves(layout);
     // The start line runs through the cell centres just ahead of the front
     // row of the grid, which stands half a cell behind the start point.
-    const std::vector<float> positions = GatePositions(layout, start + 0.5f);
-    float last = positions.front();
-    for (size_t k = 0; k < positions.size(); ++k) {
-        const std::optional<Gate> g = GateNear(layout, moves, positions[k], layout.gates);
-        if (!g) {
-            // A bend may leave no clean gate at one of its marks; the gates
-            // around it then do, unless they end up too far apart.
-            if (k == 0 || k + 1 == positions.size() || positions[k + 1] - last > kLongestGap)
-                throw std::runtime_error(layout.design.name + ": no clean gate near " + std::to_string(positions[k]));
-            continue;
-        }
-        // Marks close together in a bend can give the same gate twice.
-        if (!layout.gates.empty() && SameGate(*g, layout.gates.back())) continue;
-        layout.gates.push_back(*g);
-        last = positions[k];
-    }
+    if (const std::optional<Point2> at = PlaceGates(layout, start + 0.5f))
+        throw std::runtime_error(layout.design.name + ": no clean gate near (" + std::to_string(at->x) + ", " +
+                                 std::to_string(at->y) + ")");
     const Cell from = Nearest(layout.gates.front().from), to = Nearest(layout.gates.front().to);
     const Cell behind = Nearest(Sub(startPoint, direction));
     for (const Cell& slot : layout.slots)

@@ -1,11 +1,19 @@
 #include "circuits.h"
 
+#include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <tuple>
 #include <stdexcept>
 
+#include "circuit_decor.h"
 #include "circuit_file_writer.h"
 #include "circuit_layout.h"
+#include "circuit_map.h"
+#include "circuit_map_contents.h"
+#include "circuit_map_layout.h"
 #include "circuit_mesh.h"
 #include "circuit_paint.h"
 #include "circuit_pictures.h"
@@ -16,7 +24,7 @@
 
 namespace {
 
-constexpr float kGantrySpan = 700;
+namespace fs = std::filesystem;
 
 std::string Lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -37,42 +45,6 @@ void WriteSpectators(const DataFolder& folder) {
                       SpectatorTexture(SColor(255, 30, 70, 200), SColor(255, 70, 60, 50), SColor(255, 220, 190, 90)));
     folder.WriteImage("data/foule/maillot_jaune.jpg",
                       SpectatorTexture(SColor(255, 240, 200, 30), SColor(255, 30, 30, 35), SColor(255, 20, 20, 20)));
-}
-
-DecorEntry Decor(const std::wstring& description, const std::string& model, int x, int z, int rotation = 0, int scale = 1) {
-    DecorEntry d;
-    d.description = description;
-    d.mesh = "data/decor/" + model + ".ms3d";
-    d.texture = "data/decor/" + model + ".jpg";
-    d.relativeToCircuit = true;
-    d.dx = x, d.dy = static_cast<int>(kTrackHeight), d.dz = z;
-    d.rotation = rotation, d.scale = scale;
-    return d;
-}
-
-DecorEntry Animated(DecorEntry d, int frames, int speed) {
-    d.animated = true;
-    d.frameStart = 0, d.frameEnd = frames - 1, d.speed = speed;
-    return d;
-}
-
-std::vector<CrowdModelEntry> CrowdModels() {
-    auto model = [](const std::wstring& description, int variant, const std::string& shirt, int speedMin, int speedMax) {
-        CrowdModelEntry m;
-        m.description = description;
-        m.mesh = "data/foule/supporter_" + std::to_string(variant) + ".ms3d";
-        m.texture = "data/foule/maillot_" + shirt + ".jpg";
-        m.frameStart = 0, m.frameEnd = kSpectatorFrames - 1;
-        m.speedMin = speedMin, m.speedMax = speedMax;
-        return m;
-    };
-    return {model(L"Supporter en rouge qui agite les bras", 1, "rouge", 14, 26),
-            model(L"Supporter en bleu qui saute", 2, "bleu", 18, 30),
-            model(L"Supporter en jaune qui agite les bras", 1, "jaune", 12, 22)};
-}
-
-CrowdGroupEntry Crowd(int people, int x1, int z1, int x2, int z2, int angle, int y = static_cast<int>(kTrackHeight)) {
-    return {people, x1, y, z1, x2, y, z2, angle - 12, angle + 12};
 }
 
 // A grandstand facing +x with its front at world x = front, and the people
@@ -170,28 +142,53 @@ void CheckCrowdsOutsideWalls(const CircuitLayout& layout, const CircuitFileConte
 
 }  // namespace
 
-void WriteCircuits(const DataFolder& folder, const std::string& fontDir) {
+void WriteCircuit(const DataFolder& folder, const CircuitLayout& layout, CircuitFileContents contents,
+                  const std::string& fontDir) {
     const Typeface numbers(fontDir + "/DejaVuSans-Bold.ttf", 22);
+    const std::string& name = layout.design.name;
+    const std::string base = "circuits/" + Lower(name);
+    contents.mesh = base + ".ms3d";
+    contents.texture = base + ".jpg";
+    const Ms3dModel mesh = CircuitMesh(layout);
+    const Canvas texture = CircuitTexture(layout, numbers);
+    folder.WriteBytes("data/" + contents.mesh, EncodeMs3d(mesh));
+    folder.WriteImage("data/" + contents.texture, texture);
+    folder.WriteBytes("circuits/" + name + ".xml", EncodeCircuitFile(layout, contents));
+    const Canvas map = CircuitMap(texture, layout);
+    folder.WriteImage("data/interface/thumb_cir_" + name + ".jpg", CircuitThumbnail(map));
+    folder.WriteImage("data/loading/loading_" + name + ".jpg", LoadingPicture(CircuitPictureFonts{fontDir}, name, map, mesh, texture));
+}
+
+std::vector<std::string> WriteCircuits(const DataFolder& folder, const std::string& fontDir, const std::string& mapDir) {
     const Typeface signs(fontDir + "/DejaVuSans-Bold.ttf", 84);
     for (const DecorModel& model : {Grandstand(), ChequeredFlag(), StartGantry(signs, kGantrySpan), WindTurbine(), Tree(), TyreStack()})
         WriteDecorModel(folder, model);
     WriteSpectators(folder);
 
-    const CircuitPictureFonts fonts{fontDir};
+    std::vector<std::string> names;
     for (const CircuitDesign& design : CircuitDesigns()) {
         const CircuitLayout layout = LayOut(design);
-        CircuitFileContents contents = ContentsOf(design.name);
+        const CircuitFileContents contents = ContentsOf(design.name);
         CheckCrowdsOutsideWalls(layout, contents);
-        const std::string base = "circuits/" + Lower(design.name);
-        contents.mesh = base + ".ms3d";
-        contents.texture = base + ".jpg";
-        const Ms3dModel mesh = CircuitMesh(layout);
-        const Canvas texture = CircuitTexture(layout, numbers);
-        folder.WriteBytes("data/" + contents.mesh, EncodeMs3d(mesh));
-        folder.WriteImage("data/" + contents.texture, texture);
-        folder.WriteBytes("circuits/" + design.name + ".xml", EncodeCircuitFile(layout, contents));
-        const Canvas map = CircuitMap(texture, layout);
-        folder.WriteImage("data/interface/thumb_cir_" + design.name + ".jpg", CircuitThumbnail(map));
-        folder.WriteImage("data/loading/loading_" + design.name + ".jpg", LoadingPicture(fonts, design.name, map, mesh, texture));
+        WriteCircuit(folder, layout, contents, fontDir);
+        names.push_back(design.name);
     }
+    std::vector<fs::path> maps;
+    for (const fs::directory_entry& entry : fs::directory_iterator(mapDir))
+        if (entry.path().extension() == ".txt") maps.push_back(entry.path());
+    std::sort(maps.begin(), maps.end());
+    for (const fs::path& path : maps) {
+        std::ifstream in(path);
+        std::ostringstream text;
+        text << in.rdbuf();
+        try {
+            const TrackMap map = ReadTrackMap(text.str());
+            const CircuitLayout layout = MapLayout(map);
+            WriteCircuit(folder, layout, MapContents(map, layout), fontDir);
+            names.push_back(map.name);
+        } catch (const MapRefusal& refusal) {
+            throw std::runtime_error(path.string() + ", " + refusal.what());
+        }
+    }
+    return names;
 }

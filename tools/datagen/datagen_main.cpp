@@ -15,7 +15,6 @@
 #include "bitmap_fonts.h"
 #include "circuit_check.h"
 #include "car_models.h"
-#include "circuit_layout.h"
 #include "circuits.h"
 #include "data_folder.h"
 #include "explosion.h"
@@ -45,7 +44,7 @@ int main(int argc, char** argv) {
         WriteRaceImages(folder);
         WriteExplosion(folder);
         WriteCars(folder);
-        WriteCircuits(folder, argv[2]);
+        const std::vector<std::string> circuits = WriteCircuits(folder, argv[2], SKARVOLL_CIRCUIT_MAPS);
         WriteInterfaceImages(folder, argv[2]);
         WriteRulesPictures(folder, argv[2]);
         if (argc == 4) {
@@ -55,8 +54,6 @@ int main(int argc, char** argv) {
         WriteSamplePilots(argv[1]);
         WriteSounds(argv[1]);
         // What was written, read back as the game reads it: a fault fails the build.
-        std::vector<std::string> circuits;
-        for (const CircuitDesign& design : CircuitDesigns()) circuits.push_back(design.name);
         CheckArt(device, argv[1], circuits);
         CheckCircuits(device, argv[1], circuits);
         CheckSounds(argv[1]);
