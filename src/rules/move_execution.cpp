@@ -60,15 +60,22 @@ bool Settle(int index, const CollisionEvent& event) {
     return false;
 }
 
+// The engine heard through a move, its pitch set by the move's length in cells.
+struct MoveEngine {
+    Voice voice;
+    f32 cells;
+};
+
 // The animated pass; true when the car met a wall, which ends the move.
-bool AnimatePass(int index, const MovePath& path, bool spin, int spinSign, CollisionEvents& events, Voice engine) {
+bool AnimatePass(int index, const MovePath& path, bool spin, int spinSign, CollisionEvents& events,
+                 const MoveEngine& engine) {
     CarRecord& car = game.cars[index];
     bool oilTested = false, wallMet = false;
     OilMarks oilMarks;
     ForEachStep(path, [&](f32 t, bool last) {
         const bool testOil = !oilTested && !car.skidPending;
         AnimateStep(car, path, t, spin, spinSign);
-        FollowWithEngine(engine, index, path.length / static_cast<f32>(game.circuit.cellSize));
+        FollowWithEngine(engine.voice, index, engine.cells);
         if (testOil) oilTested = OilStep(index, path, t, oilMarks);
         for (CollisionEvent& event : events) {
             if (!EventFiresAt(event, t, path.step, last)) continue;
@@ -124,10 +131,10 @@ MoveOutcome ExecuteMove(int index, bool spin, bool stopAfter) {
     CollisionEvents events = DetectCollisions(index, path, spin, spinSign);
     SetCarInMotion(index);
     const f32 cells = path.length / static_cast<f32>(game.circuit.cellSize);
-    const Voice engine = StartEngine(index, cells);
+    const MoveEngine engine{StartEngine(index, cells), cells};
     if (spin) PlayAtCar(Sound::Tyres, index);
     const bool wallMet = AnimatePass(index, path, spin, spinSign, events, engine);
-    StopVoice(engine);
+    StopVoice(engine.voice);
     SetCarInMotion(0);
     HideOilBeingLaid();
     if (wallMet) return {true, true, true};
