@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/net_session_play.h"
 #include "app/net_setup.h"
 #include "app/race_start.h"
 #include "core/decisions.h"
@@ -53,6 +54,15 @@ bool WaitOnScreen(const std::function<std::wstring()>& text, const std::function
     return waited;
 }
 
+// The count-down of a player who no longer answers, on the status line
+// each second while it runs.
+void ShowAbsence(const NetRace& session) {
+    static std::wstring shown;
+    const std::wstring text = session.AbsenceText();
+    if (!text.empty() && text != shown) ShowStatus(text, 90, false);
+    shown = text;
+}
+
 // While another machine decides: the race shown, the camera free, the
 // status line saying so (and what the other machines told).
 void WaitingFrame(NetRace& session) {
@@ -65,34 +75,17 @@ void WaitingFrame(NetRace& session) {
 // The race played with the other machines, then the link closed. 0 at its
 // end or when left, 1 when it stopped (why shown).
 int PlayWithTheOthers(NetRace& session, const std::function<int()>& play) {
-    SetRemoteSeats(&session);
-    SetPilotFilesWrittenHere([&session](int car) { return session.WritesPilotOf(car); });
-    session.SetWaitingFrame([&session] { WaitingFrame(session); });
-    SetNetworkPump([&session] { session.KeepUp(); });
+    NetSessionWays ways;
+    ways.waitingFrame = [&session] { WaitingFrame(session); };
+    ways.everyFrame = [&session] {
+        session.KeepUp();
+        ShowAbsence(session);
+    };
+    ways.finishing = PumpFrameOrEnd;  // the window stays alive
+    ways.tellStop = ReportSceneError;
     int code = 0;
-    std::wstring why;
-    try {
-        code = play();
-    } catch (const NetRaceStopped& stopped) {
-        why = FromUtf8(stopped.what());
-    } catch (const ReplayStopped& different) {
-        why = L"Les machines ne jouent plus la même course (" + FromUtf8(different.what()) +
-              L"). La course s'arrête ; chaque machine garde son journal.";
-        session.StopEverywhere(why);
-    }
-    SetNetworkPump(nullptr);
-    SetRemoteSeats(nullptr);
-    SetPilotFilesWrittenHere(nullptr);
+    if (PlayNetSession(session, ways, [&] { code = play(); }) != 0) code = 1;
     StopRecording();
-    if (why.empty()) {
-        // The others finish in their own time; the window stays alive.
-        session.SetWaitingFrame(PumpFrameOrEnd);
-        session.Finish();
-    } else {
-        StopJournal();
-        ReportSceneError(why);
-        code = 1;
-    }
     game.quitToMenu = 1;
     return code;
 }
