@@ -54,12 +54,22 @@ bool WaitOnScreen(const std::function<std::wstring()>& text, const std::function
     return waited;
 }
 
-// The count-down of a player who no longer answers, on the status line
-// each second while it runs.
+// What the other machines told, on the two status lines: cut after its
+// colon, else at a space, when longer than the status line.
+void ShowNotice(const std::wstring& text, int frames) {
+    constexpr size_t kLineLetters = 40;
+    size_t cut = text.find(L" : ");
+    if (cut != std::wstring::npos) cut += 2;
+    else if (text.size() > kLineLetters) cut = text.rfind(L' ', kLineLetters);
+    if (cut == std::wstring::npos) ShowStatusLines(text, L"", frames);
+    else ShowStatusLines(text.substr(0, cut), text.substr(cut + 1), frames);
+}
+
+// The count-down of a player who no longer answers, each second while it runs.
 void ShowAbsence(const NetRace& session) {
     static std::wstring shown;
     const std::wstring text = session.AbsenceText();
-    if (!text.empty() && text != shown) ShowStatus(text, 90, false);
+    if (!text.empty() && text != shown) ShowNotice(text, 90);
     shown = text;
 }
 
@@ -67,7 +77,7 @@ void ShowAbsence(const NetRace& session) {
 // status line saying so (and what the other machines told).
 void WaitingFrame(NetRace& session) {
     PumpFrameOrEnd();
-    for (const std::wstring& notice : session.TakeNotices()) ShowStatus(notice, 400, false);
+    for (const std::wstring& notice : session.TakeNotices()) ShowNotice(notice, 400);
     CameraControl();
     DrawRaceFrame();
 }
