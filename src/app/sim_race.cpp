@@ -169,5 +169,6 @@ void PlaySetUpRace(SimRaceResult& result, const RaceJournal& header) {
         }
     }
     ReadResults(zonksBefore, dead, result);
+    if (simRacesSaved) CloseRaceSave();  // an abandoned race's save goes with it
     StopJournal();
 }

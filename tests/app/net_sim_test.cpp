@@ -173,7 +173,12 @@ TEST_F(NetSimKillTest, AJoinerKilledMidRaceIsWaitedForLeftToTheComputerAndCatche
     cut.resize(cut.rfind('\n') + 1);
     ASSERT_TRUE(WaitForOutput(host, " a quitté la course : l'ordinateur conduit sa voiture."))
         << Read(host.folder / "sortie.txt");
+    // The race, nearly over, waits for the other joiner while he comes back.
+    zoe.process->Pause(true);
     Start(lea, leaJoins);
+    const bool rejoined = WaitForOutput(host, " a rejoint la course.");
+    zoe.process->Pause(false);
+    ASSERT_TRUE(rejoined);
     for (Machine* m : {&host, &zoe, &lea}) {
         int code = -1;
         ASSERT_TRUE(m->process->EndsWithin(110, code)) << m->name << " still running";
