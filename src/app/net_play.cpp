@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "menus/net_setup.h"
+#include "app/net_session_play.h"
 #include "app/race_start.h"
 #include "core/decisions.h"
 #include "core/event_receiver.h"
@@ -15,6 +15,7 @@
 #include "files/race_journal.h"
 #include "files/race_pilot_results.h"
 #include "menus/menu_drawing.h"
+#include "menus/net_setup.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "scene/camera_control.h"
@@ -53,10 +54,29 @@ bool WaitOnScreen(const std::function<std::wstring()>& text, const std::function
     return waited;
 }
 
+// What the other machines told, on the two status lines: cut after its
+// colon, else at a space, when longer than the status line.
+void ShowNotice(const std::wstring& text, int frames) {
+    constexpr size_t kLineLetters = 40;
+    size_t cut = text.find(L" : ");
+    if (cut != std::wstring::npos) cut += 2;
+    else if (text.size() > kLineLetters) cut = text.rfind(L' ', kLineLetters);
+    if (cut == std::wstring::npos) ShowStatusLines(text, L"", frames);
+    else ShowStatusLines(text.substr(0, cut), text.substr(cut + 1), frames);
+}
+
+// The count-down of a player who no longer answers, each second while it runs.
+void ShowAbsence(const NetRace& session) {
+    static std::wstring shown;
+    const std::wstring text = session.AbsenceText();
+    if (!text.empty() && text != shown) ShowNotice(text, 90);
+    shown = text;
+}
+
 // While another machine decides: the race shown, the camera free, the
 // status line saying so (and what the other machines told).
 void WaitingFrame(NetRace& session) {
-    for (const std::wstring& notice : session.TakeNotices()) ShowStatus(notice, 400, false);
+    for (const std::wstring& notice : session.TakeNotices()) ShowNotice(notice, 400);
     if (ShowWaitingScreen()) return;
     PumpFrameOrEnd();
     CameraControl();
@@ -66,41 +86,26 @@ void WaitingFrame(NetRace& session) {
 // The race played with the other machines, then the link closed. 0 at its
 // end or when left, 1 when it stopped (why shown).
 int PlayWithTheOthers(NetRace& session, const std::function<int()>& play) {
-    SetRemoteSeats(&session);
-    SetPilotFilesWrittenHere([&session](int car) { return session.WritesPilotOf(car); });
-    session.SetWaitingFrame([&session] { WaitingFrame(session); });
-    SetNetworkPump([&session] { session.KeepUp(); });
+    NetSessionWays ways;
+    ways.waitingFrame = [&session] { WaitingFrame(session); };
+    ways.everyFrame = [&session] {
+        session.KeepUp();
+        ShowAbsence(session);
+    };
+    ways.finishing = PumpFrameOrEnd;  // the window stays alive
+    ways.tellStop = ReportSceneError;
     int code = 0;
-    std::wstring why;
-    bool left = false;
-    try {
+    const auto playAndMaybeLeave = [&] {
         code = play();
         // "Quitter" or "Sauvegarder" before the results: this machine leaves
-        // the race (the host's leaving ends it everywhere).
-        left = RaceRecord().empty() || RaceRecord().back().kind != RaceEventKind::RaceEnd;
-    } catch (const NetRaceStopped& stopped) {
-        why = FromUtf8(stopped.what());
-    } catch (const ReplayStopped& different) {
-        why = L"Les machines ne jouent plus la même course (" + FromUtf8(different.what()) +
-              L"). La course s'arrête ; chaque machine garde son journal.";
-        session.StopEverywhere(why);
-    }
-    SetNetworkPump(nullptr);
-    SetRemoteSeats(nullptr);
-    SetPilotFilesWrittenHere(nullptr);
+        // the race, and the host's leaving ends it everywhere (a joiner who
+        // left is taken for gone by the others).
+        const std::vector<RaceEvent>& record = RaceRecord();
+        if (session.Hosting() && (record.empty() || record.back().kind != RaceEventKind::RaceEnd))
+            session.StopEverywhere(L"L'hôte a quitté la course : elle s'arrête.");
+    };
+    if (PlayNetSession(session, ways, playAndMaybeLeave) != 0) code = 1;
     StopRecording();
-    if (left && session.Hosting()) {
-        session.StopEverywhere(L"L'hôte a quitté la course : elle s'arrête.");
-    } else if (why.empty()) {
-        // The others finish in their own time (a joiner who left is taken
-        // for gone); the window stays alive.
-        session.SetWaitingFrame(PumpFrameOrEnd);
-        session.Finish();
-    } else {
-        StopJournal();
-        ReportSceneError(why);
-        code = 1;
-    }
     game.quitToMenu = 1;
     return code;
 }

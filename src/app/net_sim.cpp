@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "menus/net_setup.h"
+#include "app/net_session_play.h"
 #include "app/race_replay.h"
 #include "app/sim_race.h"
 #include "core/decisions.h"
@@ -15,6 +15,7 @@
 #include "files/pilot_file.h"
 #include "files/race_journal.h"
 #include "files/race_pilot_results.h"
+#include "menus/net_setup.h"
 #include "menus/quick_race.h"
 #include "menus/race_cars.h"
 #include "platform/clock.h"
@@ -32,29 +33,16 @@ void Say(const std::wstring& text) {
 // Plays the race set up here with the other machines; 0 at its end, 1
 // when it stopped (the message printed).
 int PlayOverTheNetwork(NetRace& session, const RaceJournal& header, const SimOptions& o) {
-    SetRemoteSeats(&session);
     const auto sayNotices = [&session] {
         for (const std::wstring& notice : session.TakeNotices()) Say(notice);
     };
-    session.SetWaitingFrame(sayNotices);
     KeepPilotFiles(!o.write);
-    SetPilotFilesWrittenHere([&session](int car) { return session.WritesPilotOf(car); });
+    NetSessionWays ways;
+    ways.waitingFrame = sayNotices;
+    ways.tellStop = [](const std::wstring& why) { Say(why); };
     SimRaceResult result;
-    int code = 0;
-    try {
-        PlaySetUpRace(result, header);
-        session.Finish();
-    } catch (const NetRaceStopped& stopped) {
-        Say(L"La course s'arrête : " + FromUtf8(stopped.what()));
-        code = 1;
-    } catch (const ReplayStopped& different) {
-        session.StopEverywhere(L"Les machines ne jouent plus la même course : " + FromUtf8(different.what()) + L".");
-        Say(L"La course s'arrête : " + FromUtf8(different.what()));
-        code = 1;
-    }
+    const int code = PlayNetSession(session, ways, [&] { PlaySetUpRace(result, header); });
     sayNotices();
-    SetRemoteSeats(nullptr);
-    SetPilotFilesWrittenHere(nullptr);
     unsigned long long turns = 0;
     for (const RaceEvent& event : RaceRecord()) turns += event.kind == RaceEventKind::TurnStart;
     StopRecording();
@@ -77,6 +65,7 @@ int HostSimulatedRace(const SimOptions& o) {
         Say(error);
         return 2;
     }
+    session->SetAbsenceWait(o.absenceSeconds);
     Say(L"Course hébergée sur le port " + std::to_wstring(session->Port()) + L" : en attente de " +
         std::to_wstring(o.places) + L" joueurs.");
     const double start = SteadySeconds();
@@ -127,7 +116,6 @@ int JoinSimulatedRace(const SimOptions& o) {
         Say(FromUtf8(refused.what()));
         return 2;
     }
-    Say(L"Place " + std::to_wstring(session->Seat()) + L" dans la course.");
     RaceJournal header;
     const std::wstring name = L"de l'hôte";
     if (!ReadJournalText(session->JournalHeader(), "hôte", header, error) || !OpenNullDevice() ||
@@ -136,6 +124,10 @@ int JoinSimulatedRace(const SimOptions& o) {
         session->StopEverywhere(L"Une machine n'a pas pu préparer la course : " + error);
         return 2;
     }
+    Say(L"Place " + std::to_wstring(session->Seat()) + L" dans la course" +
+        (header.events.empty() ? L"."
+                               : L", rejointe en cours : " + std::to_wstring(header.events.size()) +
+                                     L" événements à rejouer."));
     game.frameDelay = 0;
     return PlayOverTheNetwork(*session, header, o);
 }

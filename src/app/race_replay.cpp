@@ -83,6 +83,7 @@ ReplayOutcome RunReplay(const RaceJournal& journal) {
 void RecordThisRace() { RecordThisRace(JournalOfThisRace(DateTimeText(CurrentTimeSeconds()))); }
 
 void RecordThisRace(const RaceJournal& header) {
-    StartRecording();
-    SaveThisRace(StartJournal(JournalFolder(), header, game.journalsKept));
+    CatchUpQuietly(header.events);
+    const std::string journal = StartJournal(JournalFolder(), header, game.journalsKept);
+    if (!header.Finished()) SaveThisRace(journal);
 }

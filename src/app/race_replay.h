@@ -27,6 +27,7 @@ ReplayOutcome RunReplay(const RaceJournal& journal);
 // Writes a journal of the race about to run into the journal folder,
 // records its events and saves the race at every turn; its header is the
 // race as it stands now, or `header` when given (a race over the network
-// starts every machine from the host's).
+// starts every machine from the host's; a machine joining it again catches
+// up with the header's events first).
 void RecordThisRace();
 void RecordThisRace(const RaceJournal& header);

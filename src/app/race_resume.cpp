@@ -106,6 +106,16 @@ bool PrepareResumedRace(const std::string& savePath, std::wstring& error) {
     return true;
 }
 
+void CatchUpQuietly(std::vector<RaceEvent> events) {
+    if (events.empty()) {
+        StartRecording();
+        return;
+    }
+    BeQuiet();
+    SetCaughtUpHandler(SpeakAgain);
+    StartReplay(std::move(events), true);
+}
+
 std::string NewestSave() {
     const std::vector<std::string> saves = ListSavedRaces(JournalFolder());
     return saves.empty() ? std::string() : saves.front();
@@ -122,6 +132,13 @@ void GiveUpResuming(const std::string& savePath) {
     StopRecording();
     StopSaving();
     MarkSaveSeen(savePath);
+}
+
+void KeepRaceSave() {
+    if (Replaying()) SpeakAgain();
+    const SavedRace& saved = CurrentSave();
+    if (!saved.path.empty() && saved.events > 0) StopRaceHere(saved.bytes, saved.events);
+    StopSaving();
 }
 
 void CloseRaceSave() {

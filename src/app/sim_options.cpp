@@ -19,7 +19,7 @@ bool ReadNumber(const char* text, long long first, long long last, long long& va
 
 bool TakesValue(const char* arg) {
     for (const char* option : {"--circuit", "--pilot", "--courses", "--graine", "--journaux", "--heberger",
-                               "--distants", "--rejoindre", "--attente"})
+                               "--distants", "--rejoindre", "--attente", "--absence"})
         if (!std::strcmp(arg, option)) return true;
     return false;
 }
@@ -62,6 +62,12 @@ bool ReadValue(const char* option, const char* value, SimOptions& o, std::string
             return false;
         }
         (places ? o.places : o.waitSeconds) = static_cast<int>(number);
+    } else if (!std::strcmp(option, "--absence")) {
+        if (!ReadNumber(value, 1, 3600, number)) {
+            error = std::string("Absence invalide : ") + value + " (de 1 à 3600 secondes).";
+            return false;
+        }
+        o.absenceSeconds = static_cast<int>(number);
     } else if (!std::strcmp(option, "--courses")) {
         if (!ReadNumber(value, 1, kMostRaces, number)) {
             error = std::string("Nombre de courses invalide : ") + value + " (de 1 à 1000000).";
@@ -107,6 +113,8 @@ std::string SimUsage() {
            "  --distants N            le nombre de joueurs à distance attendus (1 par défaut)\n"
            "  --rejoindre HOTE:PORT   rejoint la course hébergée là avec le pilote de --pilot\n"
            "  --attente S             secondes d'attente des joueurs ou du départ (120 par défaut)\n"
+           "  --absence S             secondes d'attente d'un joueur qui ne répond plus, avant que\n"
+           "                          l'ordinateur ne prenne sa voiture (30 par défaut)\n"
            "  --help                  affiche cette aide\n";
 }
 

@@ -3,6 +3,7 @@
 //                  [--journaux DOSSIER]
 //   skarvoll3d-sim --verifier JOURNAL...
 //   skarvoll3d-sim --heberger PORT --circuit NOM [--pilot ...] [--distants N] [--graine S] [--journaux DOSSIER]
+//                  [--absence S]
 //   skarvoll3d-sim --rejoindre HOTE:PORT --pilot NOM[:IA|:IAC] [--journaux DOSSIER]
 // A pilot is driven by the computer that only drives ("IA"), unless ":IAC"
 // gives him to the computer that also fights.
@@ -32,6 +33,7 @@ struct SimOptions {
     std::string joinAddress;  // empty: not joining
     int joinPort = 0;
     int waitSeconds = 120;  // for the joiners, or for the host's start
+    int absenceSeconds = 30;  // for a joiner who no longer answers, before the computer takes his cars
 };
 
 std::string SimUsage();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/race_resume.h"
 #include "core/decisions.h"
 #include "core/frame_pump.h"
 #include "core/gadget_catalogue.h"
@@ -28,6 +29,7 @@ constexpr long long kFrameLimit = 5000000;
 struct RaceStopped {};  // thrown out of the race loop: the program would end, or a turn hangs
 
 std::string simJournalFolder;
+bool simRacesSaved = false;
 
 SimPlacing PlacingOf(int zonksWon, bool soleSurvivor) {
     if (zonksWon >= 200) return soleSurvivor ? SimPlacing::SoleSurvivor : SimPlacing::Win;
@@ -94,7 +96,10 @@ bool OpenNullDevice() {
     return true;
 }
 
-void WriteSimJournals(const std::string& folder) { simJournalFolder = folder; }
+void WriteSimJournals(const std::string& folder, bool saved) {
+    simJournalFolder = folder;
+    simRacesSaved = saved;
+}
 
 bool CircuitExists(const std::wstring& circuit) {
     std::vector<std::wstring> circuits;
@@ -145,8 +150,11 @@ bool RunSimulatedRace(const std::wstring& circuit, const std::vector<QuickRacePi
 }
 
 void PlaySetUpRace(SimRaceResult& result, const RaceJournal& header) {
-    StartRecording();
-    if (!simJournalFolder.empty()) StartJournal(simJournalFolder, header, 1 << 30);
+    CatchUpQuietly(header.events);
+    if (!simJournalFolder.empty()) {
+        const std::string journal = StartJournal(simJournalFolder, header, 1 << 30);
+        if (simRacesSaved && !header.Finished()) SaveThisRace(journal);
+    }
     std::vector<int> zonksBefore(game.carCount + 1, 0);
     for (int i = 1; i <= game.carCount; ++i) zonksBefore[i] = game.cars[i].zonks;
     std::vector<std::wstring> dead;
@@ -161,5 +169,6 @@ void PlaySetUpRace(SimRaceResult& result, const RaceJournal& header) {
         }
     }
     ReadResults(zonksBefore, dead, result);
+    if (simRacesSaved) CloseRaceSave();  // an abandoned race's save goes with it
     StopJournal();
 }

@@ -33,7 +33,8 @@ constexpr int kSimRoundLimit = 400;
 bool OpenNullDevice();
 
 // The folder where each simulated race writes its journal; empty: none.
-void WriteSimJournals(const std::string& folder);
+// `saved`: the race is saved beside it at every turn, as the game does.
+void WriteSimJournals(const std::string& folder, bool saved = false);
 
 // Whether circuits/ holds a circuit of that name.
 bool CircuitExists(const std::wstring& circuit);
@@ -52,6 +53,7 @@ bool RunSimulatedRace(const std::wstring& circuit, const std::vector<QuickRacePi
 
 // Plays the race set up in the device open now (cars, scene, random state)
 // to its end: its journal written from `header` when journals are asked
-// for, the results read. The device stays open. What stops a race over the
+// for, the results read; the header's events, when it holds any, are
+// caught up with first. The device stays open. What stops a race over the
 // network passes through.
 void PlaySetUpRace(SimRaceResult& result, const RaceJournal& header);

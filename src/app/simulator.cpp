@@ -106,7 +106,7 @@ int RunSimulator(int argc, char** argv) {
     DrawSearchFrames(false);
     DrawFramesEvery(0);  // no window: nothing to draw
     if (!options.journalsToCheck.empty()) return VerifyJournals(options.journalsToCheck);
-    WriteSimJournals(options.journalFolder);
+    WriteSimJournals(options.journalFolder, options.hosting || !options.joinAddress.empty());
     if (!options.joinAddress.empty()) return JoinSimulatedRace(options);
 
     if (!CircuitExists(options.circuit)) {

@@ -88,6 +88,19 @@ bool ReadEvent(Reader& r, uint32_t& index, RaceEvent& e, bool check) {
     return r.Ok() && IsCheck(e.kind) == check;
 }
 
+void WriteStart(Writer& w, const NetMessage& m) {
+    w.Bytes32(m.journalHeader);
+    w.U8(static_cast<uint32_t>(m.carSeats.size()));
+    for (int seat : m.carSeats) w.U8(static_cast<uint32_t>(seat + 1));
+}
+
+bool ReadStart(Reader& r, NetMessage& m) {
+    m.journalHeader = r.Bytes32(kNetMessageMaxBytes);
+    const int cars = r.Bounded(static_cast<int>(r.U8()), 1, kCarsMax);
+    for (int i = 0; i < cars && r.Ok(); ++i) m.carSeats.push_back(r.Bounded(static_cast<int>(r.U8()), 0, kCarsMax) - 1);
+    return r.Ok();
+}
+
 void WritePayload(Writer& w, const NetMessage& m) {
     switch (m.kind) {
         case NetKind::Hello:
@@ -97,11 +110,7 @@ void WritePayload(Writer& w, const NetMessage& m) {
         case NetKind::Refused:
         case NetKind::Stop: w.Bytes16(ToUtf8(m.text)); break;
         case NetKind::Welcome: w.U8(m.seat), w.U8(m.seatsTaken), w.U8(m.seatsWanted); break;
-        case NetKind::Start:
-            w.Bytes32(m.journalHeader);
-            w.U8(static_cast<uint32_t>(m.carSeats.size()));
-            for (int seat : m.carSeats) w.U8(static_cast<uint32_t>(seat + 1));
-            break;
+        case NetKind::Start: WriteStart(w, m); break;
         case NetKind::Decision:
             WriteEvent(w, m.index, m.event);
             w.I32(m.event.draws);
@@ -112,6 +121,11 @@ void WritePayload(Writer& w, const NetMessage& m) {
             for (uint32_t sum : m.event.sums) w.U32(sum);
             break;
         case NetKind::TakeOver: w.U8(m.seat), w.U32(m.index); break;
+        case NetKind::Absent: w.U8(m.seat), w.U16(m.seconds); break;
+        case NetKind::CatchUp:
+            w.U8(m.seat);
+            WriteStart(w, m);
+            break;
     }
 }
 
@@ -130,12 +144,7 @@ bool ReadPayload(Reader& r, NetMessage& m) {
             m.seatsTaken = static_cast<int>(r.U8());
             m.seatsWanted = static_cast<int>(r.U8());
             return r.Ok();
-        case NetKind::Start: {
-            m.journalHeader = r.Bytes32(kNetMessageMaxBytes);
-            const int cars = r.Bounded(static_cast<int>(r.U8()), 1, kCarsMax);
-            for (int i = 0; i < cars && r.Ok(); ++i) m.carSeats.push_back(r.Bounded(static_cast<int>(r.U8()), 0, kCarsMax) - 1);
-            return r.Ok();
-        }
+        case NetKind::Start: return ReadStart(r, m);
         case NetKind::Decision:
             if (!ReadEvent(r, m.index, m.event, false)) return false;
             m.event.draws = r.Bounded(r.I32(), 0, kDrawsMax);
@@ -150,11 +159,18 @@ bool ReadPayload(Reader& r, NetMessage& m) {
             m.seat = r.Bounded(static_cast<int>(r.U8()), 1, kCarsMax);
             m.index = r.U32();
             return r.Ok();
+        case NetKind::Absent:
+            m.seat = r.Bounded(static_cast<int>(r.U8()), 1, kCarsMax);
+            m.seconds = static_cast<int>(r.U16());
+            return r.Ok();
+        case NetKind::CatchUp:
+            m.seat = r.Bounded(static_cast<int>(r.U8()), 1, kCarsMax);
+            return ReadStart(r, m);
     }
     return false;
 }
 
-bool KnownKind(uint32_t kind) { return kind >= 1 && kind <= static_cast<uint32_t>(NetKind::TakeOver); }
+bool KnownKind(uint32_t kind) { return kind >= 1 && kind <= static_cast<uint32_t>(NetKind::CatchUp); }
 }  // namespace
 
 std::string EncodeNetMessage(const NetMessage& message) {

@@ -26,6 +26,8 @@ enum class NetKind : uint8_t {
     Check = 6,     // the check of the state a machine made as a turn started
     Stop = 7,      // the race stops everywhere, with why
     TakeOver = 8,  // host -> all: a joiner left; from a place of the record on, the computer drives his cars
+    Absent = 9,    // host -> all: a joiner no longer answers and is waited for so long (0: he came back)
+    CatchUp = 10,  // host -> a joiner coming back: his place, the race's journal so far, who decides each car
 };
 
 struct NetMessage {
@@ -35,11 +37,12 @@ struct NetMessage {
     std::wstring driver;      // Hello: who drives his car, "Humain", "IA" or "IAC"
     std::string pilotFile;    // Hello: the pilot file's bytes, its integrity text included
     std::wstring text;        // Refused, Stop: what the players are told
-    int seat = 0;             // Welcome, TakeOver: the joiner's machine number (1..)
+    int seat = 0;             // Welcome, TakeOver, Absent, CatchUp: the joiner's machine number (1..)
+    int seconds = 0;          // Absent: how long he is still waited for
     int seatsTaken = 0;       // Welcome
     int seatsWanted = 0;      // Welcome
-    std::string journalHeader;  // Start: the header as the journal writes it
-    std::vector<int> carSeats;  // Start: for cars 1..n, the machine deciding it (0: the host, -1: every machine)
+    std::string journalHeader;  // Start: the header as the journal writes it; CatchUp: with the events so far
+    std::vector<int> carSeats;  // Start, CatchUp: for cars 1..n, the machine deciding it (0: the host, -1: every machine)
     uint32_t index = 0;         // Decision, Check, TakeOver: the event's place in the race's record (from 0)
     RaceEvent event;            // Decision, Check
 };

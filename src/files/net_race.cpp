@@ -1,8 +1,12 @@
 #include "files/net_race.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/game_state.h"
 #include "core/game_version.h"
 #include "core/state_checksum.h"
+#include "files/race_journal.h"
 #include "platform/clock.h"
 #include "platform/net_link.h"
 #include "platform/text.h"
@@ -61,11 +65,16 @@ uint16_t NetRace::Port() const { return link_->Port(); }
 
 unsigned long long NetRace::BytesSent() const { return link_->BytesSent(); }
 
+// The host speaks to the machines seated in the race only.
 void NetRace::Send(const NetMessage& message, int exceptPeer) {
     const std::string bytes = EncodeNetMessage(message);
-    if (Hosting()) link_->SendToAll(bytes, exceptPeer);
-    else link_->Send(kHostPeer, bytes);
+    if (!Hosting()) link_->Send(kHostPeer, bytes);
+    else
+        for (const auto& [peer, seat] : seatOfPeer_)
+            if (peer != exceptPeer) link_->Send(peer, bytes);
 }
+
+void NetRace::SendTo(int peer, const NetMessage& message) { link_->Send(peer, EncodeNetMessage(message)); }
 
 void NetRace::ThrowIfStopped() const {
     if (stopped_) throw NetRaceStopped(ToUtf8(stopText_));
@@ -106,8 +115,13 @@ void NetRace::HandleLeaving(int peer) {
     if (!started_) {
         for (size_t i = 0; i < joiners_.size(); ++i)
             if (joiners_[i].seat == leaving) joiners_.erase(joiners_.begin() + static_cast<long>(i));
-    } else if (!seatsFinished_.count(leaving) && !stopped_) {
-        seatsGone_.insert(leaving);
+    } else if (!seatsFinished_.count(leaving) && !stopped_ && !takenOver_.count(leaving)) {
+        NoteAbsence(leaving, absenceSeconds_);
+        NetMessage absent;
+        absent.kind = NetKind::Absent;
+        absent.seat = leaving;
+        absent.seconds = absenceSeconds_;
+        Send(absent);
     }
 }
 
@@ -122,16 +136,46 @@ void NetRace::TakeOverSeat(int seat, size_t place) {
 }
 
 void NetRace::NoteTakeOver(int seat, size_t place) {
+    absentUntil_.erase(seat);
     if (takenOver_.count(seat)) return;
     takenOver_[seat] = place;
-    notices_.push_back(L"Le joueur de la machine " + Number(seat) +
-                       L" a quitté la course : l'ordinateur conduit sa voiture.");
+    notices_.push_back(seat == seat_ ? std::wstring(L"L'ordinateur conduit votre voiture jusqu'à la fin de la course.")
+                                     : L"Le joueur de la machine " + Number(seat) +
+                                           L" a quitté la course : l'ordinateur conduit sa voiture.");
 }
 
+void NetRace::NoteAbsence(int seat, int seconds) {
+    if (seconds <= 0) {
+        if (absentUntil_.erase(seat))
+            notices_.push_back(L"Le joueur de la machine " + Number(seat) + L" est revenu dans la course.");
+        return;
+    }
+    absentUntil_[seat] = SteadySeconds() + seconds;
+    notices_.push_back(AbsenceText());
+}
+
+std::wstring NetRace::AbsenceText() const {
+    for (const auto& [seat, until] : absentUntil_) {
+        const double left = std::ceil(until - SteadySeconds());
+        if (left > 0)
+            return L"Le joueur de la machine " + Number(seat) + L" ne répond plus : l'ordinateur prend sa voiture dans " +
+                   Number(static_cast<long long>(left)) + L" s.";
+    }
+    return L"";
+}
+
+// From the place of the record where the computer took the car over, at
+// that place included (the hand-over itself).
 bool NetRace::TakenOver(int car) const {
     if (car < 1 || car > static_cast<int>(carSeats_.size())) return false;
     const auto found = takenOver_.find(carSeats_[car - 1]);
     return found != takenOver_.end() && found->second <= nextPlace_;
+}
+
+bool NetRace::TakenOverBefore(int car) const {
+    if (car < 1 || car > static_cast<int>(carSeats_.size())) return false;
+    const auto found = takenOver_.find(carSeats_[car - 1]);
+    return found != takenOver_.end() && found->second < nextPlace_;
 }
 
 bool NetRace::PersonLeft(int car) { return TakenOver(car) && !IsComputerDriven(game.cars[car]); }
@@ -178,7 +222,17 @@ void NetRace::Handle(int peer, const NetMessage& message) {
             break;
         case NetKind::Decision: HandleDecision(peer, message); break;
         case NetKind::TakeOver:
-            if (!Hosting() && message.seat != seat_) NoteTakeOver(message.seat, message.index);
+            if (!Hosting()) NoteTakeOver(message.seat, message.index);
+            break;
+        case NetKind::Absent:
+            if (!Hosting() && message.seat != seat_) NoteAbsence(message.seat, message.seconds);
+            break;
+        case NetKind::CatchUp:
+            if (Hosting() || started_) break;
+            seat_ = message.seat;
+            journalHeader_ = message.journalHeader;
+            carSeats_ = message.carSeats;
+            started_ = true;
             break;
         case NetKind::Check: {
             const auto seat = seatOfPeer_.find(peer);
@@ -192,9 +246,13 @@ void NetRace::Handle(int peer, const NetMessage& message) {
 
 void NetRace::HandleLobby(int peer, const NetMessage& hello) {
     if (!Hosting() || seatOfPeer_.count(peer)) return;
+    if (started_) {
+        HandleComingBack(peer, hello);
+        return;
+    }
     std::wstring why;
     NetPilot pilot{0, hello.pilotName, hello.driver, hello.pilotFile};
-    if (started_ || static_cast<int>(joiners_.size()) >= places_)
+    if (static_cast<int>(joiners_.size()) >= places_)
         why = L"La course est complète.";
     else if (hello.gameVersion != GameVersion())
         why = L"L'hôte joue la version " + FromUtf8(GameVersion()) + L" du jeu, vous la version " +
@@ -222,6 +280,81 @@ void NetRace::HandleLobby(int peer, const NetMessage& hello) {
     welcome.seatsTaken = static_cast<int>(joiners_.size());
     welcome.seatsWanted = places_;
     link_->Send(peer, EncodeNetMessage(welcome));
+}
+
+void NetRace::HandleComingBack(int peer, const NetMessage& hello) {
+    const NetPilot* joiner = nullptr;
+    for (const NetPilot& j : joiners_)
+        if (j.name == hello.pilotName) joiner = &j;
+    const std::string journal = journalHeader_ + JournalEventsText(RaceRecord());
+    std::wstring why;
+    if (!joiner)
+        why = L"La course est complète.";
+    else if (hello.gameVersion != GameVersion())
+        why = L"L'hôte joue la version " + FromUtf8(GameVersion()) + L" du jeu, vous la version " +
+              FromUtf8(hello.gameVersion) + L" : la course ne peut pas être partagée.";
+    else if (hello.pilotFile != joiner->fileBytes)
+        why = L"Le fichier du pilote " + hello.pilotName + L" n'est plus celui du départ de la course.";
+    else if (journal.size() + 1024 > kNetMessageMaxBytes)
+        why = L"La course est trop avancée pour être rejointe.";
+    if (!why.empty()) {
+        SendTo(peer, TextMessage(NetKind::Refused, why));
+        link_->Disconnect(peer);
+        return;
+    }
+    const int seat = joiner->seat;
+    // His machine may not be known as gone yet: its old link is dropped.
+    for (auto it = seatOfPeer_.begin(); it != seatOfPeer_.end(); ++it)
+        if (it->second == seat) {
+            link_->Disconnect(it->first);
+            seatOfPeer_.erase(it);
+            break;
+        }
+    CatchUp(peer, seat, journal);
+    if (absentUntil_.count(seat)) {
+        NoteAbsence(seat, 0);
+        NetMessage back;
+        back.kind = NetKind::Absent;
+        back.seat = seat;
+        back.seconds = 0;
+        Send(back);
+    }
+    seatOfPeer_[peer] = seat;
+    link_->Flush();
+}
+
+// What a joiner coming back needs to play on: the race's journal so far,
+// then what the others know that is not in it yet (cars taken over, players
+// awaited, decisions come but not yet played here).
+void NetRace::CatchUp(int peer, int seat, const std::string& journal) {
+    NetMessage catchUp;
+    catchUp.kind = NetKind::CatchUp;
+    catchUp.seat = seat;
+    catchUp.journalHeader = journal;
+    catchUp.carSeats = carSeats_;
+    SendTo(peer, catchUp);
+    for (const auto& [taken, place] : takenOver_) {
+        NetMessage takeOver;
+        takeOver.kind = NetKind::TakeOver;
+        takeOver.seat = taken;
+        takeOver.index = static_cast<uint32_t>(place);
+        SendTo(peer, takeOver);
+    }
+    for (const auto& [absent, until] : absentUntil_) {
+        NetMessage waited;
+        waited.kind = NetKind::Absent;
+        waited.seat = absent;
+        waited.seconds = std::max(1, static_cast<int>(std::ceil(until - SteadySeconds())));
+        if (absent != seat) SendTo(peer, waited);
+    }
+    for (const auto& [place, event] : arrived_) {
+        NetMessage decision;
+        decision.kind = NetKind::Decision;
+        decision.index = static_cast<uint32_t>(place);
+        decision.event = event;
+        SendTo(peer, decision);
+    }
+    notices_.push_back(L"Le joueur de la machine " + Number(seat) + L" a rejoint la course.");
 }
 
 void NetRace::HandleDecision(int peer, const NetMessage& message) {
@@ -305,10 +438,13 @@ bool NetRace::WritesPilotOf(int car) const {
     return seat == seat_ || (Hosting() && seat == kSeatEveryMachine);
 }
 
+// A car taken over is decided by the computer on every machine alike, its
+// own machine's too once it came back; at the place of the hand-over every
+// machine goes the way of a decision that never came.
 bool NetRace::DecidedElsewhere(int car) {
     if (car < 1 || car > static_cast<int>(carSeats_.size())) return false;
     const int seat = carSeats_[car - 1];
-    return seat != kSeatEveryMachine && seat != seat_ && !TakenOver(car);
+    return seat != kSeatEveryMachine && (seat != seat_ || takenOver_.count(seat)) && !TakenOverBefore(car);
 }
 
 std::optional<RaceEvent> NetRace::AwaitDecision(size_t index, int car) {
@@ -316,10 +452,12 @@ std::optional<RaceEvent> NetRace::AwaitDecision(size_t index, int car) {
     for (;;) {
         const auto found = arrived_.find(index);
         if (found != arrived_.end()) return found->second;
-        // The first decision a gone joiner never sent: every machine stops here.
-        if (Hosting() && car >= 1 && car <= static_cast<int>(carSeats_.size()) &&
-            seatsGone_.count(carSeats_[car - 1]) && !takenOver_.count(carSeats_[car - 1]))
-            TakeOverSeat(carSeats_[car - 1], index);
+        // The first decision a gone joiner never sent (every machine stops
+        // here), once he has been waited for long enough: the computer's.
+        if (Hosting() && car >= 1 && car <= static_cast<int>(carSeats_.size())) {
+            const auto absent = absentUntil_.find(carSeats_[car - 1]);
+            if (absent != absentUntil_.end() && SteadySeconds() >= absent->second) TakeOverSeat(absent->first, index);
+        }
         if (TakenOver(car)) return std::nullopt;
         ThrowIfStopped();
         Service(2);
@@ -344,7 +482,7 @@ void NetRace::Recorded(size_t index, const RaceEvent& event, bool decidedHere) {
             for (const RaceEvent& theirs : waiting) CompareCheck(static_cast<uint32_t>(index), theirs);
         }
     } else if (decidedHere && event.car >= 1 && event.car <= static_cast<int>(carSeats_.size()) &&
-               carSeats_[event.car - 1] == seat_) {
+               carSeats_[event.car - 1] == seat_ && !takenOver_.count(seat_)) {
         NetMessage decision;
         decision.kind = NetKind::Decision;
         decision.index = static_cast<uint32_t>(index);

@@ -4,7 +4,11 @@
 // every machine runs the same race from the same header and decisions
 // (lockstep on the journal) and compares the check of the state each turn
 // starts with: a difference, or the host leaving, stops the race on every
-// machine with a message, each keeping its journal.
+// machine with a message, each keeping its journal. A joiner gone in the
+// middle of the race is waited for a while, a count-down shown everywhere;
+// past the wait the computer drives his cars. He may join again at any
+// time with the same pilot: the host sends him the race so far, which he
+// replays before playing on.
 #pragma once
 
 #include <cstdint>
@@ -43,6 +47,10 @@ constexpr int kSeatHost = 0, kSeatEveryMachine = -1;
 // The most joiners a race takes: one per car.
 constexpr int kMaxNetPlaces = kMaxCars;
 
+// How long a joiner gone in the middle of the race is waited for, unless
+// the host says otherwise.
+constexpr int kAbsenceSecondsDefault = 30;
+
 class NetRace : public RemoteSeats {
 public:
     // The game's version, which host and joiners must share.
@@ -74,10 +82,16 @@ public:
     // is decided on machine carSeats[k].
     void StartRace(const std::string& journalHeader, const std::vector<int>& carSeats);
 
+    // Host: how long a joiner gone in the middle of the race is waited for
+    // before the computer drives his cars.
+    void SetAbsenceWait(int seconds) { absenceSeconds_ = seconds; }
+
     // Joiner, before the race: waits up to `waitMs` for the host's word.
     // True once the race has started (its header and seats are here);
     // throws NetRaceStopped when the host refused him or is gone.
     bool AwaitStart(int waitMs);
+    // The journal the race starts from: its header, then for a joiner who
+    // came back the events played so far, to be replayed before playing on.
     const std::string& JournalHeader() const { return journalHeader_; }
     const std::vector<int>& CarSeats() const { return carSeats_; }
     // Whether this machine writes car `car`'s pilot file after the race:
@@ -105,6 +119,9 @@ public:
     // What the players should be told of the other machines since the last
     // call (a player gone, his car now driven by the computer).
     std::vector<std::wstring> TakeNotices();
+    // The count-down of a joiner who no longer answers, to be shown as long
+    // as it runs; empty when no one is awaited so.
+    std::wstring AbsenceText() const;
 
     // The race stops on every machine with `why` (a difference found, the
     // race left): told to the others, then this machine leaves.
@@ -122,6 +139,11 @@ private:
     void HandleUnreadable(int peer, const std::string& bytes);
     void HandleLobby(int peer, const NetMessage& message);
     void HandleDecision(int peer, const NetMessage& message);
+    // Host: a joiner of the race under way comes back with his pilot.
+    void HandleComingBack(int peer, const NetMessage& hello);
+    void CatchUp(int peer, int seat, const std::string& journal);
+    // A joiner no longer answers: he is waited for `seconds`.
+    void NoteAbsence(int seat, int seconds);
     void CompareCheck(uint32_t index, const RaceEvent& theirs);
     void Send(const NetMessage& message, int exceptPeer = 0);
     void ThrowIfStopped() const;
@@ -133,6 +155,9 @@ private:
     void TakeOverSeat(int seat, size_t place);
     void NoteTakeOver(int seat, size_t place);
     bool TakenOver(int car) const;
+    // Taken over before the record's next place: decided here, as everywhere.
+    bool TakenOverBefore(int car) const;
+    void SendTo(int peer, const NetMessage& message);
 
     std::unique_ptr<NetLink> link_;
     int seat_;
@@ -146,7 +171,8 @@ private:
     std::map<size_t, RaceEvent> arrived_;                    // decisions of the other machines, by place
     std::map<size_t, std::vector<uint32_t>> ownChecks_;      // this machine's checks, by place
     std::map<size_t, std::vector<RaceEvent>> theirChecks_;   // checks come before ours
-    std::set<int> seatsGone_;          // joiners gone in the middle of the race (host)
+    std::map<int, double> absentUntil_;  // joiners gone in the middle of the race, until when they are waited for
+    int absenceSeconds_ = kAbsenceSecondsDefault;
     std::map<int, size_t> takenOver_;  // their seats, and from which place of the record
     size_t nextPlace_ = 0;             // the place of the record's next event here
     std::vector<std::wstring> notices_;

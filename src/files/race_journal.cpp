@@ -62,6 +62,12 @@ std::string EventLine(const RaceEvent& event) {
 
 }  // namespace
 
+std::string JournalEventsText(const std::vector<RaceEvent>& events) {
+    std::string text;
+    for (const RaceEvent& event : events) text += EventLine(event);
+    return text;
+}
+
 std::string JournalHeaderText(const RaceJournal& journal) {
     std::string text = std::string(kTitle) + "\nformat " + std::to_string(kFormat) + "\n";
     text += "date " + ToUtf8(journal.date) + "\ncircuit " + ToUtf8(journal.circuit) + "\n";
@@ -112,14 +118,15 @@ void AppendEvent(const RaceEvent& event) {
 }
 
 // "2026-12-07-20-41-05_Anneau.journal" in the folder, "-2" and on added
-// when a journal of the same second is there already.
-std::string PathFor(const std::string& folder, const RaceJournal& journal) {
+// when a journal of the same second is there already, unless that one is
+// `reused` (replaced).
+std::string PathFor(const std::string& folder, const RaceJournal& journal, bool reused) {
     std::wstring name = journal.date + L"_" + journal.circuit;
     for (wchar_t& c : name)
         if (c == L' ' || c == L':' || c == L'/' || c == L'\\') c = L'-';
     const std::string base = folder + "/" + ToUtf8(name);
     std::string path = base + kExtension;
-    for (int n = 2; FileExists(path); ++n) path = base + "-" + std::to_string(n) + kExtension;
+    for (int n = 2; !reused && FileExists(path); ++n) path = base + "-" + std::to_string(n) + kExtension;
     return path;
 }
 
@@ -229,12 +236,13 @@ RaceJournal JournalOfThisRace(const std::wstring& date) {
 std::string StartJournal(const std::string& folder, const RaceJournal& header, int keep) {
     StopJournal();
     mkdir(folder.c_str(), 0755);
-    const std::string path = PathFor(folder, header);
+    const std::string path = PathFor(folder, header, !header.events.empty());
     journalFile = std::fopen(path.c_str(), "wb");
     if (!journalFile) return "";
     journalBytes = journalEvents = 0;
     journalFailed = false;
-    Write(JournalHeaderText(header));
+    Write(JournalHeaderText(header) + JournalEventsText(header.events));
+    journalEvents = static_cast<long long>(header.events.size());
     std::fflush(journalFile);
     SetRaceEventObserver(AppendEvent);
     RemoveOldJournals(folder, keep);

@@ -56,9 +56,14 @@ RaceJournal JournalOfThisRace(const std::wstring& date);
 // race over the network starts from on every machine.
 std::string JournalHeaderText(const RaceJournal& journal);
 
+// The events' lines as a journal holds them after its header.
+std::string JournalEventsText(const std::vector<RaceEvent>& events);
+
 // Starts writing the journal of the race about to be run into `folder`
 // (made if missing), named after its date and circuit, and appends every
-// event the race records. Then removes the oldest journals beyond `keep`.
+// event the race records. A header holding events already (a race over the
+// network joined again, caught up from the host) is written with them, in
+// place of this machine's journal of the same race, cut when it left. Then removes the oldest journals beyond `keep`.
 // Returns the file's path, empty when it could not be written (the race
 // goes on without a journal).
 std::string StartJournal(const std::string& folder, const RaceJournal& header, int keep);

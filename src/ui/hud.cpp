@@ -90,10 +90,15 @@ bool ColumnReady() {
     return game.currentCar >= 1 && game.currentCar <= game.carCount && raceScreen.hudCarText;
 }
 
+bool secondLineTimed = false;  // the line below the status line holds the end of a long message
+
 void TickStatusTimer() {
     if (game.statusCountdown <= 0) return;
     game.statusCountdown -= 1;
-    if (game.statusCountdown == 0) SetText(raceScreen.statusLine, L"");
+    if (game.statusCountdown > 0) return;
+    SetText(raceScreen.statusLine, L"");
+    if (secondLineTimed) SetText(raceScreen.secondStatusLine, L"");
+    secondLineTimed = false;
 }
 
 // Shows the button when the car carries what it needs, enabled as allowed.
@@ -144,6 +149,13 @@ void ShowStatus(const std::wstring& text, int frames, bool append) {
     }
     raceScreen.statusLine->setText(CenterText(shown, ElementWidth(raceScreen.statusLine)).c_str());
     game.statusCountdown = frames;
+}
+
+void ShowStatusLines(const std::wstring& first, const std::wstring& second, int frames) {
+    if (!raceScreen.secondStatusLine) return;
+    ShowStatus(first, frames, false);
+    raceScreen.secondStatusLine->setText(CenterText(second, ElementWidth(raceScreen.secondStatusLine)).c_str());
+    secondLineTimed = true;
 }
 
 void UpdateHud() {

@@ -11,6 +11,9 @@ std::wstring CenterText(const std::wstring& text, int width);
 // Writes the status line and keeps it `frames` frames; with `append` the new
 // text follows what the line already shows, after " + ".
 void ShowStatus(const std::wstring& text, int frames, bool append);
+// A message too long for the status line: its first part there, the rest
+// on the line below, both kept `frames` frames.
+void ShowStatusLines(const std::wstring& first, const std::wstring& second, int frames);
 
 // Brings the HUD in line with the current car; called once per drawn frame
 // of the race view.

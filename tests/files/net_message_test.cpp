@@ -9,7 +9,7 @@
 
 namespace {
 std::vector<NetMessage> OneOfEachKind() {
-    std::vector<NetMessage> all(7);
+    std::vector<NetMessage> all(10);
     all[0].kind = NetKind::Hello;
     all[0].gameVersion = "0.64";
     all[0].pilotName = L"Inès Moreau";
@@ -30,12 +30,20 @@ std::vector<NetMessage> OneOfEachKind() {
     all[5].event = {RaceEventKind::TurnStart, 4, 9, 0, {0xdeadbeef, 0, 7}};
     all[6].kind = NetKind::Stop;
     all[6].text = L"L'hôte a quitté la course : elle s'arrête.";
+    all[7].kind = NetKind::TakeOver;
+    all[7].seat = 2, all[7].index = 1234;
+    all[8].kind = NetKind::Absent;
+    all[8].seat = 3, all[8].seconds = 30;
+    all[9].kind = NetKind::CatchUp;
+    all[9].seat = 1;
+    all[9].journalHeader = all[3].journalHeader + "croix 3 6\n";
+    all[9].carSeats = all[3].carSeats;
     return all;
 }
 
 bool Same(const NetMessage& a, const NetMessage& b) {
     return a.kind == b.kind && a.gameVersion == b.gameVersion && a.pilotName == b.pilotName && a.driver == b.driver &&
-           a.pilotFile == b.pilotFile && a.text == b.text && a.seat == b.seat && a.seatsTaken == b.seatsTaken &&
+           a.pilotFile == b.pilotFile && a.text == b.text && a.seat == b.seat && a.seconds == b.seconds && a.seatsTaken == b.seatsTaken &&
            a.seatsWanted == b.seatsWanted && a.journalHeader == b.journalHeader && a.carSeats == b.carSeats &&
            a.index == b.index && a.event == b.event;
 }
@@ -69,7 +77,7 @@ TEST(NetMessageTest, AnotherVersionAnUnknownKindOrAValueOutOfBoundsIsRefused) {
     EXPECT_EQ(NetFormatVersionOf(nextVersion), 2);
     EXPECT_EQ(NetFormatVersionOf("GET / HTTP/1.1\r\n\r\n"), 0);
     EXPECT_EQ(NetFormatVersionOf(EncodeNetMessage(all[0])), kNetFormatVersion);
-    EXPECT_FALSE(DecodeNetMessage(WithByte(all[0], 6, 9), read)) << "kind 9";
+    EXPECT_FALSE(DecodeNetMessage(WithByte(all[0], 6, 11), read)) << "kind 11";
     EXPECT_FALSE(DecodeNetMessage(WithByte(all[0], 0, 'X'), read)) << "not the game's";
     // A decision: index (4 bytes), kind, car, value, draws after the 11-byte header.
     EXPECT_FALSE(DecodeNetMessage(WithByte(all[4], 15, 9), read)) << "event kind 9";

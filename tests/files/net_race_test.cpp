@@ -4,12 +4,14 @@
 // the turns' checks compared, and every way the race stops with its message.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/state_checksum.h"
 #include "files/net_race.h"
+#include "files/race_journal.h"
 #include "platform/clock.h"
 #include "platform/net_link.h"
 #include "platform/text.h"
@@ -216,4 +218,55 @@ TEST_F(NetRaceTest, ADecisionForAnotherMachinesCarOrTheHostLeavingStopsTheRace) 
     j1->SetWaitingFrame(GivingUpAfter(5));
     host.reset();
     EXPECT_EQ(StopMessage(*j1, 0), L"L'hôte a quitté la course : elle s'arrête.");
+}
+
+// A joiner gone in the middle of the race is waited for with a count-down on
+// every machine. Back within the wait with his pilot, he gets the race so
+// far and plays on as if nothing had happened; back past it, the computer
+// keeps his car, on his machine too.
+TEST_F(NetRaceTest, AJoinerGoneIsWaitedForAndComesBackToHisCarWithinTheWait) {
+    StartWithTwo();
+    host->SetAbsenceWait(30);
+    StartRecording();
+    CheckState(RaceEventKind::TurnStart, 3, 1);  // the race so far: one turn started
+    std::vector<std::wstring> seen;
+    const auto noticed = [&seen](NetRace& m, const std::wstring& text) {
+        for (const std::wstring& notice : m.TakeNotices()) seen.push_back(notice);
+        return std::find(seen.begin(), seen.end(), text) != seen.end();
+    };
+    j1.reset();
+    const std::wstring countDown = L"Le joueur de la machine 1 ne répond plus : l'ordinateur prend sa voiture dans 30 s.";
+    Exchange({j2.get()}, [&] { return noticed(*j2, countDown); });
+    EXPECT_TRUE(noticed(*host, countDown));
+    EXPECT_TRUE(noticed(*j2, countDown));
+    EXPECT_EQ(j2->AbsenceText().substr(0, 52), countDown.substr(0, 52));
+
+    j1 = Joiner(L"Max");
+    Exchange({j1.get(), j2.get()}, [&] { return j1->AwaitStart(0) && noticed(*j2, L"Le joueur de la machine 1 est revenu dans la course."); });
+    EXPECT_EQ(j1->Seat(), 1);
+    EXPECT_EQ(j1->CarSeats(), kSeats);
+    EXPECT_EQ(j1->JournalHeader(), "en-tête\n" + JournalEventsText(RaceRecord()));
+    EXPECT_TRUE(host->AbsenceText().empty() && j2->AbsenceText().empty());
+    for (NetRace* m : {host.get(), j1.get(), j2.get()}) m->SetWaitingFrame(GivingUpAfter(5));
+    const RaceEvent cross{RaceEventKind::Cross, 3, 7, 0, {}};
+    j1->Recorded(1, cross, true);
+    EXPECT_EQ(host->AwaitDecision(1, 3), cross);
+    EXPECT_EQ(j2->AwaitDecision(1, 3), cross);
+    host->Recorded(1, cross, false);
+    j2->Recorded(1, cross, false);
+
+    // Past the wait: his car is the computer's everywhere from his next decision.
+    host->SetAbsenceWait(1);
+    j1.reset();
+    host->SetWaitingFrame(GivingUpAfter(5));
+    j2->SetWaitingFrame(GivingUpAfter(5));
+    Exchange({j2.get()}, [&] { return !j2->AbsenceText().empty(); });
+    EXPECT_EQ(host->AwaitDecision(2, 3), std::nullopt);
+    EXPECT_EQ(j2->AwaitDecision(2, 3), std::nullopt);
+    EXPECT_TRUE(noticed(*j2, L"Le joueur de la machine 1 a quitté la course : l'ordinateur conduit sa voiture."));
+    j1 = Joiner(L"Max");
+    Exchange({j1.get()}, [&] { return j1->AwaitStart(0) && noticed(*j1, L"L'ordinateur conduit votre voiture jusqu'à la fin de la course."); });
+    EXPECT_TRUE(j1->DecidedElsewhere(3)) << "not decided by his machine alone any more";
+    EXPECT_EQ(j1->AwaitDecision(2, 3), std::nullopt) << "handed over where the others did";
+    StopRecording();
 }

@@ -45,6 +45,10 @@ bool ChildProcess::Running() {
     return !ended_;
 }
 
+void ChildProcess::Pause(bool paused) {
+    if (!ended_ && pid_ > 0) kill(pid_, paused ? SIGSTOP : SIGCONT);
+}
+
 void ChildProcess::Kill() {
     if (ended_ || pid_ <= 0) return;
     kill(pid_, SIGKILL);

@@ -21,6 +21,8 @@ public:
     bool EndsWithin(double seconds, int& code);
     bool Running();
     void Kill();
+    // Stops it where it stands (SIGSTOP), or lets it go on (SIGCONT).
+    void Pause(bool paused);
 
 private:
     pid_t pid_ = -1;
