@@ -12,7 +12,7 @@
 
 #include "core/decisions.h"
 
-constexpr uint16_t kNetFormatVersion = 1;
+constexpr uint16_t kNetFormatVersion = 2;
 // A message is never longer: the longest, the start of a race, holds its
 // journal's header with a pilot file per car.
 constexpr size_t kNetMessageMaxBytes = 4 << 20;

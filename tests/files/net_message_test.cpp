@@ -71,10 +71,10 @@ TEST(NetMessageTest, EveryKindComesBackWholeAndNoCutOrLengthenedMessageIsRead) {
 TEST(NetMessageTest, AnotherVersionAnUnknownKindOrAValueOutOfBoundsIsRefused) {
     const std::vector<NetMessage> all = OneOfEachKind();
     NetMessage read;
-    // "SK3D", version 2: told apart from noise, so the joiner hears why.
-    const std::string nextVersion = WithByte(all[0], 4, 2);
+    // "SK3D", the next version: told apart from noise, so the joiner hears why.
+    const std::string nextVersion = WithByte(all[0], 4, kNetFormatVersion + 1);
     EXPECT_FALSE(DecodeNetMessage(nextVersion, read));
-    EXPECT_EQ(NetFormatVersionOf(nextVersion), 2);
+    EXPECT_EQ(NetFormatVersionOf(nextVersion), kNetFormatVersion + 1);
     EXPECT_EQ(NetFormatVersionOf("GET / HTTP/1.1\r\n\r\n"), 0);
     EXPECT_EQ(NetFormatVersionOf(EncodeNetMessage(all[0])), kNetFormatVersion);
     EXPECT_FALSE(DecodeNetMessage(WithByte(all[0], 6, 11), read)) << "kind 11";

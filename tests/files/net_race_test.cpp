@@ -112,8 +112,8 @@ TEST_F(NetRaceTest, TheLobbyWelcomesAPilotPerPlaceAndTellsTheOthersWhy) {
     // A joiner speaking another game's version, or noise, is answered too.
     for (const auto& [bytes, expected] : std::vector<std::pair<std::string, std::wstring>>{
              {"GET / HTTP/1.1\r\n\r\n", L"Un message illisible est arrivé du réseau."},
-             {std::string("SK3D\x02\x00\x01\x00\x00\x00\x00", 11),
-              L"Les deux machines ne parlent pas la même version du jeu en réseau (2 et 1)."}}) {
+             {std::string("SK3D\x01\x00\x01\x00\x00\x00\x00", 11),
+              L"Les deux machines ne parlent pas la même version du jeu en réseau (1 et 2)."}}) {
         std::string error;
         std::unique_ptr<NetLink> raw = NetLink::Join("127.0.0.1", host->Port(), error);
         NetMessage answer;
