@@ -13,6 +13,7 @@
 #include "core/gadget_catalogue.h"
 #include "core/game_state.h"
 #include "core/random.h"
+#include "files/pilot_file.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "scene/circuit_scene.h"
@@ -77,6 +78,9 @@ void GameTest::TearDown() {
     ReleaseGameDevice();
     CloseAudio();  // opened only by the tests that listen
     ClearQueuedDieResults();
+    // The simulator leaves the pilot files untouched for the rest of its
+    // process; the next test writes them again.
+    KeepPilotFiles(false);
     SetClockOverride(-1);
     SetMillisecondClockOverride(-1);
     std::error_code ignored;
