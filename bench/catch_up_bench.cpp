@@ -5,58 +5,28 @@
 // and scene set up from it, and its events replayed quietly (the journal
 // written again) until the race stands where the host's does.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "app/race_replay.h"
 #include "app/sim_race.h"
+#include "bench_race.h"
 #include "core/decisions.h"
-#include "core/frame_pump.h"
 #include "core/game_device.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "files/net_message.h"
 #include "files/net_race.h"
 #include "files/race_journal.h"
-#include "files/race_save.h"
 #include "menus/quick_race.h"
 #include "platform/clock.h"
 #include "platform/text.h"
-#include "race/computer_driver.h"
-#include "race/race_loop.h"
 #include "scene/circuit_scene.h"
-#include "scene/race_frame.h"
-#include "ui/dice_dialog.h"
 #include "ui/race_screen.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 const char* const kFolder = "/tmp/skarvoll3d-bench-rattrapage";
-struct Stop {};  // out of the race loop
-
-bool MakeGameFolder() {
-    std::error_code error;
-    fs::remove_all(kFolder, error);
-    fs::create_directories(kFolder);
-    fs::create_symlink(std::string(SKARVOLL_GAME_DIR) + "/data", std::string(kFolder) + "/data", error);
-    fs::create_symlink(std::string(SKARVOLL_GAME_DIR) + "/circuits", std::string(kFolder) + "/circuits", error);
-    fs::copy(std::string(SKARVOLL_GAME_DIR) + "/pilotes", std::string(kFolder) + "/pilotes", error);
-    return !error && chdir(kFolder) == 0;
-}
-
-void RunRaceUntilStopped() {
-    SetEndProgramHandler([] { throw Stop(); });
-    try {
-        RunRace();
-    } catch (const Stop&) {
-    }
-    SetFrameHook(nullptr);
-    SetEndProgramHandler(nullptr);
-}
 
 // The whole race's journal up to its last turn start, as the host sends it
 // to a player coming back once the race is nearly over.
@@ -99,17 +69,11 @@ void CatchUp(benchmark::State& state, const std::string& journal) {
             break;
         }
         RecordThisRace(race);
-        SetFrameHook([] {
-            if (!Replaying()) throw Stop();
-        });
-        RunRaceUntilStopped();
+        RunUntilLive();
         seconds += SteadySeconds() - start;
         bytes = message.size();
         state.PauseTiming();
-        StopJournal();
-        StopSaving();
-        StopRecording();
-        ReleaseGameDevice();
+        PutRaceAway();
         state.ResumeTiming();
     }
     state.counters["octets"] = static_cast<double>(bytes);
@@ -120,11 +84,7 @@ void CatchUp(benchmark::State& state, const std::string& journal) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (!MakeGameFolder()) return 1;
-    SetDialogsAnswerThemselves(true);
-    SetSleepEnabled(false);
-    DrawSearchFrames(false);
-    DrawFramesEvery(0);
+    if (!EnterQuietRaceFolder(kFolder)) return 1;
     int rounds = 0;
     const std::string journal = FullGridRaceJournal(rounds);
     if (journal.empty()) {

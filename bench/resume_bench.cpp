@@ -4,59 +4,28 @@
 // the device, the circuit's scene, the replay of its journal up to the
 // save, until the race plays live.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "app/race_replay.h"
 #include "app/race_resume.h"
 #include "app/sim_race.h"
+#include "bench_race.h"
 #include "core/decisions.h"
-#include "core/frame_pump.h"
 #include "core/game_device.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "files/race_journal.h"
-#include "files/race_save.h"
 #include "menus/quick_race.h"
 #include "platform/clock.h"
 #include "platform/text.h"
-#include "race/computer_driver.h"
-#include "race/race_loop.h"
 #include "scene/circuit_scene.h"
-#include "scene/race_frame.h"
-#include "ui/dice_dialog.h"
 #include "ui/race_screen.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 constexpr int kRound = 50;
 const char* const kFolder = "/tmp/skarvoll3d-bench-reprise";
-struct Stop {};  // out of the race loop
-
-// A game folder of its own: the race writes its journal, save and pilots.
-bool MakeGameFolder() {
-    std::error_code error;
-    fs::remove_all(kFolder, error);
-    fs::create_directories(kFolder);
-    fs::create_symlink(std::string(SKARVOLL_GAME_DIR) + "/data", std::string(kFolder) + "/data", error);
-    fs::create_symlink(std::string(SKARVOLL_GAME_DIR) + "/circuits", std::string(kFolder) + "/circuits", error);
-    fs::copy(std::string(SKARVOLL_GAME_DIR) + "/pilotes", std::string(kFolder) + "/pilotes", error);
-    return !error && chdir(kFolder) == 0;
-}
-
-void RunRaceUntilStopped() {
-    SetEndProgramHandler([] { throw Stop(); });
-    try {
-        RunRace();
-    } catch (const Stop&) {
-    }
-    SetFrameHook(nullptr);
-    SetEndProgramHandler(nullptr);
-}
 
 // The first full-grid race of the seeds tried that lasts to round 50, left
 // there with "Sauvegarder": its save; empty when none lasts so long.
@@ -93,17 +62,11 @@ void Resume(benchmark::State& state, const std::string& save) {
             state.SkipWithError(ToUtf8(error).c_str());
             break;
         }
-        SetFrameHook([] {
-            if (!Replaying()) throw Stop();
-        });
-        RunRaceUntilStopped();
+        RunUntilLive();
         seconds += SteadySeconds() - start;
         state.PauseTiming();
         if (game.roundNumber != kRound) state.SkipWithError("the race did not resume at round 50");
-        StopJournal();
-        StopSaving();
-        StopRecording();
-        ReleaseGameDevice();
+        PutRaceAway();
         state.ResumeTiming();
     }
     state.counters["voitures"] = static_cast<double>(game.carCount);
@@ -113,11 +76,7 @@ void Resume(benchmark::State& state, const std::string& save) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (!MakeGameFolder()) return 1;
-    SetDialogsAnswerThemselves(true);
-    SetSleepEnabled(false);
-    DrawSearchFrames(false);
-    DrawFramesEvery(0);
+    if (!EnterQuietRaceFolder(kFolder)) return 1;
     const std::string save = RaceSavedAtRound50();
     if (save.empty()) {
         std::fprintf(stderr, "Aucune course de la grille complète ne dure %d tours.\n", kRound);
