@@ -48,25 +48,11 @@ start_xvfb
 # digits need Shift, and "^" is a dead key that waits for its letter.
 setxkbmap fr
 
-fail() {
-    echo "FAILED: $*" >&2
-    import -window root "$WORK/failure.png" 2>/dev/null || true
-    echo "screen saved in $WORK/failure.png; game output in $WORK/game.log" >&2
-    exit 1
-}
-click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.15}"; }
 pixels() { "$CENTROID" "$@" | cut -d' ' -f3; }
 # The menus' 800 x 600 area is framed; its left edge is a dark line at x 112.
 menu_shown() { [ "$(pixels 0 40 0 40 0 40 111 100 114 680)" -gt 500 ]; }
 # The red car's crosses, light red, anywhere but the race column.
 crosses_shown() { [ "$(pixels 230 255 130 200 130 200 0 40 900 768)" -gt 1500 ]; }
-wait_until() {  # CONDITION SECONDS WHAT
-    local deadline=$((SECONDS + $2))
-    until $1; do
-        [ $SECONDS -lt $deadline ] || fail "$3"
-        sleep 0.2
-    done
-}
 
 "$BIN"/skarvoll3d > "$WORK/game.log" 2>&1 &
 GAME_PID=$!

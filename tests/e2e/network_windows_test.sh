@@ -18,27 +18,18 @@ for machine in hote invite; do
     (cd "$WORK/$machine" && ./skarvoll3d-config --driver EDT_OPENGL --resolution 1024*768 --modeecran Fenetre \
         --synchro Inactif --son Inactif)
 done
-# A port nothing else listens on, from the range no service claims.
+# A free port, as the system hands them out.
 PORT=$(python3 -c 'import socket; s=socket.socket(socket.AF_INET, socket.SOCK_DGRAM); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 start_xvfb
 setxkbmap fr
 
-fail() {
-    echo "FAILED: $*" >&2
-    import -window root "$WORK/failure.png" 2>/dev/null || true
-    echo "screen saved in $WORK/failure.png; game output in $WORK/*.log" >&2
-    exit 1
+# The round a machine's save says its race is at (0 in the first); -1
+# before its first turn.
+round_of() {
+    local round
+    round=$(sed -n 's/^tour \([0-9]*\) .*/\1/p' "$WORK/$1"/courses/*.sauvegarde 2>/dev/null | head -n 1 || true)
+    echo "${round:--1}"
 }
-click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.15}"; }
-wait_until() {  # CONDITION SECONDS WHAT
-    local deadline=$((SECONDS + $2))
-    until $1; do
-        [ $SECONDS -lt $deadline ] || fail "$3"
-        sleep 0.3
-    done
-}
-# The round a machine's save says its race is at; 0 before its first turn.
-round_of() { sed -n 's/^tour \([0-9]*\) .*/\1/p' "$WORK/$1"/courses/*.sauvegarde 2>/dev/null | head -n 1 || true; }
 
 (cd "$WORK/hote" && exec ./skarvoll3d --heberger "$PORT" --distants 1 --circuit Anneau --pilot "Camille Faure" \
     > "$WORK/hote.log" 2>&1) &
@@ -67,7 +58,7 @@ for _ in 1 2 3; do xdotool key Down; sleep 0.1; done
 xdotool key Return; sleep 0.3
 import -window root "$WORK/rejoindre.png"
 click 820 649 1                # "REJOINDRE"
-both_racing() { [ -n "$(round_of hote)" ] && [ -n "$(round_of invite)" ]; }
+both_racing() { [ "$(round_of hote)" -ge 0 ] && [ "$(round_of invite)" -ge 0 ]; }
 wait_until both_racing 60 "the race did not start on both machines"
 echo "the race started on both machines"
 

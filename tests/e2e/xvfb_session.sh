@@ -1,5 +1,6 @@
 # Shared by the real-window tests: starts a private Xvfb display and stops it
-# on exit. Source it, then use start_xvfb, $DISPLAY and wait_for_window.
+# on exit. Source it, then use start_xvfb, $DISPLAY, wait_for_window, and
+# fail, click and wait_until (which keep what they show in $WORK).
 set -euo pipefail
 
 start_xvfb() {
@@ -37,4 +38,23 @@ wait_for_window() {
     done
     echo "no window named '$name' appeared" >&2
     return 1
+}
+
+# Ends the test, the screen saved in $WORK/failure.png.
+fail() {
+    echo "FAILED: $*" >&2
+    import -window root "$WORK/failure.png" 2>/dev/null || true
+    echo "screen saved in $WORK/failure.png; the game's output in $WORK/*.log" >&2
+    exit 1
+}
+
+# A left click at X Y, then a pause (0.15 s unless given).
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.15}"; }
+
+wait_until() {  # CONDITION SECONDS WHAT
+    local deadline=$((SECONDS + $2))
+    until $1; do
+        [ $SECONDS -lt $deadline ] || fail "$3"
+        sleep 0.2
+    done
 }
