@@ -21,6 +21,23 @@ bool IsCheck(RaceEventKind kind) { return kind == RaceEventKind::TurnStart || ki
 
 std::wstring Number(long long n) { return std::to_wstring(n); }
 
+// A player awaited for `seconds` more; 0: he came back.
+NetMessage AbsentMessage(int seat, int seconds) {
+    NetMessage m;
+    m.kind = NetKind::Absent;
+    m.seat = seat;
+    m.seconds = seconds;
+    return m;
+}
+
+// Why a joiner of another game's version cannot share the race; empty
+// when he plays this one.
+std::wstring VersionRefusal(const std::string& theirs) {
+    if (theirs == kGameVersion) return L"";
+    return L"L'hôte joue la version " + FromUtf8(kGameVersion) + L" du jeu, vous la version " + FromUtf8(theirs) +
+           L" : la course ne peut pas être partagée.";
+}
+
 NetMessage TextMessage(NetKind kind, const std::wstring& text) {
     NetMessage m;
     m.kind = kind;
@@ -76,6 +93,11 @@ void NetRace::Send(const NetMessage& message, int exceptPeer) {
 
 void NetRace::SendTo(int peer, const NetMessage& message) { link_->Send(peer, EncodeNetMessage(message)); }
 
+void NetRace::Refuse(int peer, const std::wstring& why) {
+    SendTo(peer, TextMessage(NetKind::Refused, why));
+    link_->Disconnect(peer);
+}
+
 void NetRace::ThrowIfStopped() const {
     if (stopped_) throw NetRaceStopped(ToUtf8(stopText_));
 }
@@ -117,11 +139,7 @@ void NetRace::HandleLeaving(int peer) {
             if (joiners_[i].seat == leaving) joiners_.erase(joiners_.begin() + static_cast<long>(i));
     } else if (!seatsFinished_.count(leaving) && !stopped_ && !takenOver_.count(leaving)) {
         NoteAbsence(leaving, absenceSeconds_);
-        NetMessage absent;
-        absent.kind = NetKind::Absent;
-        absent.seat = leaving;
-        absent.seconds = absenceSeconds_;
-        Send(absent);
+        Send(AbsentMessage(leaving, absenceSeconds_));
     }
 }
 
@@ -167,15 +185,20 @@ std::wstring NetRace::AbsenceText() const {
 // From the place of the record where the computer took the car over, at
 // that place included (the hand-over itself).
 bool NetRace::TakenOver(int car) const {
-    if (car < 1 || car > static_cast<int>(carSeats_.size())) return false;
-    const auto found = takenOver_.find(carSeats_[car - 1]);
-    return found != takenOver_.end() && found->second <= nextPlace_;
+    const std::optional<size_t> place = TakeOverPlace(car);
+    return place && *place <= nextPlace_;
 }
 
 bool NetRace::TakenOverBefore(int car) const {
-    if (car < 1 || car > static_cast<int>(carSeats_.size())) return false;
+    const std::optional<size_t> place = TakeOverPlace(car);
+    return place && *place < nextPlace_;
+}
+
+std::optional<size_t> NetRace::TakeOverPlace(int car) const {
+    if (car < 1 || car > static_cast<int>(carSeats_.size())) return std::nullopt;
     const auto found = takenOver_.find(carSeats_[car - 1]);
-    return found != takenOver_.end() && found->second < nextPlace_;
+    if (found == takenOver_.end()) return std::nullopt;
+    return found->second;
 }
 
 bool NetRace::PersonLeft(int car) { return TakenOver(car) && !IsComputerDriven(game.cars[car]); }
@@ -196,8 +219,7 @@ void NetRace::HandleUnreadable(int peer, const std::string& bytes) {
     if (!Hosting()) {
         Stop(why + L" La course s'arrête.");
     } else if (!seatOfPeer_.count(peer)) {
-        link_->Send(peer, EncodeNetMessage(TextMessage(NetKind::Refused, why)));
-        link_->Disconnect(peer);
+        Refuse(peer, why);
     } else if (started_) {
         StopEverywhere(why + L" La course s'arrête.");
     }
@@ -254,16 +276,14 @@ void NetRace::HandleLobby(int peer, const NetMessage& hello) {
     NetPilot pilot{0, hello.pilotName, hello.driver, hello.pilotFile};
     if (static_cast<int>(joiners_.size()) >= places_)
         why = L"La course est complète.";
-    else if (hello.gameVersion != GameVersion())
-        why = L"L'hôte joue la version " + FromUtf8(GameVersion()) + L" du jeu, vous la version " +
-              FromUtf8(hello.gameVersion) + L" : la course ne peut pas être partagée.";
+    else if (!VersionRefusal(hello.gameVersion).empty())
+        why = VersionRefusal(hello.gameVersion);
     else
         for (const NetPilot& other : joiners_)
             if (other.name == pilot.name) why = L"Le pilote " + pilot.name + L" est déjà dans la course.";
     if (why.empty() && refusal_) why = refusal_(pilot);
     if (!why.empty()) {
-        link_->Send(peer, EncodeNetMessage(TextMessage(NetKind::Refused, why)));
-        link_->Disconnect(peer);
+        Refuse(peer, why);
         return;
     }
     pilot.seat = 1;
@@ -286,20 +306,15 @@ void NetRace::HandleComingBack(int peer, const NetMessage& hello) {
     const NetPilot* joiner = nullptr;
     for (const NetPilot& j : joiners_)
         if (j.name == hello.pilotName) joiner = &j;
-    const std::string journal = journalHeader_ + JournalEventsText(RaceRecord());
-    std::wstring why;
-    if (!joiner)
-        why = L"La course est complète.";
-    else if (hello.gameVersion != GameVersion())
-        why = L"L'hôte joue la version " + FromUtf8(GameVersion()) + L" du jeu, vous la version " +
-              FromUtf8(hello.gameVersion) + L" : la course ne peut pas être partagée.";
-    else if (hello.pilotFile != joiner->fileBytes)
+    std::wstring why = joiner ? VersionRefusal(hello.gameVersion) : L"La course est complète.";
+    if (why.empty() && hello.pilotFile != joiner->fileBytes)
         why = L"Le fichier du pilote " + hello.pilotName + L" n'est plus celui du départ de la course.";
-    else if (journal.size() + 1024 > kNetMessageMaxBytes)
+    // The journal so far is written only for a player who may come back.
+    const std::string journal = why.empty() ? journalHeader_ + JournalEventsText(RaceRecord()) : "";
+    if (why.empty() && journal.size() + 1024 > kNetMessageMaxBytes)
         why = L"La course est trop avancée pour être rejointe.";
     if (!why.empty()) {
-        SendTo(peer, TextMessage(NetKind::Refused, why));
-        link_->Disconnect(peer);
+        Refuse(peer, why);
         return;
     }
     const int seat = joiner->seat;
@@ -313,11 +328,7 @@ void NetRace::HandleComingBack(int peer, const NetMessage& hello) {
     CatchUp(peer, seat, journal);
     if (absentUntil_.count(seat)) {
         NoteAbsence(seat, 0);
-        NetMessage back;
-        back.kind = NetKind::Absent;
-        back.seat = seat;
-        back.seconds = 0;
-        Send(back);
+        Send(AbsentMessage(seat, 0));
     }
     seatOfPeer_[peer] = seat;
     link_->Flush();
@@ -340,13 +351,9 @@ void NetRace::CatchUp(int peer, int seat, const std::string& journal) {
         takeOver.index = static_cast<uint32_t>(place);
         SendTo(peer, takeOver);
     }
-    for (const auto& [absent, until] : absentUntil_) {
-        NetMessage waited;
-        waited.kind = NetKind::Absent;
-        waited.seat = absent;
-        waited.seconds = std::max(1, static_cast<int>(std::ceil(until - SteadySeconds())));
-        if (absent != seat) SendTo(peer, waited);
-    }
+    for (const auto& [absent, until] : absentUntil_)
+        if (absent != seat)
+            SendTo(peer, AbsentMessage(absent, std::max(1, static_cast<int>(std::ceil(until - SteadySeconds())))));
     for (const auto& [place, event] : arrived_) {
         NetMessage decision;
         decision.kind = NetKind::Decision;
@@ -406,8 +413,7 @@ void NetRace::SetPlaces(int places) {
         joiners_.pop_back();
         for (auto peer = seatOfPeer_.begin(); peer != seatOfPeer_.end(); ++peer) {
             if (peer->second != seat) continue;
-            link_->Send(peer->first, EncodeNetMessage(TextMessage(NetKind::Refused, L"L'hôte a retiré votre place.")));
-            link_->Disconnect(peer->first);
+            Refuse(peer->first, L"L'hôte a retiré votre place.");
             seatOfPeer_.erase(peer);
             break;
         }

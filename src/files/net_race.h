@@ -157,7 +157,11 @@ private:
     bool TakenOver(int car) const;
     // Taken over before the record's next place: decided here, as everywhere.
     bool TakenOverBefore(int car) const;
+    // The record's place where car `car`'s seat was taken over, if it was.
+    std::optional<size_t> TakeOverPlace(int car) const;
     void SendTo(int peer, const NetMessage& message);
+    // Tells a machine why it cannot join, and closes its connection.
+    void Refuse(int peer, const std::wstring& why);
 
     std::unique_ptr<NetLink> link_;
     int seat_;
