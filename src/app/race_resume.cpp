@@ -100,9 +100,7 @@ bool PrepareResumedRace(const std::string& savePath, std::wstring& error) {
     RestoreCarBoxes(saved);
     SetSaveFailureHandler(TellSaveFailure);
     ContinueSaving(saved);
-    BeQuiet();
-    SetCaughtUpHandler(SpeakAgain);
-    StartReplay(std::move(journal.events), true);
+    CatchUpQuietly(std::move(journal.events));
     return true;
 }
 
