@@ -15,6 +15,7 @@
 #include "menus/menu_screens.h"
 #include "menus/network_race.h"
 #include "menus/quick_race.h"
+#include "menus/race_cars.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/notice.h"
@@ -24,10 +25,6 @@ using namespace irr;
 namespace {
 // The address a player typed last, offered again.
 std::wstring lastAddress = L"localhost";
-
-// The driver combo's items and the words the host is sent.
-const wchar_t* const kDriverItems[] = {L"Humain", L"IA", L"IA combative"};
-const wchar_t* const kDriverWords[] = {L"Humain", L"IA", L"IAC"};
 
 struct JoinWidgets {
     std::vector<gui::IGUIElement*> all;
@@ -59,7 +56,7 @@ JoinWidgets AddJoinWidgets(int x0, int y0) {
     // The driver's combo first: the pilots' list opens over it.
     AddLabel(w, L"Conducteur :", x0, y0 + 110);
     w.driver = Keep(w, gui->addComboBox(core::recti(x0 + 430, y0 + 110, x0 + 560, y0 + 125), nullptr, gui_id::JoinDriver));
-    for (const wchar_t* item : kDriverItems) w.driver->addItem(item);
+    for (int item = 0; item < kDriverItemCount; ++item) w.driver->addItem(DriverItem(item));
     AddLabel(w, L"Pilote :", x0, y0 + 80);
     w.pilot = Keep(w, gui->addComboBox(core::recti(x0 + 430, y0 + 80, x0 + 620, y0 + 95), nullptr, gui_id::JoinPilot));
     w.pilot->setMaxSelectionRows(kListRowsShown);
@@ -89,7 +86,7 @@ std::unique_ptr<NetRace> StartJoining(JoinWidgets& w, std::wstring& where) {
         error = L"Choisissez d'abord votre pilote.";
     } else {
         own.name = w.pilotNames[static_cast<size_t>(pilot)];
-        own.driver = kDriverWords[std::max(w.driver->getSelected(), 0)];
+        own.driver = DriverWord(DriverOfItem(w.driver->getSelected()));
         if (!ReadWholeFile(PilotFilePath(own.name), own.fileBytes)) error = L"Le pilote " + own.name + L" n'existe pas.";
     }
     std::unique_ptr<NetRace> session;

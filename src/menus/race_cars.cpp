@@ -10,6 +10,19 @@ const wchar_t* const kChooseCircuitAndPilots =
     L"Vous devez choisir un circuit et mettre des pilotes en jeu.";
 const wchar_t* const kAtLeastTwoPilots = L"Vous devez mettre au moins 2 pilotes en jeu.";
 
+const wchar_t* DriverItem(int item) {
+    static const wchar_t* const kItems[kDriverItemCount] = {L"Humain", L"IA", L"IA combative"};
+    return kItems[std::clamp(item, 0, kDriverItemCount - 1)];
+}
+
+Driver DriverOfItem(int item) {
+    switch (item) {
+        case 1: return Driver::Computer;
+        case 2: return Driver::FightingComputer;
+        default: return Driver::Person;
+    }
+}
+
 const wchar_t* ColourWord(int item) {
     static const wchar_t* const kWords[kColourWordCount] = {L"rouge", L"bleu", L"vert", L"jaune"};
     return kWords[std::clamp(item, 0, kColourWordCount - 1)];

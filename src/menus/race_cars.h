@@ -17,6 +17,12 @@ extern const wchar_t* const kAtLeastTwoPilots;
 constexpr int kColourWordCount = 4;
 const wchar_t* ColourWord(int item);
 
+// The drivers a player chooses between, item by item of the driver
+// choice: "Humain", "IA", "IA combative"; and the driver of an item.
+constexpr int kDriverItemCount = 3;
+const wchar_t* DriverItem(int item);
+Driver DriverOfItem(int item);
+
 // How many cars the loaded circuit takes: its own maximum, never more than
 // the car table holds.
 int RaceCarLimit();

@@ -12,15 +12,6 @@ namespace {
 // pilot is the joiner's.
 int PilotIn(const RaceSetupScreen& s, int row) { return IsRemoteRow(s, row) ? 0 : Selected(s.rows[row].pilot); }
 
-// The driver combo's items in order: "Humain", "IA", "IA combative" (then
-// "À distance", the joiner's own).
-Driver DriverChosen(irr::gui::IGUIComboBox* combo) {
-    switch (Selected(combo)) {
-    case 1: return Driver::Computer;
-    case 2: return Driver::FightingComputer;
-    default: return Driver::Person;
-    }
-}
 
 // One answer however many rows repeat a pilot.
 bool SamePilotTwice(const RaceSetupScreen& s) {
@@ -73,7 +64,7 @@ int LoadChosenPilots(const RaceSetupScreen& s) {
         }
         if (pilot == 0 || pilot >= static_cast<int>(s.pilotNames.size())) continue;
         LoadRaceCar(++k, s.pilotNames[pilot], ColourWord(Selected(row.colour)),
-                    DriverChosen(row.driver));
+                    DriverOfItem(Selected(row.driver)));
     }
     return k;
 }

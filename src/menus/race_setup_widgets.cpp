@@ -45,10 +45,8 @@ void AddRow(RaceSetupScreen& s, int i) {
     for (int c = 0; c < kColourWordCount; ++c) row.colour->addItem(ColourWord(c));
     row.colour->setSelected(std::min(i - 1, kColourWordCount - 1));
     row.driver = AddCombo(s.x0 + 369, top, s.x0 + 491, bottom);
-    row.driver->addItem(L"Humain");
-    row.driver->addItem(L"IA");
-    row.driver->addItem(L"IA combative");
-    row.driver->addItem(L"À distance");
+    for (int item = 0; item < kDriverItemCount; ++item) row.driver->addItem(DriverItem(item));
+    row.driver->addItem(L"À distance");  // kRemoteDriverItem: the joiner's own driver
     row.driver->setSelected(0);
     row.remote = game.guiEnvironment->addStaticText(L"", core::recti(s.x0 + 125, top, s.x0 + 279, bottom), true,
                                                     false, nullptr, gui_id::RemoteRow + i);
