@@ -4,7 +4,6 @@
 
 #include "menus/net_setup.h"
 #include "menus/quick_race.h"
-#include "menus/race_cars.h"
 #include "menus/race_setup_screen.h"
 
 namespace {
@@ -20,9 +19,8 @@ int RemoteRowCount(const RaceSetupScreen& s) {
 std::vector<QuickRacePilot> RowPilots(const RaceSetupScreen& s) {
     std::vector<QuickRacePilot> pilots;
     for (int i = 1; i <= kRaceSetupRows; ++i) {
-        const int pilot = Selected(s.rows[i].pilot);
-        if (s.rows[i].pilot->isVisible() && !IsRemoteRow(s, i) && pilot > 0 &&
-            pilot < static_cast<int>(s.pilotNames.size()))
+        const int pilot = PilotChosenHere(s, i);
+        if (pilot > 0 && pilot < static_cast<int>(s.pilotNames.size()))
             pilots.push_back({s.pilotNames[static_cast<size_t>(pilot)], Driver::Person});
     }
     return pilots;
@@ -68,6 +66,10 @@ void SetHostingPort(int port) { hostingPort = port; }
 
 bool IsRemoteRow(const RaceSetupScreen& s, int row) {
     return s.rows[row].driver->isVisible() && Selected(s.rows[row].driver) == kRemoteDriverItem;
+}
+
+int PilotChosenHere(const RaceSetupScreen& s, int row) {
+    return IsRemoteRow(s, row) ? 0 : Selected(s.rows[row].pilot);
 }
 
 const NetPilot* JoinerOfRow(const RaceSetupScreen& s, int row) {

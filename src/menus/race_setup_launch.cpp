@@ -8,9 +8,6 @@
 #include "ui/notice.h"
 
 namespace {
-// The row's pilot chosen here; 0 for none, and for a remote row, whose
-// pilot is the joiner's.
-int PilotIn(const RaceSetupScreen& s, int row) { return IsRemoteRow(s, row) ? 0 : Selected(s.rows[row].pilot); }
 
 
 // One answer however many rows repeat a pilot.
@@ -18,13 +15,13 @@ bool SamePilotTwice(const RaceSetupScreen& s) {
     const int rows = RaceCarLimit();
     for (int i = 1; i <= rows; ++i)
         for (int j = 1; j <= rows; ++j)
-            if (i != j && PilotIn(s, i) != 0 && PilotIn(s, i) == PilotIn(s, j)) return true;
+            if (i != j && PilotChosenHere(s, i) != 0 && PilotChosenHere(s, i) == PilotChosenHere(s, j)) return true;
     return false;
 }
 
 int RowsWithPilot(const RaceSetupScreen& s) {
     int count = 0;
-    for (int i = 1; i <= RaceCarLimit(); ++i) count += PilotIn(s, i) != 0 || IsRemoteRow(s, i);
+    for (int i = 1; i <= RaceCarLimit(); ++i) count += PilotChosenHere(s, i) != 0 || IsRemoteRow(s, i);
     return count;
 }
 
@@ -56,7 +53,7 @@ bool Refuse(const std::wstring& message) {
 int LoadChosenPilots(const RaceSetupScreen& s) {
     int k = 0;
     for (int i = 1; i <= RaceCarLimit(); ++i) {
-        const int pilot = PilotIn(s, i);
+        const int pilot = PilotChosenHere(s, i);
         const RaceSetupRow& row = s.rows[i];
         if (const NetPilot* joiner = JoinerOfRow(s, i)) {
             LoadJoinerCar(++k, *joiner, ColourWord(Selected(row.colour)));

@@ -40,6 +40,9 @@ struct RaceSetupScreen {
 constexpr int kRemoteDriverItem = 3;
 // Whether the row is a car of a player who joins over the network.
 bool IsRemoteRow(const RaceSetupScreen& screen, int row);
+// The row's pilot chosen on this machine (his item, from 1); 0 for none
+// and for a remote row, whose pilot is the joiner's.
+int PilotChosenHere(const RaceSetupScreen& screen, int row);
 // The joiner seated in a remote row (the remote rows take the joiners in
 // the order they came); null while the row waits for one.
 const NetPilot* JoinerOfRow(const RaceSetupScreen& screen, int row);
